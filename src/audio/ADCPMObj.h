@@ -1,0 +1,85 @@
+#pragma once
+
+#include "audio/WAVObj.h"
+
+#include <cstdint>
+
+#pragma pack(push, 1)
+struct AdpcmCoefPair {
+    std::int16_t coef1; // applied to the most recent sample
+    std::int16_t coef2; // applied to the one before it
+};
+
+// The fixed-size parts of the four chunks the header walk accepts, as in the file.
+struct AdpcmHeader {
+    char riffId[4];
+    std::uint32_t riffSize;
+    char waveId[4];
+    char fmtId[4];
+    std::uint32_t fmtSize;
+    std::uint16_t formatTag;
+    std::uint16_t channels;
+    std::uint32_t sampleRate;
+    std::uint32_t byteRate;
+    std::uint16_t blockAlign;
+    std::uint16_t bitsPerSample;
+    std::uint16_t extraBytes;
+    std::uint16_t samplesPerBlock;
+    std::uint16_t coefCount;
+    AdpcmCoefPair coefs[7];
+    char factId[4];
+    std::uint32_t factSize;
+    std::uint32_t sampleCount;
+    char dataId[4];
+    std::uint32_t dataSize;
+};
+
+struct AdpcmState {
+    std::uint8_t predictor;
+    std::int16_t delta;
+    std::int32_t sample1;
+    std::int32_t sample2;
+    std::int16_t coef1;
+    std::int16_t coef2;
+    std::uint8_t nibble;
+};
+#pragma pack(pop)
+
+static_assert(sizeof(AdpcmCoefPair) == 4);
+static_assert(sizeof(AdpcmHeader) == 90, "AdpcmHeader must match the file layout exactly");
+static_assert(sizeof(AdpcmState) == 16);
+
+// A mono Microsoft ADPCM source with 512-byte blocks.
+class CADCPMObj : public CWAVObj {
+public:
+    static constexpr std::uint32_t RequiredBlockAlign = 512;
+    static constexpr std::uint16_t RequiredCoefCount = 7;
+    static constexpr std::uint32_t BlockHeaderBytes = 7;
+
+    CADCPMObj();
+    ~CADCPMObj();
+
+    void Reset() override;
+    std::int32_t ParseHeader(const std::uint8_t* buffer, std::int32_t length) override;
+    std::int32_t GetHeaderSize() override;
+    std::uint32_t GetBlockAlign() override;
+    std::uint32_t GetDataSize() override;
+    double GetDuration() override;
+    std::uint32_t GetBitsPerSample() override;
+    std::uint32_t GetSampleCount() override;
+    std::uint32_t GetSampleRate() override;
+    bool DecodeBlock(SampleBuffer& in, SampleBuffer& out) override;
+    bool IsFormatValid() override;
+    virtual std::int16_t DecodeNibble(AdpcmState& state);
+
+    AdpcmHeader m_adpcmHeader{};
+    AdpcmState m_state{};
+
+protected:
+    std::uint32_t ParseAdpcmFormat(const std::uint8_t* buffer, std::uint32_t position,
+                                   std::uint8_t* destination);
+
+private:
+    std::uint8_t* HeaderBytes() { return reinterpret_cast<std::uint8_t*>(&m_adpcmHeader); }
+    void ClearAdpcm();
+};

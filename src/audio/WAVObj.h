@@ -1,0 +1,80 @@
+#pragma once
+
+#include "audio/BinaryFile.h"
+#include "audio/SampleBuffer.h"
+#include "audio/WavHeader.h"
+
+#include <cstdint>
+#include <filesystem>
+
+// One WAV file on disk: in its own right the 16-bit mono PCM file that every
+// conversion writes, and the base of the ADPCM source.
+class CWAVObj {
+public:
+    static constexpr std::size_t HeaderBufferSize = 1024;
+    static constexpr std::int32_t SilencePiece = 512;
+
+    CWAVObj();
+    // Not virtual on purpose: both classes live as locals and die as their own type.
+    ~CWAVObj();
+    CWAVObj(const CWAVObj&) = delete;
+    CWAVObj& operator=(const CWAVObj&) = delete;
+
+    // Virtual slots, in their fixed order.
+    virtual void Reset();
+    virtual void InitPcmHeader(std::uint32_t dataSize);
+    virtual std::int32_t ParseHeader(const std::uint8_t* buffer, std::int32_t length);
+    virtual std::int32_t GetHeaderSize();
+    virtual std::uint32_t GetBlockAlign();
+    virtual std::uint32_t GetDataSize();
+    virtual double GetDuration();
+    virtual std::uint32_t GetBitsPerSample();
+    virtual std::uint32_t GetSampleCount();
+    virtual std::uint32_t GetSampleRate();
+    virtual std::uint32_t BytesToSeconds(std::uint32_t bytes);
+    virtual bool DecodeBlock(SampleBuffer& in, SampleBuffer& out);
+    virtual bool IsFormatValid();
+
+    bool Open(const std::filesystem::path& path, bool forWriting);
+    bool ReadBlock(SampleBuffer& out);
+    bool Write(const SampleBuffer& buffer, bool countsAsAudio);
+    bool WriteSilence(std::int32_t count);
+    // WriteSilence for counts of 2 GiB and more, which its signed count cannot take.
+    bool WriteLongSilence(std::uint64_t count);
+    bool WriteHeader();
+    std::uint32_t SecondsToBytes(double seconds);
+    bool WriteWithPauses(SampleBuffer& block);
+
+    // Sets the output rate and its byte rate (16-bit mono), after InitPcmHeader.
+    void SetSampleRate(std::uint32_t rate);
+    // Writes out what is buffered and closes; false when any write failed.
+    bool Close();
+    // True once a read, write or seek on the file has failed.
+    bool HasFileError() const { return m_file.Failed(); }
+
+    WavHeader m_header{};
+    std::uint32_t m_dwDataPad = 0;
+    CBinaryFile m_file;
+    std::int32_t m_nSamplesLeft = 0;
+    std::uint32_t m_dwBytesWritten = 0;
+    std::uint32_t m_dwBytesRead = 0;
+    std::uint32_t m_dwPhraseBytes = 0;
+    std::uint32_t m_dwQuietBytes = 0;
+    std::uint32_t m_dwLoudRun = 0;
+
+protected:
+    // Header-walk steps; each throws CWAVException at the first rule broken.
+    static bool Fits(std::uint64_t position, std::uint64_t count) {
+        return position + count <= HeaderBufferSize;
+    }
+    std::uint32_t ParseRiffChunk(const std::uint8_t* buffer, std::uint32_t position,
+                                 std::uint8_t* destination);
+    std::uint32_t ParsePcmFormat(const std::uint8_t* buffer, std::uint32_t position,
+                                 std::uint8_t* destination);
+    std::uint32_t ParseDataChunk(const std::uint8_t* buffer, std::uint64_t position,
+                                 std::uint8_t* destination);
+    void ClearFields();
+
+private:
+    std::uint8_t* HeaderBytes() { return reinterpret_cast<std::uint8_t*>(&m_header); }
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "batch/JobWindow.h"
+
+#include <string>
+
+// The Run button: checks the window's two paths, then converts the source
+// file, or every *.WAV file of the source folder, into the destination folder.
+void OnRun(CJobWindow& window);
+
+// Counts, then converts, the matches of source + pattern ("/*.WAV" for a
+// folder, "" for a single file). The destination is read afresh for every
+// file. True when the second pass ran to its end.
+bool ProcessSource(CJobWindow& window, std::string& source, std::string& destination,
+                   const std::string& pattern);
+
+// "index of total" into the window's status text.
+void SetStatusText(CJobWindow& window, int index, int total);

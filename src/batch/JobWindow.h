@@ -1,0 +1,27 @@
+#pragma once
+
+#include "batch/MessageBox.h"
+#include "batch/Worker.h"
+
+#include <cstdint>
+#include <string>
+
+// What the batch run needs of the window that runs it: the two paths, the
+// stop and busy flags, the progress bar, the status text and the message
+// boxes. Its handlers may run nested inside a job, through the message pump.
+class CJobWindow : public CMessageBoxOwner, public CWorker {
+public:
+    std::string m_strSrc; // one file or one folder (UTF-8)
+    std::string m_strDst; // destination folder (UTF-8)
+    bool m_bStop = false;
+    bool m_bBusy = false;
+
+    // Progress bar range 0..maximum (the low 16 bits of the file count) and position.
+    virtual void SetProgressRange(std::uint16_t maximum) = 0;
+    virtual void SetProgressPos(int position) = 0;
+    // The status text control; does nothing when the control does not exist.
+    virtual void SetStatusWindowText(const std::string& text) = 0;
+
+protected:
+    ~CJobWindow() = default;
+};

@@ -1,0 +1,81 @@
+#include "pause/ConvertFile.h"
+
+#include "audio/ADCPMObj.h"
+#include "audio/WAVObj.h"
+#include "pause/MessagePump.h"
+
+#include <string>
+
+namespace {
+
+constexpr const char* FailureCaption = "Failure";
+constexpr std::uint32_t BlocksPerPump = 100;
+constexpr std::uint32_t FallbackSampleRate = 22050;
+constexpr std::uint32_t InitialBufferBytes = 2048;
+
+bool Ask(CMessageBoxOwner& parent, const std::string& text) {
+    return AskConfirmation(parent, text, FailureCaption) == IDYES;
+}
+
+bool Fail(CMessageBoxOwner& parent, const std::string& text) {
+    ShowError(parent, text, FailureCaption);
+    return false;
+}
+
+bool CannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& path) {
+    return Fail(parent, "Cannot write file '" + path.string() + "'");
+}
+
+} // namespace
+
+std::uint64_t DeclaredDataSize(std::uint32_t sourceDataSize) {
+    const std::uint64_t blocks = sourceDataSize / 512u;
+    const std::uint64_t rest = sourceDataSize % 512u;
+    const std::uint64_t twice = 4040 * blocks + 10 * rest;
+    return twice > 14 ? twice - 14 : 0;
+}
+
+bool ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
+                 std::filesystem::path destination) {
+    CADCPMObj src;
+    CWAVObj dst;
+
+    if (!src.Open(source, false))
+        return Ask(parent, "Cannot open file ' " + source.string() + "'. Do you want to continue?");
+
+    // Known before the destination exists, so a source too long for a WAV
+    // file leaves nothing behind.
+    const std::uint64_t declared = DeclaredDataSize(src.GetDataSize());
+    if (declared > MaxDeclaredDataSize)
+        return Fail(parent, "The file '" + source.string() + "' is too long to convert");
+
+    if (!dst.Open(destination, true))
+        return Ask(parent, "Cannot open file ' " + destination.string() +
+                               "' for writing. Do you want to continue?");
+
+    dst.InitPcmHeader(static_cast<std::uint32_t>(declared));
+    // The output keeps the recording's speed.
+    const std::uint32_t rate = src.GetSampleRate();
+    dst.SetSampleRate(rate != 0 ? rate : FallbackSampleRate);
+    if (!dst.WriteHeader())
+        return CannotWrite(parent, destination);
+
+    SampleBuffer buffer(InitialBufferBytes);
+    for (std::uint32_t n = 0; src.ReadBlock(buffer); ++n) {
+        if (n % BlocksPerPump == 0)
+            PumpMessages();
+        if (!dst.WriteWithPauses(buffer))
+            return CannotWrite(parent, destination);
+    }
+    // ReadBlock says false at the end and on a read error alike; only the file knows which.
+    if (src.HasFileError())
+        return Fail(parent, "Cannot read file '" + source.string() + "'");
+
+    const std::uint64_t written = dst.m_dwBytesWritten;
+    const std::uint64_t target = dst.GetDataSize();
+    if (target > written && !dst.WriteLongSilence(target - written))
+        return CannotWrite(parent, destination);
+    if (!dst.Close())
+        return CannotWrite(parent, destination);
+    return true;
+}

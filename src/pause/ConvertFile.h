@@ -1,0 +1,20 @@
+#pragma once
+
+#include "batch/MessageBox.h"
+
+#include <cstdint>
+#include <filesystem>
+
+// The data size declared for the output of a source whose data chunk holds
+// sourceDataSize bytes: twice the decoded audio estimate, computed without
+// wrap-around, and 0 for a source of fewer than 2 bytes.
+std::uint64_t DeclaredDataSize(std::uint32_t sourceDataSize);
+
+// The largest data size a WAV file's 32-bit RIFF size can describe.
+inline constexpr std::uint64_t MaxDeclaredDataSize = 0xFFFFFFFFull - 36;
+
+// Converts one ADPCM source into one PCM file with pauses. True: the file is
+// done or was skipped at the user's word; false: the batch must stop. A
+// refused source header leaves as CWAVException, with every file closed.
+bool ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
+                 std::filesystem::path destination);
