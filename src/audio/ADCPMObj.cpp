@@ -69,8 +69,8 @@ std::uint32_t CADCPMObj::ParseAdpcmFormat(const std::uint8_t* buffer, std::uint3
 }
 
 std::int32_t CADCPMObj::GetHeaderSize() {
-    return static_cast<std::int32_t>(m_adpcmHeader.riffSize - m_adpcmHeader.dataSize -
-                                     m_dwDataPad + 8u);
+    return static_cast<std::int32_t>(m_adpcmHeader.riffSize - m_adpcmHeader.dataSize - m_dwDataPad +
+                                     8u);
 }
 
 std::uint32_t CADCPMObj::GetBlockAlign() {
@@ -120,14 +120,14 @@ bool CADCPMObj::DecodeBlock(SampleBuffer& in, SampleBuffer& out) {
     m_state.coef1 = m_adpcmHeader.coefs[m_state.predictor].coef1;
     m_state.coef2 = m_adpcmHeader.coefs[m_state.predictor].coef2;
 
-    const std::uint32_t steps = std::min<std::uint32_t>(
-        m_adpcmHeader.samplesPerBlock / 2u, in.capacity - BlockHeaderBytes);
+    const std::uint32_t steps =
+        std::min<std::uint32_t>(m_adpcmHeader.samplesPerBlock / 2u, in.capacity - BlockHeaderBytes);
     out.ResizeAndClear(4u * (m_adpcmHeader.samplesPerBlock / 2u));
     std::uint8_t* dst = out.data.get();
     for (std::uint32_t i = 0; i < steps && m_nSamplesLeft > 0; ++i) {
         const std::uint8_t byte = block[BlockHeaderBytes + i];
-        for (const std::uint8_t nibble : {static_cast<std::uint8_t>(byte >> 4),
-                                          static_cast<std::uint8_t>(byte & 0x0F)}) {
+        for (const std::uint8_t nibble :
+             {static_cast<std::uint8_t>(byte >> 4), static_cast<std::uint8_t>(byte & 0x0F)}) {
             m_state.nibble = nibble;
             const std::int16_t sample = DecodeNibble(m_state);
             std::memcpy(dst + out.length, &sample, sizeof sample);
@@ -139,8 +139,8 @@ bool CADCPMObj::DecodeBlock(SampleBuffer& in, SampleBuffer& out) {
 
 std::int16_t CADCPMObj::DecodeNibble(AdpcmState& state) {
     // Formed in 64 bits: two products of -32768 sum past the 32-bit range.
-    const std::int64_t sum = std::int64_t{state.sample1} * state.coef1 +
-                             std::int64_t{state.sample2} * state.coef2;
+    const std::int64_t sum =
+        std::int64_t{state.sample1} * state.coef1 + std::int64_t{state.sample2} * state.coef2;
     const auto prediction = static_cast<std::int32_t>(sum / 256); // truncates toward zero
     const std::int32_t code = state.nibble < 8 ? state.nibble : state.nibble - 16;
     std::int32_t sample = prediction + code * state.delta;

@@ -44,7 +44,7 @@ private:
     bool m_bWriting = false;
     bool m_bFailed = false;
     std::unique_ptr<std::uint8_t[]> m_buffer;
-    std::size_t m_nPending = 0;  // write mode: bytes waiting in the buffer
-    std::size_t m_nReadPos = 0;  // read mode: next unread byte in the buffer
-    std::size_t m_nReadEnd = 0;  // read mode: bytes held in the buffer
+    std::size_t m_nPending = 0; // write mode: bytes waiting in the buffer
+    std::size_t m_nReadPos = 0; // read mode: next unread byte in the buffer
+    std::size_t m_nReadEnd = 0; // read mode: bytes held in the buffer
 };

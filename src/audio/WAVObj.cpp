@@ -170,8 +170,8 @@ bool CWAVObj::ReadBlock(SampleBuffer& out) {
     const std::int64_t remaining = std::int64_t{GetDataSize()} - m_dwBytesRead;
     if (remaining <= 0)
         return false;
-    const auto count = static_cast<std::int32_t>(std::min<std::int64_t>(
-        static_cast<std::int64_t>(n), remaining));
+    const auto count =
+        static_cast<std::int32_t>(std::min<std::int64_t>(static_cast<std::int64_t>(n), remaining));
     block.SetLength(count);
     m_dwBytesRead += static_cast<std::uint32_t>(count);
     return DecodeBlock(block, out);
