@@ -19,8 +19,7 @@ class CMessageBoxOwner {
 public:
     // Shows one modal box and returns the button that closed it
     // (IDOK, IDYES, IDNO or IDCANCEL; closing a question box is IDCANCEL).
-    virtual int MessageBox(const std::string& text, const std::string& caption,
-                           unsigned type) = 0;
+    virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
 
 protected:
     ~CMessageBoxOwner() = default;

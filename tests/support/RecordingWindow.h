@@ -22,7 +22,7 @@ public:
     };
 
     std::vector<Box> boxes;
-    std::deque<int> answers; // for questions, in order; IDNO when none are left
+    std::deque<int> answers;         // for questions, in order; IDNO when none are left
     std::vector<std::string> events; // "begin", "end", "range N", "pos N", "status T", "box C"
     std::function<void(RecordingWindow&)> onBox; // runs while a box is up
 
