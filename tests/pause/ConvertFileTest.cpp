@@ -1,0 +1,369 @@
+#include "pause/ConvertFile.h"
+#include "audio/AdpcmFileBuilder.h"
+#include "audio/WAVException.h"
+#include "pause/MessagePump.h"
+#include "support/FileSizeLimit.h"
+#include "support/RecordingWindow.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <sys/mount.h>
+#include <unistd.h>
+
+using namespace adpcmtest;
+
+namespace {
+
+constexpr std::uint32_t BlockBytes = 2020;
+constexpr std::uint32_t MinimumPhraseBytes = 101424;
+
+// A block that decodes to 1010 copies of its seed sample: predictor 0
+// (coefficients 256, 0) with every code 0 keeps the prediction.
+std::string FlatBlock(std::int16_t level) {
+    return Block(0, 16, level, level);
+}
+
+AdpcmFile FlatFile(const std::vector<std::int16_t>& levels) {
+    AdpcmFile file;
+    for (const std::int16_t level : levels)
+        file.payload += FlatBlock(level);
+    file.sampleCount = static_cast<std::uint32_t>(levels.size() * 1012);
+    return file;
+}
+
+std::uint32_t HeaderU32(const std::string& bytes, std::size_t offset) {
+    std::uint32_t v;
+    std::memcpy(&v, bytes.data() + offset, 4);
+    return v;
+}
+
+std::string Ffmpeg(const std::filesystem::path& file) {
+    const std::string command =
+        "ffmpeg -nostdin -v error -i '" + file.string() + "' -f s16le -acodec pcm_s16le -";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return {};
+    std::string out;
+    char chunk[65536];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
+        out.append(chunk, n);
+    return ::pclose(pipe) == 0 ? out : std::string();
+}
+
+// FFmpeg's decode as our blocks: the two header samples of every 1012-sample block dropped.
+std::vector<std::string> ReferenceBlocks(const std::filesystem::path& file, std::size_t samples) {
+    const std::string pcm = Ffmpeg(file);
+    std::vector<std::string> blocks;
+    for (std::size_t at = 0; at < std::min(pcm.size(), samples * 2); at += 1012 * 2) {
+        const std::size_t end = std::min({at + 1012 * 2, pcm.size(), samples * 2});
+        if (end > at + 4)
+            blocks.push_back(pcm.substr(at + 4, end - at - 4));
+    }
+    return blocks;
+}
+
+bool AllZero(const std::string& bytes, std::size_t from, std::size_t count) {
+    return from + count <= bytes.size() &&
+           std::all_of(bytes.begin() + static_cast<long>(from),
+                       bytes.begin() + static_cast<long>(from + count),
+                       [](char c) { return c == 0; });
+}
+
+// Walks an output data area against the reference blocks: every block in
+// order, each pause only at a block boundary, made of zeros, exactly as long
+// as the audio since the previous pause, never before 2.3 s of audio; then
+// zeros to the end. Returns the pause lengths, or nullopt with a reason.
+std::optional<std::vector<std::uint32_t>> MatchPauses(const std::string& data,
+                                                      const std::vector<std::string>& blocks,
+                                                      std::size_t index = 0, std::size_t pos = 0,
+                                                      std::uint32_t phrase = 0) {
+    if (index == blocks.size())
+        return AllZero(data, pos, data.size() - pos)
+                   ? std::optional<std::vector<std::uint32_t>>(std::vector<std::uint32_t>{})
+                   : std::nullopt;
+    const std::string& block = blocks[index];
+    const auto blockLen = static_cast<std::uint32_t>(block.size());
+    // With a pause first, tried before the plain block: both can match only
+    // where the block is all zeros, and then the search backtracks.
+    if (phrase >= MinimumPhraseBytes && AllZero(data, pos, phrase) &&
+        data.compare(pos + phrase, blockLen, block) == 0) {
+        if (auto rest = MatchPauses(data, blocks, index + 1, pos + phrase + blockLen, blockLen)) {
+            rest->insert(rest->begin(), phrase);
+            return rest;
+        }
+    }
+    if (data.compare(pos, blockLen, block) == 0)
+        return MatchPauses(data, blocks, index + 1, pos + blockLen, phrase + blockLen);
+    return std::nullopt;
+}
+
+std::uint64_t Fnv1a(const std::string& bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+class PumpCounter {
+public:
+    PumpCounter() {
+        m_previous = SetMessagePump([this] { ++count; });
+    }
+    ~PumpCounter() { SetMessagePump(m_previous); }
+    int count = 0;
+
+private:
+    std::function<void()> m_previous;
+};
+
+} // namespace
+
+TEST(DeclaredDataSize, FollowsTheSourceDataSizeAlone) {
+    EXPECT_EQ(DeclaredDataSize(512), 4026u);
+    EXPECT_EQ(DeclaredDataSize(51200), 403986u);
+    EXPECT_EQ(DeclaredDataSize(100000), 789386u);
+    EXPECT_EQ(DeclaredDataSize(512000), 4039986u);
+    // No wrap-around below two bytes or above 2 GiB of output.
+    EXPECT_EQ(DeclaredDataSize(0), 0u);
+    EXPECT_EQ(DeclaredDataSize(1), 0u);
+    EXPECT_EQ(DeclaredDataSize(2), 6u);
+    EXPECT_EQ(DeclaredDataSize(0xFFFFFFFFu), 4040ull * 8388607 + 10 * 511 - 14);
+}
+
+struct Recording {
+    const char* name;
+    std::uint64_t outputHash;
+};
+
+void PrintTo(const Recording& recording, std::ostream* os) {
+    *os << recording.name;
+}
+
+class ConvertRecording : public testing::TestWithParam<Recording> {};
+
+TEST_P(ConvertRecording, OutputIsTheReferenceDecodeWithPausesFilledToTheDeclaredSize) {
+    const std::filesystem::path source = std::filesystem::path(BRELLOW_TEST_DATA) / GetParam().name;
+    const std::string before = ReadFileBytes(source);
+    TempDir dir;
+    RecordingWindow window;
+    ASSERT_TRUE(ConvertFile(window, source, dir / "out.WAV"));
+    EXPECT_TRUE(window.boxes.empty());
+    EXPECT_EQ(ReadFileBytes(source), before);
+
+    CADCPMObj probe;
+    ASSERT_TRUE(probe.Open(source, false));
+    const std::uint64_t declared = DeclaredDataSize(probe.GetDataSize());
+    const std::string out = ReadFileBytes(dir / "out.WAV");
+    ASSERT_EQ(out.size(), 44 + declared);
+    EXPECT_EQ(HeaderU32(out, 40), declared);
+    EXPECT_EQ(HeaderU32(out, 4), declared + 36);
+    EXPECT_EQ(HeaderU32(out, 24), 22050u);
+
+    const auto blocks = ReferenceBlocks(source, probe.GetSampleCount());
+    ASSERT_FALSE(blocks.empty()) << "ffmpeg must be installed and decode " << source;
+    const auto pauses = MatchPauses(out.substr(44), blocks);
+    ASSERT_TRUE(pauses.has_value()) << "output does not follow the reference decode";
+    EXPECT_FALSE(pauses->empty()) << "spoken material with gaps should get pauses";
+
+    // Pinned once checked above, so that no later change alters a byte unnoticed.
+    EXPECT_EQ(Fnv1a(out), GetParam().outputHash) << std::hex << Fnv1a(out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Committed, ConvertRecording,
+                         testing::Values(Recording{"english.wav", 0x3bef0c468bc15e48},
+                                         Recording{"german.wav", 0x4877dbb1cad4abde},
+                                         Recording{"french-whole-blocks.wav", 0xaeff77b5ee8c558a},
+                                         Recording{"example.wav", 0xdba0a1d4c9dd7a02}),
+                         [](const auto& param) {
+                             std::string name = param.param.name;
+                             name = name.substr(0, name.find('.'));
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+TEST(ConvertFile, QuestionsForFilesThatCannotBeOpenedOrCreated) {
+    TempDir dir;
+    const auto missing = dir / "missing.wav";
+    const auto source = dir / "ok.wav";
+    WriteFileBytes(source, FlatFile({100, 100}).Bytes());
+
+    for (const int answer : {IDYES, IDNO, IDCANCEL}) {
+        RecordingWindow window;
+        window.answers = {answer};
+        EXPECT_EQ(ConvertFile(window, missing, dir / "a.WAV"), answer == IDYES);
+        ASSERT_EQ(window.boxes.size(), 1u);
+        EXPECT_EQ(window.boxes[0].text,
+                  "Cannot open file ' " + missing.string() + "'. Do you want to continue?");
+        EXPECT_EQ(window.boxes[0].caption, "Failure");
+        EXPECT_EQ(window.boxes[0].type, MB_YESNOCANCEL | MB_ICONQUESTION);
+        EXPECT_FALSE(std::filesystem::exists(dir / "a.WAV"));
+
+        RecordingWindow writing;
+        writing.answers = {answer};
+        const auto unreachable = dir / "no-such-folder" / "a.WAV";
+        EXPECT_EQ(ConvertFile(writing, source, unreachable), answer == IDYES);
+        ASSERT_EQ(writing.boxes.size(), 1u);
+        EXPECT_EQ(writing.boxes[0].text, "Cannot open file ' " + unreachable.string() +
+                                             "' for writing. Do you want to continue?");
+        EXPECT_EQ(writing.boxes[0].caption, "Failure");
+    }
+}
+
+TEST(ConvertFile, DestinationThatIsTheSourceItselfIsRefusedAndTheSourceKept) {
+    TempDir dir;
+    const auto source = dir / "lesson.wav";
+    WriteFileBytes(source, FlatFile({5000, 0, 5000}).Bytes());
+    const std::string before = ReadFileBytes(source);
+    RecordingWindow window;
+    window.answers = {IDYES};
+    EXPECT_TRUE(ConvertFile(window, source, source));
+    ASSERT_EQ(window.boxes.size(), 1u);
+    EXPECT_NE(window.boxes[0].text.find("' for writing. Do you want to continue?"),
+              std::string::npos);
+    EXPECT_EQ(ReadFileBytes(source), before);
+}
+
+TEST(ConvertFile, RefusedHeaderPassesThroughWithNoDestinationAndFilesClosed) {
+    TempDir dir;
+    AdpcmFile stereo = FlatFile({1});
+    stereo.channels = 2;
+    WriteFileBytes(dir / "stereo.wav", stereo.Bytes());
+    RecordingWindow window;
+    try {
+        ConvertFile(window, dir / "stereo.wav", dir / "stereo.WAV");
+        FAIL() << "expected the header to be refused";
+    } catch (const CWAVException& e) {
+        EXPECT_EQ(e.m_message, "The Number of channels must be 1");
+    }
+    EXPECT_TRUE(window.boxes.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "stereo.WAV"));
+    CBinaryFile reopened; // the source's exclusive hold was released
+    EXPECT_TRUE(reopened.Open(dir / "stereo.wav", CBinaryFile::Mode::Read));
+}
+
+TEST(ConvertFile, PumpRunsBeforeEveryHundredthBlock) {
+    TempDir dir;
+    WriteFileBytes(dir / "long.wav", FlatFile(std::vector<std::int16_t>(250, 0)).Bytes());
+    PumpCounter pump;
+    RecordingWindow window;
+    ASSERT_TRUE(ConvertFile(window, dir / "long.wav", dir / "long.WAV"));
+    EXPECT_EQ(pump.count, 3); // before blocks 0, 100 and 200
+}
+
+TEST(ConvertFile, ContentAlreadyBeyondTheDeclaredSizeIsNotCut) {
+    // 60 loud blocks then quiet ones, with a short last block that still
+    // decodes to a full block: the pause before it pushes the content past D.
+    std::vector<std::int16_t> levels(62, 12000);
+    levels.resize(68, 0);
+    AdpcmFile file = FlatFile(levels);
+    file.payload += FlatBlock(0).substr(0, 8);
+    file.sampleCount = 69 * 1012;
+    TempDir dir;
+    WriteFileBytes(dir / "in.wav", file.Bytes());
+    RecordingWindow window;
+    ASSERT_TRUE(ConvertFile(window, dir / "in.wav", dir / "out.WAV"));
+    const std::uint64_t declared = DeclaredDataSize(68 * 512 + 8);
+    const std::string out = ReadFileBytes(dir / "out.WAV");
+    EXPECT_EQ(HeaderU32(out, 40), declared);
+    EXPECT_GT(out.size(), 44 + declared);
+    // All 69 blocks and the pause before the last one: nothing was cut.
+    EXPECT_EQ(out.size() - 44, 69 * BlockBytes + 68 * BlockBytes);
+}
+
+TEST(ConvertFile, TinyAndOversizedSources) {
+    TempDir dir;
+    for (const std::uint32_t size : {0u, 1u}) {
+        AdpcmFile tiny;
+        tiny.payload = std::string(size, '\0');
+        WriteFileBytes(dir / "tiny.wav", tiny.Bytes());
+        RecordingWindow window;
+        ASSERT_TRUE(ConvertFile(window, dir / "tiny.wav", dir / "tiny.WAV"));
+        const std::string out = ReadFileBytes(dir / "tiny.WAV");
+        // An empty data area is declared, not the wrapped size of about 4 GiB.
+        EXPECT_EQ(HeaderU32(out, 40), 0u) << size;
+        EXPECT_EQ(HeaderU32(out, 4), 36u) << size;
+        if (size == 0) {
+            EXPECT_EQ(out.size(), 44u);
+        }
+    }
+
+    // A data chunk declaring more than a WAV file's output can hold.
+    AdpcmFile huge = FlatFile({100});
+    huge.dataSize = 600u * 1024 * 1024;
+    WriteFileBytes(dir / "huge.wav", huge.Bytes());
+    RecordingWindow window;
+    EXPECT_FALSE(ConvertFile(window, dir / "huge.wav", dir / "huge.WAV"));
+    ASSERT_EQ(window.boxes.size(), 1u);
+    EXPECT_EQ(window.boxes[0].text,
+              "The file '" + (dir / "huge.wav").string() + "' is too long to convert");
+    EXPECT_EQ(window.boxes[0].caption, "Failure");
+    EXPECT_EQ(window.boxes[0].type, MB_OK | MB_ICONERROR);
+    EXPECT_FALSE(std::filesystem::exists(dir / "huge.WAV"));
+}
+
+TEST(ConvertFile, OutputKeepsTheRecordingsSampleRate) {
+    TempDir dir;
+    for (const auto& [rate, expected] : {std::pair{8000u, 8000u}, std::pair{0u, 22050u}}) {
+        AdpcmFile file = FlatFile({100, 100});
+        file.sampleRate = rate;
+        WriteFileBytes(dir / "in.wav", file.Bytes());
+        RecordingWindow window;
+        ASSERT_TRUE(ConvertFile(window, dir / "in.wav", dir / "out.WAV"));
+        const std::string out = ReadFileBytes(dir / "out.WAV");
+        EXPECT_EQ(HeaderU32(out, 24), expected);
+        EXPECT_EQ(HeaderU32(out, 28), expected * 2);
+    }
+}
+
+namespace {
+
+// A tiny tmpfs when we may mount one (root, as in CI); otherwise the file
+// size limit gives the same write failure on the ordinary file system.
+class FullDisk {
+public:
+    explicit FullDisk(const std::filesystem::path& where) : m_where(where / "small") {
+        std::filesystem::create_directory(m_where);
+        m_mounted =
+            ::geteuid() == 0 && ::mount("tmpfs", m_where.c_str(), "tmpfs", 0, "size=64k") == 0;
+        if (!m_mounted)
+            m_limit.emplace(64 * 1024);
+    }
+    ~FullDisk() {
+        m_limit.reset();
+        if (m_mounted)
+            ::umount(m_where.c_str());
+    }
+    const std::filesystem::path& path() const { return m_where; }
+
+private:
+    std::filesystem::path m_where;
+    bool m_mounted = false;
+    std::optional<FileSizeLimit> m_limit;
+};
+
+} // namespace
+
+TEST(ConvertFile, FullDiskIsReportedAndTheSourceUntouched) {
+    TempDir dir;
+    const auto source = dir / "in.wav";
+    WriteFileBytes(source, FlatFile(std::vector<std::int16_t>(80, 9000)).Bytes());
+    const std::string before = ReadFileBytes(source);
+    RecordingWindow window;
+    bool result = true;
+    {
+        FullDisk disk(dir.path());
+        const auto destination = disk.path() / "out.WAV";
+        result = ConvertFile(window, source, destination);
+        ASSERT_EQ(window.boxes.size(), 1u);
+        EXPECT_EQ(window.boxes[0].text, "Cannot write file '" + destination.string() + "'");
+        EXPECT_EQ(window.boxes[0].caption, "Failure");
+    }
+    EXPECT_FALSE(result);
+    EXPECT_EQ(ReadFileBytes(source), before);
+}
