@@ -6,6 +6,7 @@
 
 // The Run button: checks the window's two paths, then converts the source
 // file, or every *.WAV file of the source folder, into the destination folder.
+// How the job ended is left in window.m_jobEnd.
 void OnRun(CJobWindow& window);
 
 // Counts, then converts, the matches of source + pattern ("/*.WAV" for a

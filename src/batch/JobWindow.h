@@ -6,6 +6,13 @@
 #include <cstdint>
 #include <string>
 
+// How the last job ended, for a front end that reports it (the terminal's exit status).
+enum class JobEnd {
+    Completed,   // every file converted or skipped at the user's word
+    EndedEarly,  // stopped, a conversion failed, or a source format was refused
+    PathRefused, // a path check failed; nothing was converted
+};
+
 // What the batch run needs of the window that runs it: the two paths, the
 // stop and busy flags, the progress bar, the status text and the message
 // boxes. Its handlers may run nested inside a job, through the message pump.
@@ -15,6 +22,7 @@ public:
     std::string m_strDst; // destination folder (UTF-8)
     bool m_bStop = false;
     bool m_bBusy = false;
+    JobEnd m_jobEnd = JobEnd::Completed; // set by OnRun
 
     // Progress bar range 0..maximum (the low 16 bits of the file count) and position.
     virtual void SetProgressRange(std::uint16_t maximum) = 0;

@@ -1,0 +1,136 @@
+#include "batch/BatchRun.h"
+
+#include "audio/WAVException.h"
+#include "batch/FileFind.h"
+#include "batch/MessageBox.h"
+#include "batch/Worker.h"
+#include "pause/ConvertFile.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* FolderPattern = "/*.WAV";
+constexpr const char* OutputExtension = ".WAV";
+
+enum class SourceKind { None, Folder, File };
+
+// The white space that the string class's Trim removes.
+bool IsTrimmed(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+void Trim(std::string& text) {
+    std::size_t end = text.size();
+    while (end > 0 && IsTrimmed(text[end - 1]))
+        --end;
+    std::size_t begin = 0;
+    while (begin < end && IsTrimmed(text[begin]))
+        ++begin;
+    text = text.substr(begin, end - begin);
+}
+
+fs::file_status StatusOf(const std::string& path) {
+    std::error_code ec;
+    return fs::status(fs::path(path), ec); // not_found or none on any failure
+}
+
+// A folder, a single file (a regular file, or a link to one), or neither.
+SourceKind Classify(const std::string& path) {
+    const fs::file_status st = StatusOf(path);
+    if (fs::is_directory(st))
+        return SourceKind::Folder;
+    if (fs::is_regular_file(st))
+        return SourceKind::File;
+    return SourceKind::None;
+}
+
+// Steps 1 to 5 of the run, with the job's guard in their own scope, so that
+// OnJobEnd has run by the time a refused format is reported.
+void RunGuarded(CJobWindow& window) {
+    CRunner runner(&window);
+    window.m_jobEnd = JobEnd::PathRefused;
+
+    Trim(window.m_strSrc);
+    // A typed destination keeps its spaces unless the source is empty too.
+    if (window.m_strSrc.empty())
+        Trim(window.m_strDst);
+    if (window.m_strSrc.empty() && window.m_strDst.empty()) {
+        ShowError(window, "Please, specify path", "Wrong path");
+        return;
+    }
+
+    const SourceKind kind = Classify(window.m_strSrc);
+    if (kind == SourceKind::None) {
+        ShowError(window, "The source '" + window.m_strSrc + "' does not exists", "Wrong source");
+        return;
+    }
+    if (!fs::is_directory(StatusOf(window.m_strDst))) {
+        ShowError(window, "The directory '" + window.m_strDst + "' does not exists",
+                  "Wrong destination");
+        return;
+    }
+
+    window.m_jobEnd = JobEnd::EndedEarly;
+    const std::string pattern = kind == SourceKind::Folder ? FolderPattern : "";
+    if (ProcessSource(window, window.m_strSrc, window.m_strDst, pattern))
+        window.m_jobEnd = JobEnd::Completed;
+}
+
+} // namespace
+
+void OnRun(CJobWindow& window) {
+    try {
+        RunGuarded(window);
+    } catch (const CWAVException& e) {
+        window.m_jobEnd = JobEnd::EndedEarly;
+        ShowError(window,
+                  "The software does not support given audio format\nDetails: " + e.m_message);
+    }
+}
+
+bool ProcessSource(CJobWindow& window, std::string& source, std::string& destination,
+                   const std::string& pattern) {
+    // Taken once: editing the source during the job changes nothing in it.
+    const std::string searchSource = source;
+
+    int count = 0;
+    CFileFind finder;
+    for (bool more = finder.FindFile(searchSource, pattern); more;) {
+        more = finder.FindNextFile();
+        if (!finder.IsDots() && !finder.IsDirectory())
+            ++count;
+    }
+    window.SetProgressRange(static_cast<std::uint16_t>(count & 0xFFFF));
+
+    int index = 0;
+    for (bool more = finder.FindFile(searchSource, pattern); more;) {
+        more = finder.FindNextFile();
+        if (finder.IsDots() || finder.IsDirectory())
+            continue;
+        ++index;
+        window.SetProgressPos(index);
+        SetStatusText(window, index, count);
+        // Read afresh: Stop is handled while the previous file was converted.
+        if (window.m_bStop) {
+            ShowWarning(window, "Application has stopped by user request", "Info");
+            window.SetProgressPos(0);
+            return false;
+        }
+        // Read afresh as well: a destination typed during the job applies from here on.
+        const std::string target = destination + "/" + finder.GetFileTitle() + OutputExtension;
+        if (!ConvertFile(window, fs::path(finder.GetFilePath()), fs::path(target))) {
+            window.SetProgressPos(0);
+            return false;
+        }
+    }
+    window.SetProgressPos(0);
+    return true;
+}
+
+void SetStatusText(CJobWindow& window, int index, int total) {
+    window.SetStatusWindowText(std::to_string(index) + " of " + std::to_string(total));
+}

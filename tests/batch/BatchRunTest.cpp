@@ -1,0 +1,364 @@
+#include "batch/BatchRun.h"
+#include "batch/BatchTestFiles.h"
+#include "support/RecordingWindow.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sys/stat.h>
+
+using namespace batchtest;
+namespace fs = std::filesystem;
+using Events = std::vector<std::string>;
+
+namespace {
+
+std::vector<std::string> Names(const fs::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class BatchRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directory(src);
+        fs::create_directory(out);
+        window.m_strSrc = src.string();
+        window.m_strDst = out.string();
+    }
+
+    // Converts with a pump that notes each destination file as its conversion starts.
+    void RunNotingOrder() {
+        ScopedPump pump([this] {
+            for (const auto& name : Names(fs::path(window.m_strDst)))
+                if (std::find(order.begin(), order.end(), name) == order.end())
+                    order.push_back(name);
+        });
+        OnRun(window);
+    }
+
+    void ExpectOneBox(const std::string& text, const std::string& caption) {
+        ASSERT_EQ(window.boxes.size(), 1u);
+        EXPECT_EQ(window.boxes[0].text, text);
+        EXPECT_EQ(window.boxes[0].caption, caption);
+    }
+
+    TempDir tmp;
+    fs::path src = tmp / "src";
+    fs::path out = tmp / "out";
+    RecordingWindow window;
+    std::vector<std::string> order;
+};
+
+TEST_F(BatchRun, ConvertsEveryWavOfAFolderInCaseInsensitiveNameOrder) {
+    CopyRecording("english.wav", src / "b.wav");
+    CopyRecording("german.wav", src / "A.WAV");
+    CopyRecording("french-whole-blocks.wav", src / "c.Wav");
+    CopyRecording("english.wav", src / "notes.txt");
+    CopyRecording("english.wav", src / "d.wav.bak");
+    CopyRecording("english.wav", src / "e.wavx");
+    fs::create_directory(src / "sub.wav");
+    CopyRecording("english.wav", src / "sub.wav" / "inner.wav");
+
+    RunNotingOrder();
+
+    EXPECT_EQ(order, (std::vector<std::string>{"A.WAV", "b.WAV", "c.WAV"}));
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"A.WAV", "b.WAV", "c.WAV"}));
+    EXPECT_EQ(window.events, (Events{"begin", "range 3", "pos 1", "status 1 of 3", "pos 2",
+                                     "status 2 of 3", "pos 3", "status 3 of 3", "pos 0", "end"}));
+    EXPECT_TRUE(window.boxes.empty());
+    EXPECT_EQ(window.m_jobEnd, JobEnd::Completed);
+    EXPECT_EQ(ReadFileBytes(out / "A.WAV"), ConvertedAlone(src / "A.WAV"));
+    EXPECT_EQ(ReadFileBytes(out / "b.WAV"), ConvertedAlone(src / "b.wav"));
+    EXPECT_EQ(ReadFileBytes(out / "c.WAV"), ConvertedAlone(src / "c.Wav"));
+}
+
+TEST_F(BatchRun, NamesWithSpacesAndNonAsciiLettersKeepTheirTitles) {
+    CopyRecording("english.wav", src / "Ünïcode ß.WAV");
+    CopyRecording("german.wav", src / "leçon un.wav");
+    CopyRecording("french-whole-blocks.wav", src / "日本語 テスト.wav");
+    CopyRecording("english.wav", src / "  padded  .wav");
+
+    RunNotingOrder();
+
+    EXPECT_EQ(order, (std::vector<std::string>{"  padded  .WAV", "leçon un.WAV", "Ünïcode ß.WAV",
+                                               "日本語 テスト.WAV"}));
+    EXPECT_EQ(ReadFileBytes(out / "leçon un.WAV"), ConvertedAlone(src / "leçon un.wav"));
+    EXPECT_EQ(window.status, "4 of 4");
+    EXPECT_EQ(window.m_jobEnd, JobEnd::Completed);
+}
+
+TEST_F(BatchRun, SingleFileIsItsOwnOnlyMatch) {
+    CopyRecording("english.wav", src / "lesson.wav");
+    CopyRecording("german.wav", src / "other.wav");
+    window.m_strSrc = (src / "lesson.wav").string();
+
+    OnRun(window);
+
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"lesson.WAV"}));
+    EXPECT_EQ(window.events,
+              (Events{"begin", "range 1", "pos 1", "status 1 of 1", "pos 0", "end"}));
+    EXPECT_EQ(ReadFileBytes(out / "lesson.WAV"), ConvertedAlone(src / "lesson.wav"));
+}
+
+TEST_F(BatchRun, SingleFileIsTakenLiterallyAndMayBeALink) {
+    // On this platform a name may hold what would elsewhere be a wildcard.
+    CopyRecording("english.wav", src / "take*.wav");
+    CopyRecording("german.wav", src / "take2.wav");
+    fs::create_symlink(src / "take*.wav", tmp / "link.wav");
+    window.m_strSrc = (tmp / "link.wav").string();
+
+    OnRun(window);
+
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"link.WAV"}));
+    EXPECT_EQ(ReadFileBytes(out / "link.WAV"), ConvertedAlone(src / "take*.wav"));
+    EXPECT_EQ(window.m_jobEnd, JobEnd::Completed);
+}
+
+TEST_F(BatchRun, FolderWithoutMatchesEndsQuietly) {
+    CopyRecording("english.wav", src / "readme.txt");
+    fs::create_directory(src / "x.wav");
+
+    OnRun(window);
+
+    EXPECT_EQ(window.events, (Events{"begin", "range 0", "pos 0", "end"}));
+    EXPECT_TRUE(window.boxes.empty());
+    EXPECT_TRUE(Names(out).empty());
+    EXPECT_EQ(window.m_jobEnd, JobEnd::Completed);
+}
+
+TEST_F(BatchRun, OutputWrittenIntoTheSourceFolderIsNotTakenAsASource) {
+    CopyRecording("english.wav", src / "a.wav");
+    CopyRecording("german.wav", src / "b.wav");
+    window.m_strDst = src.string();
+
+    OnRun(window);
+
+    EXPECT_EQ(Names(src), (std::vector<std::string>{"a.WAV", "a.wav", "b.WAV", "b.wav"}));
+    EXPECT_EQ(window.status, "2 of 2");
+    EXPECT_TRUE(window.boxes.empty());
+}
+
+// --- the path checks ---
+
+TEST_F(BatchRun, BlankPathsAskForAPathAndAreLeftEmpty) {
+    window.m_strSrc = " \t ";
+    window.m_strDst = "   ";
+
+    OnRun(window);
+
+    ExpectOneBox("Please, specify path", "Wrong path");
+    EXPECT_EQ(window.boxes[0].type, MB_OK | MB_ICONERROR);
+    EXPECT_TRUE(window.boxes[0].busy); // shown while the job still counts as busy
+    EXPECT_EQ(window.m_strSrc, "");
+    EXPECT_EQ(window.m_strDst, "");
+    EXPECT_EQ(window.events, (Events{"begin", "box Wrong path", "end"}));
+    EXPECT_EQ(window.m_jobEnd, JobEnd::PathRefused);
+}
+
+TEST_F(BatchRun, EmptySourceIsAWrongSourceAndTheDestinationIsTrimmed) {
+    window.m_strSrc = "  ";
+    window.m_strDst = "  " + out.string() + " ";
+
+    OnRun(window);
+
+    ExpectOneBox("The source '' does not exists", "Wrong source");
+    EXPECT_EQ(window.m_strDst, out.string());
+    EXPECT_EQ(window.m_jobEnd, JobEnd::PathRefused);
+}
+
+TEST_F(BatchRun, SourcesThatAreNeitherFolderNorFileAreRefused) {
+    const fs::path fifo = tmp / "pipe.wav";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_symlink(tmp / "gone.wav", tmp / "dangling.wav");
+
+    for (const fs::path& path : {tmp / "missing", fifo, tmp / "dangling.wav"}) {
+        SCOPED_TRACE(path.string());
+        RecordingWindow w;
+        w.m_strSrc = path.string();
+        w.m_strDst = out.string();
+        OnRun(w);
+        ASSERT_EQ(w.boxes.size(), 1u);
+        EXPECT_EQ(w.boxes[0].text, "The source '" + path.string() + "' does not exists");
+        EXPECT_EQ(w.boxes[0].caption, "Wrong source");
+        EXPECT_EQ(w.events, (Events{"begin", "box Wrong source", "end"}));
+        EXPECT_EQ(w.m_jobEnd, JobEnd::PathRefused);
+    }
+}
+
+TEST_F(BatchRun, SourceIsTrimmedBeforeItIsChecked) {
+    CopyRecording("english.wav", src / "a.wav");
+    window.m_strSrc = " \t" + src.string() + "  ";
+
+    OnRun(window);
+
+    EXPECT_EQ(window.m_strSrc, src.string());
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"a.WAV"}));
+}
+
+TEST_F(BatchRun, DestinationsThatAreNotFoldersAreRefused) {
+    CopyRecording("english.wav", src / "a.wav");
+    CopyRecording("english.wav", tmp / "file.wav");
+
+    for (const std::string& dst :
+         {std::string(), (tmp / "missing").string(), (tmp / "file.wav").string()}) {
+        SCOPED_TRACE(dst);
+        RecordingWindow w;
+        w.m_strSrc = src.string();
+        w.m_strDst = dst;
+        OnRun(w);
+        ASSERT_EQ(w.boxes.size(), 1u);
+        EXPECT_EQ(w.boxes[0].text, "The directory '" + dst + "' does not exists");
+        EXPECT_EQ(w.boxes[0].caption, "Wrong destination");
+        EXPECT_EQ(w.boxes[0].type, MB_OK | MB_ICONERROR);
+        EXPECT_EQ(w.m_jobEnd, JobEnd::PathRefused);
+    }
+    EXPECT_TRUE(Names(out).empty());
+}
+
+TEST_F(BatchRun, DestinationKeepsItsSpacesWhenTheSourceIsGiven) {
+    CopyRecording("english.wav", src / "a.wav");
+    window.m_strDst = out.string() + "  ";
+
+    OnRun(window);
+
+    ExpectOneBox("The directory '" + out.string() + "  ' does not exists", "Wrong destination");
+    EXPECT_EQ(window.m_strDst, out.string() + "  ");
+
+    // A folder that really has the spaces in its name is used as it is.
+    fs::create_directory(out.string() + "  ");
+    RecordingWindow again;
+    again.m_strSrc = src.string();
+    again.m_strDst = out.string() + "  ";
+    OnRun(again);
+    EXPECT_TRUE(again.boxes.empty());
+    EXPECT_EQ(Names(out.string() + "  "), (std::vector<std::string>{"a.WAV"}));
+    EXPECT_TRUE(Names(out).empty());
+}
+
+TEST_F(BatchRun, DestinationEndingInASeparatorStillGetsOneMore) {
+    CopyRecording("english.wav", src / "a.wav");
+    CopyRecording("german.wav", src / "b.wav");
+    // A folder in the way makes the conversion name the file it tried to create.
+    fs::create_directory(out / "a.WAV");
+    window.m_strDst = out.string() + "/";
+    window.answers = {IDYES};
+
+    OnRun(window);
+
+    ExpectOneBox("Cannot open file ' " + out.string() +
+                     "//a.WAV' for writing. Do you want to continue?",
+                 "Failure");
+    EXPECT_EQ(ReadFileBytes(out / "b.WAV"), ConvertedAlone(src / "b.wav"));
+    EXPECT_EQ(window.m_jobEnd, JobEnd::Completed); // a skipped file does not end the job
+}
+
+// --- how a job ends early ---
+
+TEST_F(BatchRun, FailedConversionEndsTheJobWithoutAMessageOfItsOwn) {
+    CopyRecording("english.wav", src / "a.wav");
+    CopyRecording("german.wav", src / "b.wav");
+    CopyRecording("english.wav", src / "c.wav");
+    fs::create_directory(out / "b.WAV");
+    // No answer queued: the question is answered No.
+
+    OnRun(window);
+
+    ExpectOneBox("Cannot open file ' " + (out / "b.WAV").string() +
+                     "' for writing. Do you want to continue?",
+                 "Failure");
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"a.WAV", "b.WAV"}));
+    EXPECT_TRUE(fs::is_directory(out / "b.WAV"));
+    const Events tail(window.events.end() - 5, window.events.end());
+    EXPECT_EQ(tail, (Events{"pos 2", "status 2 of 3", "box Failure", "pos 0", "end"}));
+    EXPECT_EQ(window.m_jobEnd, JobEnd::EndedEarly);
+}
+
+TEST_F(BatchRun, UnsupportedFileIsReportedAfterTheJobHasEnded) {
+    CopyRecording("english.wav", src / "1.wav");
+    CopyRecording("german.wav", src / "2.wav");
+    WritePcmTagged(src / "3.wav");
+    CopyRecording("english.wav", src / "4.wav");
+    const std::string refused = ReadFileBytes(src / "3.wav");
+
+    OnRun(window);
+
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"1.WAV", "2.WAV"}));
+    EXPECT_EQ(ReadFileBytes(out / "2.WAV"), ConvertedAlone(src / "2.wav"));
+    ExpectOneBox(std::string("The software does not support given audio format\nDetails: ") +
+                     PcmTaggedReason,
+                 "Error");
+    EXPECT_EQ(window.boxes[0].type, MB_OK | MB_ICONERROR);
+    // Idle, with the bar at 0 and the counter kept, before the box is up.
+    EXPECT_FALSE(window.boxes[0].busy);
+    EXPECT_EQ(window.boxes[0].progressPos, 0);
+    EXPECT_EQ(window.boxes[0].status, "3 of 4");
+    const Events tail(window.events.end() - 4, window.events.end());
+    EXPECT_EQ(tail, (Events{"pos 3", "status 3 of 4", "end", "box Error"}));
+    EXPECT_EQ(window.jobEnds, 1);
+    EXPECT_EQ(window.m_jobEnd, JobEnd::EndedEarly);
+    EXPECT_EQ(ReadFileBytes(src / "3.wav"), refused);
+}
+
+TEST_F(BatchRun, StopDuringAFileFinishesItAndStopsBeforeTheNext) {
+    for (const char* name : {"a.wav", "b.wav", "c.wav", "d.wav"})
+        CopyRecording("english.wav", src / name);
+    ScopedPump pump([this] {
+        if (window.status == "2 of 4")
+            window.m_bStop = true;
+    });
+
+    OnRun(window);
+
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"a.WAV", "b.WAV"}));
+    EXPECT_EQ(ReadFileBytes(out / "b.WAV"), ConvertedAlone(src / "b.wav"));
+    ExpectOneBox("Application has stopped by user request", "Info");
+    EXPECT_EQ(window.boxes[0].type, MB_OK);
+    EXPECT_TRUE(window.boxes[0].busy);
+    EXPECT_EQ(window.boxes[0].status, "3 of 4");
+    EXPECT_EQ(window.boxes[0].progressPos, 3);
+    const Events tail(window.events.end() - 5, window.events.end());
+    EXPECT_EQ(tail, (Events{"pos 3", "status 3 of 4", "box Info", "pos 0", "end"}));
+    EXPECT_EQ(window.m_jobEnd, JobEnd::EndedEarly);
+}
+
+TEST_F(BatchRun, StopDuringTheLastFileHasNoEffect) {
+    for (const char* name : {"a.wav", "b.wav", "c.wav"})
+        CopyRecording("german.wav", src / name);
+    ScopedPump pump([this] {
+        if (window.status == "3 of 3")
+            window.m_bStop = true;
+    });
+
+    OnRun(window);
+
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"a.WAV", "b.WAV", "c.WAV"}));
+    EXPECT_TRUE(window.boxes.empty());
+    EXPECT_EQ(window.m_jobEnd, JobEnd::Completed);
+}
+
+TEST_F(BatchRun, DestinationTypedDuringTheJobAppliesToLaterFiles) {
+    CopyRecording("english.wav", src / "a.wav");
+    CopyRecording("german.wav", src / "b.wav");
+    CopyRecording("english.wav", src / "c.wav");
+    const fs::path other = tmp / "other";
+    fs::create_directory(other);
+    ScopedPump pump([&] {
+        if (window.status == "1 of 3") {
+            window.m_strDst = other.string();
+            window.m_strSrc = (tmp / "elsewhere").string(); // the listing is already taken
+        }
+    });
+
+    OnRun(window);
+
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"a.WAV"}));
+    EXPECT_EQ(Names(other), (std::vector<std::string>{"b.WAV", "c.WAV"}));
+    EXPECT_EQ(window.m_jobEnd, JobEnd::Completed);
+}
+
+} // namespace
