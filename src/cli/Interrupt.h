@@ -1,0 +1,9 @@
+#pragma once
+
+// Ctrl+C as the Stop button. The first interrupt is only noted, for the job
+// to pick up between two files; the second ends the program at once.
+void InstallInterruptHandler(bool stderrIsTerminal);
+bool InterruptRequested();
+
+// Exit status after an interrupt from the keyboard, as a shell reports one.
+inline constexpr int InterruptedExitStatus = 130;

@@ -1,0 +1,144 @@
+#include "cli/TerminalWindow.h"
+
+#include "batch/MessageBox.h"
+#include "cli/CommandLine.h"
+#include "cli/Interrupt.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <unistd.h>
+
+namespace {
+
+constexpr int BarWidth = 30;
+
+// One line from standard input, without its end; false at the end of input.
+bool ReadLine(std::string& line) {
+    line.clear();
+    for (;;) {
+        char c;
+        const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return !line.empty();
+        if (c == '\n')
+            return true;
+        line += c;
+    }
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+} // namespace
+
+void PrintError(const std::string& text) {
+    const char* p = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t n = ::write(STDERR_FILENO, p, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return; // nowhere to report to
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+}
+
+CTerminalWindow::CTerminalWindow(bool yesToAll)
+    : m_bYesToAll(yesToAll), m_bTerminal(::isatty(STDERR_FILENO) == 1) {}
+
+int CTerminalWindow::MessageBox(const std::string& text, const std::string& caption,
+                                unsigned type) {
+    EndProgressLine();
+    if ((type & 0x0F) != MB_YESNOCANCEL) {
+        PrintError(caption + ": " + text + "\n");
+        return IDOK;
+    }
+    PrintError(caption + ": " + text + " [y/n/c] ");
+    return Ask();
+}
+
+int CTerminalWindow::Ask() {
+    if (m_bYesToAll) {
+        PrintError("y\n");
+        return IDYES;
+    }
+    // Nobody to ask: the safe answer, which ends the job.
+    if (::isatty(STDIN_FILENO) != 1) {
+        PrintError("n\n");
+        return IDNO;
+    }
+    std::string answer;
+    for (;;) {
+        if (!ReadLine(answer)) {
+            PrintError("\n");
+            return IDCANCEL; // end of input closes the box
+        }
+        answer = Lowered(answer);
+        if (answer == "y" || answer == "yes")
+            return IDYES;
+        if (answer == "n" || answer == "no")
+            return IDNO;
+        if (answer == "c" || answer == "cancel")
+            return IDCANCEL;
+        PrintError("Please answer y (yes), n (no) or c (cancel): ");
+    }
+}
+
+void CTerminalWindow::SetProgressRange(std::uint16_t maximum) {
+    m_nMaximum = maximum;
+}
+
+void CTerminalWindow::SetProgressPos(int position) {
+    m_nPosition = position;
+}
+
+void CTerminalWindow::SetStatusWindowText(const std::string& text) {
+    // The status is written just before the stop request is read: a Ctrl+C in
+    // the last moments of the previous file still stops the job here.
+    TakeInterrupt();
+    if (!m_bTerminal) {
+        PrintError(text + "\n");
+        return;
+    }
+    const int filled = m_nMaximum == 0
+                           ? BarWidth
+                           : std::clamp(m_nPosition, 0, int{m_nMaximum}) * BarWidth / m_nMaximum;
+    PrintError("\r" + text + " [" + std::string(static_cast<std::size_t>(filled), '#') +
+               std::string(static_cast<std::size_t>(BarWidth - filled), '.') + "]");
+    m_bLineOpen = true;
+}
+
+void CTerminalWindow::OnJobBegin() {
+    m_bStop = false;
+    m_bBusy = true;
+}
+
+void CTerminalWindow::OnJobEnd() {
+    m_bBusy = false;
+    m_nPosition = 0;
+    EndProgressLine();
+}
+
+void CTerminalWindow::TakeInterrupt() {
+    if (!InterruptRequested() || m_bStopNoted)
+        return;
+    m_bStopNoted = true;
+    m_bStop = true;
+    EndProgressLine();
+    PrintError(std::string(ProgramName) +
+               ": stopping after the current file (Ctrl+C again to quit at once)\n");
+}
+
+void CTerminalWindow::EndProgressLine() {
+    if (m_bLineOpen)
+        PrintError("\n");
+    m_bLineOpen = false;
+}

@@ -1,0 +1,61 @@
+#include "BrellowVersion.h"
+#include "batch/BatchRun.h"
+#include "cli/CommandLine.h"
+#include "cli/Interrupt.h"
+#include "cli/TerminalWindow.h"
+#include "pause/MessagePump.h"
+
+#include <cstdio>
+#include <exception>
+#include <unistd.h>
+
+namespace {
+
+constexpr int UsageExitStatus = 2;
+
+int ExitStatus(JobEnd end) {
+    switch (end) {
+    case JobEnd::Completed:
+        return 0;
+    case JobEnd::EndedEarly:
+        return 1;
+    case JobEnd::PathRefused:
+        return 2;
+    }
+    return 1;
+}
+
+int Run(const CommandLine& command) {
+    InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
+    CTerminalWindow window(command.yesToAll);
+    window.m_strSrc = command.source;
+    window.m_strDst = command.destination;
+    SetMessagePump([&window] { window.TakeInterrupt(); });
+    OnRun(window);
+    SetMessagePump(nullptr);
+    return ExitStatus(window.m_jobEnd);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        const CommandLine command = ParseCommandLine({argv + (argc > 0 ? 1 : 0), argv + argc});
+        switch (command.action) {
+        case CommandLine::Action::Help:
+            std::fputs(HelpText().c_str(), stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        case CommandLine::Action::Version:
+            std::printf("%s %s\n", ProgramName, BRELLOW_VERSION);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        case CommandLine::Action::UsageError:
+            PrintError(std::string(ProgramName) + ": " + command.error + "\n" + UsageText());
+            return UsageExitStatus;
+        case CommandLine::Action::Run:
+            return Run(command);
+        }
+    } catch (const std::exception& e) {
+        PrintError(std::string(ProgramName) + ": " + e.what() + "\n");
+    }
+    return 1;
+}
