@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     ffmpeg sox espeak-ng
     xvfb xauth
-    desktop-file-utils appstream dpkg-dev fakeroot file
+    desktop-file-utils appstream dpkg-dev fakeroot file groff-base
     hyperfine time
 )
 
