@@ -14,6 +14,37 @@ constexpr std::int32_t AdaptationTable[16] = {230, 230, 230, 230, 307, 409, 512,
 
 constexpr std::int32_t MinimumDelta = 16;
 
+// The predictor as plain values, so that the hot loop keeps it in registers.
+struct Predictor {
+    std::int32_t sample1, sample2, coef1, coef2, delta;
+
+    // One 4-bit code: the new sample, and the state moved on.
+    std::int16_t Decode(std::uint32_t nibble) {
+        // Formed in 64 bits: two products of -32768 sum past the 32-bit range.
+        const std::int64_t sum = std::int64_t{sample1} * coef1 + std::int64_t{sample2} * coef2;
+        const auto prediction = static_cast<std::int32_t>(sum / 256); // truncates toward zero
+        const std::int32_t code = static_cast<std::int32_t>(nibble ^ 8u) - 8; // signed 4 bits
+        const std::int32_t sample = std::clamp(prediction + code * delta, -32768, 32767);
+        // A negative delta (from a block header or the wrapped 16-bit field)
+        // ends below the floor either way, so the shift's rounding never shows.
+        const std::int32_t next = std::max(delta * AdaptationTable[nibble] >> 8, MinimumDelta);
+        delta = static_cast<std::int16_t>(next); // the field keeps the low 16 bits
+        sample2 = sample1;
+        sample1 = sample;
+        return static_cast<std::int16_t>(sample);
+    }
+};
+
+Predictor Load(const AdpcmState& state) {
+    return {state.sample1, state.sample2, state.coef1, state.coef2, state.delta};
+}
+
+void Store(const Predictor& p, AdpcmState& state) {
+    state.sample1 = p.sample1;
+    state.sample2 = p.sample2;
+    state.delta = static_cast<std::int16_t>(p.delta);
+}
+
 } // namespace
 
 CADCPMObj::CADCPMObj() {
@@ -123,34 +154,33 @@ bool CADCPMObj::DecodeBlock(SampleBuffer& in, SampleBuffer& out) {
     const std::uint32_t steps =
         std::min<std::uint32_t>(m_adpcmHeader.samplesPerBlock / 2u, in.capacity - BlockHeaderBytes);
     out.ResizeAndClear(4u * (m_adpcmHeader.samplesPerBlock / 2u));
+    // Each step decodes both halves of a byte, so the count may end at -1.
+    const auto wanted = static_cast<std::uint32_t>((std::int64_t{m_nSamplesLeft} + 1) / 2);
+    const std::uint32_t run = m_nSamplesLeft > 0 ? std::min(steps, wanted) : 0;
+
+    // The hot loop works on a local copy of the state, with no virtual call
+    // per sample; it is the same arithmetic as DecodeNibble.
+    Predictor predictor = Load(m_state);
+    const std::uint8_t* codes = block + BlockHeaderBytes;
     std::uint8_t* dst = out.data.get();
-    for (std::uint32_t i = 0; i < steps && m_nSamplesLeft > 0; ++i) {
-        const std::uint8_t byte = block[BlockHeaderBytes + i];
-        for (const std::uint8_t nibble :
-             {static_cast<std::uint8_t>(byte >> 4), static_cast<std::uint8_t>(byte & 0x0F)}) {
-            m_state.nibble = nibble;
-            const std::int16_t sample = DecodeNibble(m_state);
-            std::memcpy(dst + out.length, &sample, sizeof sample);
-            out.length += 2;
-        }
+    for (std::uint32_t i = 0; i < run; ++i) {
+        const std::int16_t high = predictor.Decode(codes[i] >> 4u);
+        const std::int16_t low = predictor.Decode(codes[i] & 0x0Fu);
+        std::memcpy(dst + 4 * i, &high, sizeof high);
+        std::memcpy(dst + 4 * i + 2, &low, sizeof low);
     }
+    Store(predictor, m_state);
+    if (run > 0)
+        m_state.nibble = static_cast<std::uint8_t>(codes[run - 1] & 0x0F);
+    m_nSamplesLeft -= static_cast<std::int32_t>(2 * run);
+    out.length = static_cast<std::int32_t>(4 * run);
     return true;
 }
 
 std::int16_t CADCPMObj::DecodeNibble(AdpcmState& state) {
-    // Formed in 64 bits: two products of -32768 sum past the 32-bit range.
-    const std::int64_t sum =
-        std::int64_t{state.sample1} * state.coef1 + std::int64_t{state.sample2} * state.coef2;
-    const auto prediction = static_cast<std::int32_t>(sum / 256); // truncates toward zero
-    const std::int32_t code = state.nibble < 8 ? state.nibble : state.nibble - 16;
-    std::int32_t sample = prediction + code * state.delta;
-    sample = std::clamp(sample, -32768, 32767);
-    std::int32_t newDelta = state.delta * AdaptationTable[state.nibble & 0x0F] / 256;
-    if (newDelta < MinimumDelta)
-        newDelta = MinimumDelta;
-    state.delta = static_cast<std::int16_t>(newDelta); // low 16 bits
-    state.sample2 = state.sample1;
-    state.sample1 = sample;
+    Predictor predictor = Load(state);
+    const std::int16_t sample = predictor.Decode(state.nibble & 0x0Fu);
+    Store(predictor, state);
     --m_nSamplesLeft;
-    return static_cast<std::int16_t>(sample);
+    return sample;
 }

@@ -1,34 +1,134 @@
 #include "audio/WAVObj.h"
+#include "pause/LoudMask.h"
 #include "pause/PhraseDetector.h"
 
-#include <cstdlib>
-#include <cstring>
+#include <bit>
+
+namespace {
+
+using namespace PhraseDetector;
+
+// The largest magnitude below the quiet threshold: one integer comparison per sample.
+constexpr std::int32_t MaxQuietMagnitude = static_cast<std::int32_t>(QuietThreshold);
+static_assert(MaxQuietMagnitude < QuietThreshold && MaxQuietMagnitude + 1 >= QuietThreshold);
+
+constexpr int WordBits = 64;
+
+std::uint64_t LowBits(int n) {
+    return n >= WordBits ? ~std::uint64_t{0} : (std::uint64_t{1} << n) - 1;
+}
+
+// The detector walks 64 samples at a time on bit masks instead of sample by
+// sample. A loud sample resets the quiet run when it and the five before it
+// (across words and blocks, through loudRun) are all loud.
+struct Detector {
+    std::uint32_t quietBytes;
+    std::uint32_t loudRun;
+    std::uint32_t threshold; // silence threshold in bytes, above 0
+
+    // Bits of the loud samples that reset the quiet run.
+    std::uint64_t Resets(std::uint64_t loud) const {
+        const int carried = loudRun >= ToleratedLoudRun ? static_cast<int>(ToleratedLoudRun)
+                                                        : static_cast<int>(loudRun);
+        // The previous samples' loud bits, as the top of a word before this one.
+        const std::uint64_t before = carried == 0 ? 0 : ~std::uint64_t{0} << (WordBits - carried);
+        std::uint64_t all = loud;
+        for (int k = 1; k <= static_cast<int>(ToleratedLoudRun); ++k)
+            all &= (loud << k) | (before >> (WordBits - k));
+        return all;
+    }
+
+    // Loud run after sample `last` of a word of loud bits.
+    std::uint32_t RunAfter(std::uint64_t loud, int last) const {
+        const std::uint64_t quiet = ~loud & LowBits(last + 1);
+        if (quiet == 0)
+            return loudRun + static_cast<std::uint32_t>(last + 1);
+        return static_cast<std::uint32_t>(last - (WordBits - 1 - std::countl_zero(quiet)));
+    }
+
+    // Moves over `count` samples; when canEnd, stops at the first sample after
+    // which the quiet run reaches the threshold and returns its index, else -1.
+    int Scan(std::uint64_t loud, int count, bool canEnd) {
+        const std::uint64_t valid = LowBits(count);
+        loud &= valid;
+        const std::uint64_t resets = Resets(loud);
+        const std::uint64_t quiet = ~loud & valid;
+        if (canEnd) {
+            for (int pos = 0; pos < count;) {
+                const std::uint64_t ahead = resets & ~LowBits(pos);
+                const int end = ahead ? std::countr_zero(ahead) : count;
+                const std::uint64_t span = quiet & LowBits(end) & ~LowBits(pos);
+                int hit = -1;
+                if (quietBytes >= threshold && pos < end) {
+                    hit = pos; // already long enough: the first sample that keeps it ends it
+                } else {
+                    const std::uint32_t needed = (threshold - quietBytes + 1) / 2;
+                    if (static_cast<std::uint32_t>(std::popcount(span)) >= needed) {
+                        std::uint64_t bits = span;
+                        for (std::uint32_t k = 1; k < needed; ++k)
+                            bits &= bits - 1;
+                        hit = std::countr_zero(bits);
+                    }
+                }
+                if (hit >= 0) {
+                    quietBytes += QuietBytesPerSample * static_cast<std::uint32_t>(
+                                                            std::popcount(span & LowBits(hit + 1)));
+                    loudRun = RunAfter(loud, hit);
+                    return hit;
+                }
+                quietBytes += QuietBytesPerSample * static_cast<std::uint32_t>(std::popcount(span));
+                if (end < count)
+                    quietBytes = 0;
+                pos = end + 1;
+            }
+        } else if (resets != 0) {
+            const int last = WordBits - 1 - std::countl_zero(resets);
+            quietBytes = QuietBytesPerSample *
+                         static_cast<std::uint32_t>(std::popcount(quiet & ~LowBits(last + 1)));
+        } else {
+            quietBytes += QuietBytesPerSample * static_cast<std::uint32_t>(std::popcount(quiet));
+        }
+        loudRun = RunAfter(loud, count - 1);
+        return -1;
+    }
+};
+
+} // namespace
 
 bool CWAVObj::WriteWithPauses(SampleBuffer& block) {
-    using namespace PhraseDetector;
     const std::uint32_t silenceThreshold = SecondsToBytes(MinimumSilenceSeconds);
     const std::uint32_t phraseThreshold = SecondsToBytes(MinimumPhraseSeconds);
 
     const std::int32_t n = block.length / 2;
-    const std::uint8_t* bytes = block.data.get();
-    for (std::int32_t i = 0; i < n; ++i) {
-        std::int16_t sample;
-        std::memcpy(&sample, bytes + 2 * i, sizeof sample);
-        const std::int32_t magnitude = std::abs(std::int32_t{sample});
-        if (magnitude < QuietThreshold) {
-            m_dwQuietBytes += QuietBytesPerSample;
-            m_dwLoudRun = 0;
-        } else if (++m_dwLoudRun > ToleratedLoudRun) {
-            m_dwQuietBytes = 0;
-        }
-        if (m_dwQuietBytes >= silenceThreshold && m_dwPhraseBytes >= phraseThreshold) {
+    // The phrase length changes only when the block is written, so within the
+    // scan a phrase can end only if it is already long enough.
+    const bool canEnd = m_dwPhraseBytes >= phraseThreshold;
+    if (canEnd && silenceThreshold == 0 && n > 0) {
+        // Formats too slow for a threshold: the first sample ends the phrase.
+        const std::uint64_t first = LoudMask(block.data.get(), 1, MaxQuietMagnitude);
+        m_dwLoudRun = first ? m_dwLoudRun + 1 : 0;
+        m_dwQuietBytes = 0;
+        const std::uint32_t pause = m_dwPhraseBytes;
+        m_dwPhraseBytes = 0;
+        return WriteLongSilence(pause) && Write(block, true);
+    }
+
+    Detector detector{m_dwQuietBytes, m_dwLoudRun, silenceThreshold};
+    for (std::int32_t start = 0; start < n; start += WordBits) {
+        const int count = static_cast<int>(std::min<std::int32_t>(WordBits, n - start));
+        const std::uint64_t loud = LoudMask(block.data.get() + 2 * start, count,
+                                            static_cast<std::int16_t>(MaxQuietMagnitude));
+        if (detector.Scan(loud, count, canEnd) >= 0) {
             const std::uint32_t pause = m_dwPhraseBytes;
             m_dwPhraseBytes = 0;
             m_dwQuietBytes = 0;
+            m_dwLoudRun = detector.loudRun; // a pause does not end a loud run
             if (!WriteLongSilence(pause))
                 return false;
-            break; // the rest of the block takes no part in detection
+            return Write(block, true); // the rest of the block takes no part in detection
         }
     }
+    m_dwQuietBytes = detector.quietBytes;
+    m_dwLoudRun = detector.loudRun;
     return Write(block, true);
 }
