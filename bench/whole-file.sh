@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Whole-file timings on long spoken recordings: brellow-cli beside a plain
+# FFmpeg decode, a plain sox decode and dd writing as many bytes as Brellow's
+# output holds, all to the same disk. Not part of the tests.
+#
+#   bench/whole-file.sh [BUILD_DIR] [WORK_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=${1:-build/release}
+work=${2:-$(mktemp -d "${TMPDIR:-/var/tmp}/brellow-bench.XXXXXX")}
+runs=${RUNS:-5}
+cli="$build/src/cli/brellow-cli"
+
+./tools/deps.sh
+if [ ! -x "$cli" ]; then
+    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBRELLOW_BUILD_TESTS=OFF -DBRELLOW_BUILD_UI=OFF >/dev/null
+    cmake --build "$build" -j "$(nproc)" --target brellow-cli
+fi
+mkdir -p "$work"
+
+# The spoken material of the tests, repeated to length, encoded as they are.
+sox -D tests/data/example.wav "$work/example.pcm.wav"
+seconds=$(soxi -D "$work/example.pcm.wav")
+for minutes in 10 60; do
+    src="$work/speech-${minutes}min.wav"
+    if [ ! -f "$src" ]; then
+        repeats=$(awk -v m="$minutes" -v s="$seconds" 'BEGIN { printf "%d", m * 60 / s }')
+        sox -D "$work/example.pcm.wav" -r 22050 -c 1 -e ms-adpcm "$src" repeat "$repeats"
+    fi
+done
+
+median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
+seconds_of() { # command...: wall seconds of one run
+    local t0 t1
+    t0=$(date +%s.%N)
+    "$@" >/dev/null 2>&1
+    t1=$(date +%s.%N)
+    awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.4f\n", b - a }'
+}
+
+printf '# %s, %s cores, %s\n' "$(uname -m)" "$(nproc)" "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
+for minutes in 10 60; do
+    src="$work/speech-${minutes}min.wav"
+    out="$work/out-$minutes"
+    rm -rf "$out" && mkdir -p "$out"
+    "$cli" "$src" "$out" 2>/dev/null
+    bytes=$(stat -c %s "$out/speech-${minutes}min.WAV")
+    blocks=$(( (bytes + 1048575) / 1048576 ))
+
+    declare -A t=()
+    for ((i = 0; i < runs; i++)); do # alternating, so that drift hits all alike
+        t[brellow]+="$(seconds_of "$cli" "$src" "$out") "
+        t[ffmpeg]+="$(seconds_of ffmpeg -nostdin -v error -y -i "$src" -c:a pcm_s16le "$out/ffmpeg.wav") "
+        t[sox]+="$(seconds_of sox "$src" -e signed-integer "$out/sox.wav") "
+        t[dd]+="$(seconds_of dd if=/dev/zero of="$out/dd.bin" bs=1M count="$blocks") "
+    done
+    b=$(echo "${t[brellow]}" | tr ' ' '\n' | grep . | median)
+    f=$(echo "${t[ffmpeg]}" | tr ' ' '\n' | grep . | median)
+    s=$(echo "${t[sox]}" | tr ' ' '\n' | grep . | median)
+    d=$(echo "${t[dd]}" | tr ' ' '\n' | grep . | median)
+    peak=$(/usr/bin/time -v "$cli" "$src" "$out" 2>&1 >/dev/null | awk -F: '/Maximum resident/ { gsub(/ /, "", $2); print $2 }')
+    printf '\n## %d-minute recording: %s bytes in, %s bytes out, median of %d runs\n' \
+        "$minutes" "$(stat -c %s "$src")" "$bytes" "$runs"
+    printf '| brellow-cli | ffmpeg decode | sox decode | dd (same bytes) |\n|---|---|---|---|\n'
+    printf '| %.3f s | %.3f s | %.3f s | %.3f s |\n' "$b" "$f" "$s" "$d"
+    awk -v b="$b" -v f="$f" -v s="$s" -v d="$d" -v p="$peak" 'BEGIN {
+        printf "\nBrellow/FFmpeg %.2f, Brellow/sox %.2f, Brellow/dd %.2f, peak memory %.1f MB\n",
+               b / f, b / s, b / d, p / 1024 }'
+    unset t
+done
