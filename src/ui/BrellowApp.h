@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QApplication>
+
+#include <functional>
+
+// The application object: names the settings location after the company and
+// the program file, installs the message pump, and runs the main dialog.
+class CBrellowApp : public QApplication {
+public:
+    CBrellowApp(int& argc, char** argv);
+    ~CBrellowApp() override;
+    CBrellowApp(const CBrellowApp&) = delete;
+    CBrellowApp& operator=(const CBrellowApp&) = delete;
+
+    // Runs the main dialog modally; the program ends when it does.
+    int InitInstance();
+
+private:
+    std::function<void()> m_previousPump;
+};

@@ -1,0 +1,346 @@
+#include "ui/BrellowDlg.h"
+
+#include "batch/BatchRun.h"
+#include "ui/DirDialog.h"
+#include "ui/Settings.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QMessageBox>
+#include <QUrl>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// Template size and control rectangles, in dialog units.
+constexpr int DialogWidth = 320;
+constexpr int DialogHeight = 161;
+
+constexpr const char* PathSrcEntry = "Path Src";
+constexpr const char* PathDstEntry = "Path Dst";
+
+int MulDiv(int number, int numerator, int denominator) {
+    return (number * numerator + denominator / 2) / denominator;
+}
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+CBrellowDlg::CBrellowDlg(QWidget* parent)
+    : QDialog(parent), m_stSource(QStringLiteral("Source:"), this), m_editSrc(this),
+      m_btnBrowseSrc(QStringLiteral("..."), this),
+      m_stDestination(QStringLiteral("Destination Folder:"), this), m_editDst(this),
+      m_btnBrowseDst(QStringLiteral("..."), this),
+      m_btnOpenFolder(QStringLiteral("&Open containing folder"), this),
+      m_stStatus(QStringLiteral("Static"), this), m_progress(this),
+      m_btnRun(QStringLiteral("&Run"), this), m_btnStop(QStringLiteral("&Stop"), this),
+      m_btnClose(QStringLiteral("&Close"), this) {
+    setObjectName(QStringLiteral("IDD_MAIN_DIALOG"));
+    setWindowTitle(QStringLiteral("Brellow"));
+    // A caption and a close box; no minimise, maximise or sizing border.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    for (const int size : {256, 128, 64, 48, 32, 24, 16})
+        m_hIcon.addFile(QStringLiteral(":/icons/brellow-%1.png").arg(size), QSize(size, size));
+    setWindowIcon(m_hIcon);
+
+    m_editSrc.setObjectName(QStringLiteral("IDC_SRC_PATH"));
+    m_btnBrowseSrc.setObjectName(QStringLiteral("IDC_SRC_BROWSE"));
+    m_editDst.setObjectName(QStringLiteral("IDC_DST_PATH"));
+    m_btnBrowseDst.setObjectName(QStringLiteral("IDC_DST_BROWSE"));
+    m_btnOpenFolder.setObjectName(QStringLiteral("IDC_OPEN_FOLDER"));
+    m_stStatus.setObjectName(QStringLiteral("IDC_STATUS"));
+    m_progress.setObjectName(QStringLiteral("IDC_PROGRESS"));
+    m_btnRun.setObjectName(QStringLiteral("IDC_RUN"));
+    m_btnStop.setObjectName(QStringLiteral("IDC_STOP"));
+    m_btnClose.setObjectName(QStringLiteral("IDOK"));
+
+    struct Placement {
+        QWidget* control;
+        QRect units;
+    };
+    const Placement placements[] = {
+        {&m_stSource, {7, 23, 26, 8}},        {&m_editSrc, {7, 33, 290, 14}},
+        {&m_btnBrowseSrc, {300, 33, 13, 14}}, {&m_stDestination, {7, 62, 62, 8}},
+        {&m_editDst, {7, 75, 290, 14}},       {&m_btnBrowseDst, {300, 75, 13, 14}},
+        {&m_btnOpenFolder, {8, 98, 92, 14}},  {&m_stStatus, {7, 130, 83, 8}},
+        {&m_progress, {7, 140, 306, 14}},     {&m_btnRun, {263, 98, 50, 14}},
+        {&m_btnStop, {263, 117, 50, 14}},     {&m_btnClose, {263, 7, 50, 14}},
+    };
+    for (const auto& placement : placements)
+        placement.control->setGeometry(MapDialogRect(placement.units));
+    setFixedSize(MapDialogRect(QRect(0, 0, DialogWidth, DialogHeight)).size());
+
+    for (QLabel* label : {&m_stSource, &m_stDestination, &m_stStatus}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // Fonts here run wider than the template's: a caption longer than its
+        // box grows to the right instead of losing its end.
+        if (label->sizeHint().width() > label->width())
+            label->resize(label->sizeHint().width(), label->height());
+    }
+
+    // Windows' smooth bar: no percentage text.
+    m_progress.setTextVisible(false);
+    m_progress.setRange(0, 100);
+    m_progress.setValue(0);
+
+    m_btnClose.setDefault(true);
+    setTabOrder(&m_editSrc, &m_btnBrowseSrc);
+    setTabOrder(&m_btnBrowseSrc, &m_editDst);
+    setTabOrder(&m_editDst, &m_btnBrowseDst);
+    setTabOrder(&m_btnBrowseDst, &m_btnOpenFolder);
+    setTabOrder(&m_btnOpenFolder, &m_btnRun);
+    setTabOrder(&m_btnRun, &m_btnStop);
+    setTabOrder(&m_btnStop, &m_btnClose);
+
+    connect(&m_btnRun, &QPushButton::clicked, this, &CBrellowDlg::OnRun);
+    connect(&m_editSrc, &QLineEdit::textChanged, this, &CBrellowDlg::OnPathChanged);
+    connect(&m_editDst, &QLineEdit::textChanged, this, &CBrellowDlg::OnPathChanged);
+    connect(&m_btnStop, &QPushButton::clicked, this, &CBrellowDlg::OnStop);
+    connect(&m_btnBrowseSrc, &QPushButton::clicked, this, &CBrellowDlg::OnBrowseSource);
+    connect(&m_btnBrowseDst, &QPushButton::clicked, this, &CBrellowDlg::OnBrowseDestination);
+    connect(&m_btnOpenFolder, &QPushButton::clicked, this, &CBrellowDlg::OnOpenContainingFolder);
+    connect(&m_btnClose, &QPushButton::clicked, this, &CBrellowDlg::OnOK);
+
+    OnInitDialog();
+}
+
+CBrellowDlg::~CBrellowDlg() = default;
+
+QRect CBrellowDlg::MapDialogRect(const QRect& units) const {
+    // Windows' dialog base units: the average width of the 52 letters, rounded,
+    // and the font's height; a unit is a quarter and an eighth of them.
+    const QFontMetrics metrics(font());
+    const int baseX = (metrics.horizontalAdvance(
+                           QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) +
+                       26) /
+                      52;
+    const int baseY = metrics.height();
+    return {MulDiv(units.x(), baseX, 4), MulDiv(units.y(), baseY, 8),
+            MulDiv(units.width(), baseX, 4), MulDiv(units.height(), baseY, 8)};
+}
+
+void CBrellowDlg::OnInitDialog() {
+    UpdateData(false);
+    m_stStatus.setText(QString());
+    const CSettings settings;
+    m_strSrc = settings.GetString(PathSrcEntry);
+    m_strDst = settings.GetString(PathDstEntry);
+    UpdateData(false);
+    m_editSrc.setFocus();
+}
+
+bool CBrellowDlg::UpdateData(bool bSaveAndValidate) {
+    if (m_bInExchange)
+        return false;
+    m_bInExchange = true;
+    DoDataExchange(bSaveAndValidate);
+    m_bInExchange = false;
+    return true;
+}
+
+void CBrellowDlg::DoDataExchange(bool bSaveAndValidate) {
+    if (bSaveAndValidate) {
+        m_strSrc = m_editSrc.text().toStdString();
+        m_strDst = m_editDst.text().toStdString();
+        return;
+    }
+    // Only a different text is written, so the caret of an edit being typed
+    // into stays where it is.
+    for (auto [edit, value] :
+         {std::pair{&m_editSrc, &m_strSrc}, std::pair{&m_editDst, &m_strDst}}) {
+        const QString text = FromUtf8(*value);
+        if (edit->text() != text)
+            edit->setText(text);
+    }
+    // Whatever could start a second job, or end the dialog, waits for this one.
+    for (QPushButton* button :
+         {&m_btnRun, &m_btnClose, &m_btnBrowseSrc, &m_btnBrowseDst, &m_btnOpenFolder})
+        button->setEnabled(!m_bBusy);
+}
+
+int CBrellowDlg::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
+    QMessageBox box(this);
+    box.setWindowTitle(FromUtf8(caption));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(FromUtf8(text));
+    switch (type & 0xF0u) {
+    case MB_ICONERROR:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MB_ICONQUESTION:
+        box.setIcon(QMessageBox::Question);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    }
+    if ((type & 0x0Fu) == MB_YESNOCANCEL) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel); // the close box answers Cancel
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    default:
+        return IDOK;
+    }
+}
+
+void CBrellowDlg::SetProgressRange(std::uint16_t maximum) {
+    // Qt turns an empty 0..0 range into a busy indicator; Windows shows an
+    // empty bar, which 0..1 at position 0 looks like.
+    m_progress.setRange(0, std::max<int>(maximum, 1));
+}
+
+void CBrellowDlg::SetProgressPos(int position) {
+    // Windows clamps a position outside the range; Qt would ignore it.
+    m_progress.setValue(std::clamp(position, m_progress.minimum(), m_progress.maximum()));
+}
+
+void CBrellowDlg::SetStatusWindowText(const std::string& text) {
+    m_stStatus.setText(FromUtf8(text));
+}
+
+void CBrellowDlg::OnJobBegin() {
+    UpdateData(true);
+    m_bStop = false;
+    m_bBusy = true;
+    m_stStatus.setText(QString());
+    UpdateData(false);
+}
+
+void CBrellowDlg::OnJobEnd() {
+    m_bBusy = false;
+    SetProgressPos(0);
+    UpdateData(false);
+}
+
+void CBrellowDlg::OnRun() {
+    // Runs here, on the GUI thread; the conversion's pump keeps the window alive.
+    ::OnRun(*this);
+}
+
+void CBrellowDlg::OnStop() {
+    m_bStop = true;
+}
+
+void CBrellowDlg::OnOK() {
+    UpdateData(true);
+    accept();
+}
+
+void CBrellowDlg::OnPathChanged() {
+    if (m_bInExchange)
+        return;
+    UpdateData(true);
+    UpdateData(false);
+}
+
+void CBrellowDlg::AskToStop() {
+    if (AskConfirmation(*this, "Are you sure you want to stop conversion?", "Confirmation") ==
+        IDYES)
+        m_bStop = true;
+}
+
+void CBrellowDlg::closeEvent(QCloseEvent* event) {
+    if (m_bBusy) {
+        // Closing never ends a running job's window; it can only ask to stop.
+        event->ignore();
+        AskToStop();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void CBrellowDlg::reject() {
+    if (m_bBusy) {
+        AskToStop();
+        return;
+    }
+    QDialog::reject();
+}
+
+void CBrellowDlg::done(int result) {
+    OnDestroy();
+    QDialog::done(result);
+}
+
+void CBrellowDlg::OnDestroy() {
+    // The members as they stand: OnPathChanged keeps them current.
+    CSettings settings;
+    settings.WriteString(PathSrcEntry, m_strSrc);
+    settings.WriteString(PathDstEntry, m_strDst);
+}
+
+void CBrellowDlg::OnBrowseSource() {
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("IDR_BROWSE_MENU"));
+    const QAction* browseForFile = menu.addAction(QStringLiteral("Browse For File"));
+    const QAction* browseForFolder = menu.addAction(QStringLiteral("Browse For Folder"));
+    // Next to the pointer, also when the button was pressed from the keyboard.
+    const QAction* chosen = menu.exec(QCursor::pos() + QPoint(5, 5));
+    if (chosen == browseForFile)
+        OnBrowseForFile();
+    else if (chosen == browseForFolder)
+        OnBrowseForFolder();
+}
+
+void CBrellowDlg::OnBrowseForFile() {
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("BrowseForFile"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (UseNonNativeDialogs())
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return;
+    m_strSrc = chosen.constFirst().toStdString();
+    UpdateData(false);
+    CSettings().WriteString(PathSrcEntry, m_strSrc);
+}
+
+void CBrellowDlg::OnBrowseForFolder() {
+    CDirDialog dialog("Source", m_strSrc, this, std::string());
+    if (dialog.Browse(dialog.m_strPath)) {
+        // Saved with the other path when the dialog ends.
+        m_strSrc = dialog.m_strPath;
+        UpdateData(false);
+    }
+}
+
+void CBrellowDlg::OnBrowseDestination() {
+    CDirDialog dialog("Destination", m_strDst, this, std::string());
+    if (dialog.Browse(dialog.m_strPath)) {
+        m_strDst = dialog.m_strPath;
+        CSettings().WriteString(PathDstEntry, m_strDst);
+        UpdateData(false);
+    }
+}
+
+void CBrellowDlg::OnOpenContainingFolder() {
+    // A missing or empty folder simply opens nothing.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(m_strDst)));
+}

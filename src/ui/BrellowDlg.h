@@ -1,0 +1,83 @@
+#pragma once
+
+#include "batch/JobWindow.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <cstdint>
+#include <string>
+
+class QCloseEvent;
+
+// The program's only window. Runs the batch job on the GUI thread; the job
+// keeps it alive through the message pump, so the handlers below can run
+// nested inside a job.
+class CBrellowDlg : public QDialog, public CJobWindow {
+    Q_OBJECT
+
+public:
+    explicit CBrellowDlg(QWidget* parent = nullptr);
+    ~CBrellowDlg() override;
+
+    // Save (true): edits to members. Load (false): members to edits, then the
+    // enabling rule. Never re-entered; edit notifications are ignored meanwhile.
+    bool UpdateData(bool bSaveAndValidate = true);
+
+    // CJobWindow
+    int MessageBox(const std::string& text, const std::string& caption, unsigned type) override;
+    void SetProgressRange(std::uint16_t maximum) override;
+    void SetProgressPos(int position) override;
+    void SetStatusWindowText(const std::string& text) override;
+    void OnJobBegin() override;
+    void OnJobEnd() override;
+
+    // Escape during a job asks like the close box instead of ending the dialog.
+    void reject() override;
+    // Every end of the dialog saves both paths.
+    void done(int result) override;
+
+    // Template geometry: dialog units to pixels from the dialog font's metrics.
+    QRect MapDialogRect(const QRect& units) const;
+
+    void OnRun();
+    void OnStop();
+    void OnOK();
+    void OnPathChanged();
+    void OnBrowseSource();
+    void OnBrowseForFile();
+    void OnBrowseForFolder();
+    void OnBrowseDestination();
+    void OnOpenContainingFolder();
+
+protected:
+    virtual void DoDataExchange(bool bSaveAndValidate);
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void OnDestroy();
+    // The close box, Alt+F4 or Escape while a job runs: at most a stop request.
+    void AskToStop();
+
+    QIcon m_hIcon;
+    // The template's controls, in tab order.
+    QLabel m_stSource;
+    QLineEdit m_editSrc;
+    QPushButton m_btnBrowseSrc;
+    QLabel m_stDestination;
+    QLineEdit m_editDst;
+    QPushButton m_btnBrowseDst;
+    QPushButton m_btnOpenFolder;
+    QLabel m_stStatus;
+    QProgressBar m_progress;
+    QPushButton m_btnRun;
+    QPushButton m_btnStop;
+    QPushButton m_btnClose;
+
+    bool m_bInExchange = false;
+};

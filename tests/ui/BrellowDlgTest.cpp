@@ -1,0 +1,650 @@
+// The main dialog and the application object, driven through real widgets.
+
+#include "UiTestSupport.h"
+
+#include "BrellowVersion.h"
+#include "batch/MessageBox.h"
+#include "pause/MessagePump.h"
+#include "ui/BrellowApp.h"
+#include "ui/BrellowDlg.h"
+#include "ui/Settings.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include <algorithm>
+
+namespace {
+
+const char* const ButtonNames[] = {"IDC_RUN",         "IDOK",    "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
+                                   "IDC_OPEN_FOLDER", "IDC_STOP"};
+
+// What a message box showed, and what the dialog looked like meanwhile.
+struct SeenBox {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QWidget* parent = nullptr;
+    bool busy = false;
+    int progress = -1;
+    QString status;
+    QStringList enabled; // the buttons that were enabled
+};
+
+class Window {
+public:
+    explicit Window(CBrellowDlg& dialog) : dlg(dialog) {}
+
+    template <class T> T* Get(const char* name) const {
+        T* child = dlg.findChild<T*>(QString::fromLatin1(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    QLineEdit* Src() const { return Get<QLineEdit>("IDC_SRC_PATH"); }
+    QLineEdit* Dst() const { return Get<QLineEdit>("IDC_DST_PATH"); }
+    QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
+    QLabel* Status() const { return Get<QLabel>("IDC_STATUS"); }
+    QProgressBar* Progress() const { return Get<QProgressBar>("IDC_PROGRESS"); }
+
+    QStringList EnabledButtons() const {
+        QStringList enabled;
+        for (const char* name : ButtonNames)
+            if (Button(name)->isEnabled())
+                enabled << QString::fromLatin1(name);
+        return enabled;
+    }
+
+    SeenBox See(QMessageBox* box) const {
+        return {box->windowTitle(),     box->text(),         box->icon(),
+                box->standardButtons(), box->parentWidget(), dlg.m_bBusy,
+                Progress()->value(),    Status()->text(),    EnabledButtons()};
+    }
+
+    // Replaces an edit's text the way a user does: select all, then type.
+    static void Retype(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+
+    CBrellowDlg& dlg;
+};
+
+const QStringList AllButtons = {"IDC_RUN",         "IDOK",    "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
+                                "IDC_OPEN_FOLDER", "IDC_STOP"};
+const QStringList BusyButtons = {"IDC_STOP"};
+
+} // namespace
+
+class BrellowDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { ClearSettings(); }
+
+    void applicationIdentity();
+    void pumpRunsPendingEvents();
+    void applicationRunsDialogModally();
+    void firstStartShowsEmptyIdleDialog();
+    void templateLayout();
+    void messageBoxes();
+    void pathsSurviveEveryEnd_data();
+    void pathsSurviveEveryEnd();
+    void busyAndIdleStates();
+    void stopWhileIdleDoesNotStopNextRun();
+    void stopDuringJobEndsBeforeNextFile();
+    void closeDuringJobOnlyAsks_data();
+    void closeDuringJobOnlyAsks();
+    void typingDuringJobChangesMembersAtOnce();
+    void unsupportedFormatReportedWhenIdle();
+    void openContainingFolder();
+
+public slots:
+    void OpenedUrl(const QUrl& url) { m_opened << url; }
+
+private:
+    QList<QUrl> m_opened;
+};
+
+void BrellowDlgTest::applicationIdentity() {
+    QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Quorvel"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0.1"));
+    QCOMPARE(QStringLiteral(BRELLOW_VERSION), QStringLiteral("1.0.0.1"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Brellow"));
+    // Named after this program file: a renamed copy has its own settings.
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QCOMPARE(QCoreApplication::applicationName(), program);
+    QVERIFY2(QSettings().fileName().endsWith("/Quorvel/" + program + ".conf"),
+             qPrintable(QSettings().fileName()));
+
+    const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+    for (const int size : {256, 128, 64, 48, 32, 24, 16})
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+}
+
+void BrellowDlgTest::pumpRunsPendingEvents() {
+    bool ran = false;
+    QTimer::singleShot(0, this, [&ran] { ran = true; });
+    PumpMessages();
+    QVERIFY(ran);
+}
+
+void BrellowDlgTest::applicationRunsDialogModally() {
+    CSettings().WriteString("Path Src", "/from the store");
+    bool shown = false;
+    UiScript script;
+    script.OnTop<CBrellowDlg>([&shown](CBrellowDlg* dlg) {
+        shown = dlg->isModal() && dlg->windowTitle() == "Brellow" &&
+                dlg->findChild<QLineEdit*>("IDC_SRC_PATH")->text() == "/from the store";
+        QTest::mouseClick(dlg->findChild<QPushButton*>("IDOK"), Qt::LeftButton);
+    });
+    auto* app = static_cast<CBrellowApp*>(QCoreApplication::instance());
+    QCOMPARE(app->InitInstance(), 0);
+    QVERIFY(shown);
+    QVERIFY(script.Done());
+}
+
+void BrellowDlgTest::firstStartShowsEmptyIdleDialog() {
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    QCOMPARE(w.Src()->text(), QString());
+    QCOMPARE(w.Dst()->text(), QString());
+    QCOMPARE(w.Status()->text(), QString());
+    QCOMPARE(w.EnabledButtons(), AllButtons);
+    QVERIFY(w.Src()->isEnabled() && w.Dst()->isEnabled());
+    QCOMPARE(w.Progress()->value(), 0);
+    QVERIFY(!w.Progress()->isTextVisible());
+    QVERIFY(!dlg.m_bBusy && !dlg.m_bStop);
+    QVERIFY(dlg.m_strSrc.empty() && dlg.m_strDst.empty());
+    QCOMPARE(dlg.focusWidget(), w.Src());
+}
+
+void BrellowDlgTest::templateLayout() {
+    CBrellowDlg dlg;
+    QCOMPARE(dlg.windowTitle(), QStringLiteral("Brellow"));
+    const Qt::WindowFlags flags = dlg.windowFlags();
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowTitleHint);
+
+    // Dialog base units as Windows computes them from the dialog's font.
+    const QFontMetrics metrics(dlg.font());
+    const int baseX = qRound(metrics.horizontalAdvance(QStringLiteral(
+                                 "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                             52.0);
+    const int baseY = metrics.height();
+    const auto px = [&](int x, int y, int cx, int cy) {
+        return QRect(qRound(x * baseX / 4.0), qRound(y * baseY / 8.0), qRound(cx * baseX / 4.0),
+                     qRound(cy * baseY / 8.0));
+    };
+    const QSize size = px(0, 0, 320, 161).size();
+    QCOMPARE(dlg.minimumSize(), size);
+    QCOMPARE(dlg.maximumSize(), size);
+
+    struct Control {
+        const char* kind;
+        QString caption;
+        QRect rect;
+        const char* name;
+    };
+    const Control controls[] = {
+        {"QLabel", "Source:", px(7, 23, 26, 8), nullptr},
+        {"QLineEdit", "", px(7, 33, 290, 14), "IDC_SRC_PATH"},
+        {"QPushButton", "...", px(300, 33, 13, 14), "IDC_SRC_BROWSE"},
+        {"QLabel", "Destination Folder:", px(7, 62, 62, 8), nullptr},
+        {"QLineEdit", "", px(7, 75, 290, 14), "IDC_DST_PATH"},
+        {"QPushButton", "...", px(300, 75, 13, 14), "IDC_DST_BROWSE"},
+        {"QPushButton", "&Open containing folder", px(8, 98, 92, 14), "IDC_OPEN_FOLDER"},
+        {"QLabel", "", px(7, 130, 83, 8), "IDC_STATUS"},
+        {"QProgressBar", "", px(7, 140, 306, 14), "IDC_PROGRESS"},
+        {"QPushButton", "&Run", px(263, 98, 50, 14), "IDC_RUN"},
+        {"QPushButton", "&Stop", px(263, 117, 50, 14), "IDC_STOP"},
+        {"QPushButton", "&Close", px(263, 7, 50, 14), "IDOK"},
+    };
+    const QList<QWidget*> children = dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QCOMPARE(children.size(), 12);
+    for (const Control& control : controls) {
+        const auto match = std::find_if(children.begin(), children.end(), [&](QWidget* child) {
+            return child->pos() == control.rect.topLeft();
+        });
+        QVERIFY2(match != children.end(), qPrintable(control.caption + " " + control.kind));
+        QWidget* child = *match;
+        if (qobject_cast<QLabel*>(child)) {
+            // A caption wider than its box widens the box; it is never cut.
+            QCOMPARE(child->height(), control.rect.height());
+            QCOMPARE(child->width(), std::max(control.rect.width(), child->sizeHint().width()));
+        } else {
+            QCOMPARE(child->size(), control.rect.size());
+        }
+        QCOMPARE(child->metaObject()->className(), control.kind);
+        if (control.name)
+            QCOMPARE(child->objectName(), QString::fromLatin1(control.name));
+        if (auto* button = qobject_cast<QPushButton*>(child))
+            QCOMPARE(button->text(), control.caption);
+        if (auto* label = qobject_cast<QLabel*>(child))
+            QCOMPARE(label->text(), control.caption);
+        QVERIFY(child->isEnabled());
+    }
+
+    // Tab order: the template's order, over the controls that take focus.
+    const Window w(dlg);
+    QStringList order;
+    QWidget* widget = w.Src();
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus)
+            order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != w.Src());
+    QCOMPARE(order, QStringList({"IDC_SRC_PATH", "IDC_SRC_BROWSE", "IDC_DST_PATH", "IDC_DST_BROWSE",
+                                 "IDC_OPEN_FOLDER", "IDC_RUN", "IDC_STOP", "IDOK"}));
+
+    // Close is the default button: Enter in an edit ends the dialog with it.
+    QVERIFY(w.Button("IDOK")->isDefault());
+    dlg.show();
+    QSignalSpy finished(&dlg, &QDialog::finished);
+    QTest::keyClick(w.Src(), Qt::Key_Return);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Accepted));
+}
+
+void BrellowDlgTest::messageBoxes() {
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    QList<SeenBox> seen;
+    UiScript script;
+    const auto answer = [&](QMessageBox::StandardButton button) {
+        script.OnTop<QMessageBox>([&, button](QMessageBox* box) {
+            seen << w.See(box);
+            QTest::mouseClick(box->button(button), Qt::LeftButton);
+        });
+    };
+    answer(QMessageBox::Ok);
+    answer(QMessageBox::Ok);
+    answer(QMessageBox::Ok);
+    answer(QMessageBox::Yes);
+    answer(QMessageBox::No);
+    answer(QMessageBox::Cancel);
+    script.OnTop<QMessageBox>([&](QMessageBox* box) {
+        seen << w.See(box);
+        box->close(); // the box's own close box
+    });
+
+    ShowError(dlg, "The software does not support given audio format\nDetails: <b>x</b> & y");
+    ShowError(dlg, "Please, specify path", "");
+    ShowWarning(dlg, "Application has stopped by user request", "Info");
+    QCOMPARE(AskConfirmation(dlg, "Are you sure you want to stop conversion?"), IDYES);
+    QCOMPARE(AskConfirmation(dlg, "Skip?", "Failure"), IDNO);
+    QCOMPARE(AskConfirmation(dlg, "Skip?", "Failure"), IDCANCEL);
+    QCOMPARE(AskConfirmation(dlg, "Skip?", "Failure"), IDCANCEL);
+    QVERIFY(script.Done());
+    QCOMPARE(seen.size(), 7);
+
+    QCOMPARE(seen[0].caption, QStringLiteral("Error"));
+    // Shown as plain text: a path may hold anything.
+    QCOMPARE(
+        seen[0].text,
+        QStringLiteral("The software does not support given audio format\nDetails: <b>x</b> & y"));
+    QCOMPARE(seen[0].icon, QMessageBox::Critical);
+    QCOMPARE(seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(seen[1].caption, QString()); // an empty caption stays empty
+    QCOMPARE(seen[1].icon, QMessageBox::Critical);
+    QCOMPARE(seen[2].caption, QStringLiteral("Info"));
+    QCOMPARE(seen[2].icon, QMessageBox::NoIcon);
+    QCOMPARE(seen[2].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(seen[3].caption, QStringLiteral("Confirmation"));
+    QCOMPARE(seen[3].text, QStringLiteral("Are you sure you want to stop conversion?"));
+    for (int i = 3; i < 7; ++i) {
+        QCOMPARE(seen[i].icon, QMessageBox::Question);
+        QCOMPARE(seen[i].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    }
+    for (const SeenBox& box : seen)
+        QCOMPARE(box.parent, &dlg);
+}
+
+void BrellowDlgTest::pathsSurviveEveryEnd_data() {
+    QTest::addColumn<int>("how");
+    QTest::addColumn<int>("result");
+    QTest::newRow("Close") << 0 << int(QDialog::Accepted);
+    QTest::newRow("Escape") << 1 << int(QDialog::Rejected);
+    QTest::newRow("close box") << 2 << int(QDialog::Rejected);
+}
+
+void BrellowDlgTest::pathsSurviveEveryEnd() {
+    QFETCH(int, how);
+    QFETCH(int, result);
+    // Spaces kept as typed; a comma and a leading @ are what an INI file
+    // would otherwise turn into a list or a typed value.
+    const QString src = QStringLiteral("  /tmp/lesson one, part@2.wav  ");
+    const QString dst = QStringLiteral(" @out dir ");
+    {
+        CBrellowDlg dlg;
+        dlg.show();
+        const Window w(dlg);
+        QTest::keyClicks(w.Src(), src);
+        QTest::keyClicks(w.Dst(), dst);
+        QSignalSpy finished(&dlg, &QDialog::finished);
+        switch (how) {
+        case 0:
+            QTest::mouseClick(w.Button("IDOK"), Qt::LeftButton);
+            break;
+        case 1:
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+            break;
+        default:
+            QVERIFY(dlg.close());
+            break;
+        }
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.at(0).at(0).toInt(), result);
+        QVERIFY(!dlg.isVisible());
+    }
+    QCOMPARE(StoredOnDisk("Path Src").toString(), src);
+    QCOMPARE(StoredOnDisk("Path Dst").toString(), dst);
+
+    CBrellowDlg next;
+    const Window w(next);
+    QCOMPARE(w.Src()->text(), src);
+    QCOMPARE(w.Dst()->text(), dst);
+    QCOMPARE(QString::fromStdString(next.m_strSrc), src);
+}
+
+void BrellowDlgTest::busyAndIdleStates() {
+    QTemporaryDir dir;
+    CopyExample(dir.filePath("lesson.wav"));
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+
+    // A whole job: the status keeps "1 of 1" afterwards.
+    QTest::keyClicks(w.Src(), dir.filePath("lesson.wav"));
+    QTest::keyClicks(w.Dst(), dir.path());
+    QStringList enabledInPump;
+    bool editsEnabledInPump = false;
+    UiScript job;
+    job.Then([&] { return dlg.m_bBusy; },
+             [&] {
+                 enabledInPump = w.EnabledButtons();
+                 editsEnabledInPump = w.Src()->isEnabled() && w.Dst()->isEnabled();
+             });
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+    QVERIFY(job.Done());
+    QCOMPARE(job.Unexpected(), QStringList());
+    QCOMPARE(enabledInPump, BusyButtons);
+    QVERIFY(editsEnabledInPump);
+    QVERIFY(QFile::exists(dir.filePath("lesson.WAV")));
+    QCOMPARE(w.Status()->text(), QStringLiteral("1 of 1"));
+    QCOMPARE(w.Progress()->value(), 0);
+    QCOMPARE(w.EnabledButtons(), AllButtons);
+    QVERIFY(!dlg.m_bBusy);
+
+    // The next job empties it at once: seen while its path box is up.
+    Window::Retype(w.Src(), "   ");
+    Window::Retype(w.Dst(), " ");
+    QList<SeenBox> seen;
+    UiScript paths;
+    paths.OnTop<QMessageBox>([&](QMessageBox* box) {
+        seen << w.See(box);
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+    QVERIFY(paths.Done());
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].caption, QStringLiteral("Wrong path"));
+    QCOMPARE(seen[0].text, QStringLiteral("Please, specify path"));
+    QVERIFY(seen[0].busy);
+    QCOMPARE(seen[0].status, QString());
+    QCOMPARE(seen[0].enabled, BusyButtons);
+    // Idle again, with the trimmed paths pushed back into the edits.
+    QCOMPARE(w.EnabledButtons(), AllButtons);
+    QCOMPARE(w.Src()->text(), QString());
+    QCOMPARE(w.Dst()->text(), QString());
+    QCOMPARE(w.Status()->text(), QString());
+}
+
+void BrellowDlgTest::stopWhileIdleDoesNotStopNextRun() {
+    QTemporaryDir in, out;
+    CopyExample(in.filePath("a.wav"));
+    CopyExample(in.filePath("b.wav"));
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    QTest::keyClicks(w.Src(), in.path());
+    QTest::keyClicks(w.Dst(), out.path());
+    QTest::mouseClick(w.Button("IDC_STOP"), Qt::LeftButton);
+    QVERIFY(dlg.m_bStop);
+
+    UiScript script; // no steps: any box would be unexpected
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+    QCOMPARE(script.Unexpected(), QStringList());
+    QVERIFY(QFile::exists(out.filePath("a.WAV")));
+    QVERIFY(QFile::exists(out.filePath("b.WAV")));
+    QCOMPARE(w.Status()->text(), QStringLiteral("2 of 2"));
+    QVERIFY(!dlg.m_bStop);
+}
+
+void BrellowDlgTest::stopDuringJobEndsBeforeNextFile() {
+    QTemporaryDir in, out;
+    for (const char* name : {"a.wav", "b.wav", "c.wav"})
+        CopyExample(in.filePath(name));
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    QTest::keyClicks(w.Src(), in.path());
+    QTest::keyClicks(w.Dst(), out.path());
+
+    QList<SeenBox> seen;
+    UiScript script;
+    // Pressed while the first file converts: handled at the pump.
+    script.Then([&] { return dlg.m_bBusy && w.Status()->text() == "1 of 3"; },
+                [&] { QTest::mouseClick(w.Button("IDC_STOP"), Qt::LeftButton); });
+    script.OnTop<QMessageBox>([&](QMessageBox* box) {
+        seen << w.See(box);
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+
+    QVERIFY(script.Done());
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].caption, QStringLiteral("Info"));
+    QCOMPARE(seen[0].text, QStringLiteral("Application has stopped by user request"));
+    QCOMPARE(seen[0].icon, QMessageBox::NoIcon);
+    QCOMPARE(seen[0].status, QStringLiteral("2 of 3"));
+    QCOMPARE(seen[0].progress, 2);
+    QVERIFY(QFile::exists(out.filePath("a.WAV")));
+    QVERIFY(!QFile::exists(out.filePath("b.WAV")));
+    QVERIFY(!QFile::exists(out.filePath("c.WAV")));
+    QCOMPARE(w.Progress()->value(), 0);
+    QCOMPARE(w.EnabledButtons(), AllButtons);
+    QVERIFY(dlg.isVisible());
+}
+
+void BrellowDlgTest::closeDuringJobOnlyAsks_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::addColumn<int>("answer"); // a button, or -1 for the box's close box
+    QTest::addColumn<bool>("stops");
+    for (const bool escape : {false, true}) {
+        const QByteArray how = escape ? "Escape, " : "close box, ";
+        QTest::newRow(how + "Yes") << escape << int(QMessageBox::Yes) << true;
+        QTest::newRow(how + "No") << escape << int(QMessageBox::No) << false;
+        QTest::newRow(how + "Cancel") << escape << int(QMessageBox::Cancel) << false;
+        QTest::newRow(how + "box closed") << escape << -1 << false;
+    }
+}
+
+void BrellowDlgTest::closeDuringJobOnlyAsks() {
+    QFETCH(bool, escape);
+    QFETCH(int, answer);
+    QFETCH(bool, stops);
+    QTemporaryDir in, out;
+    for (const char* name : {"a.wav", "b.wav", "c.wav"})
+        CopyExample(in.filePath(name));
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    QTest::keyClicks(w.Src(), in.path());
+    QTest::keyClicks(w.Dst(), out.path());
+    QSignalSpy finished(&dlg, &QDialog::finished);
+
+    QList<SeenBox> seen;
+    bool stopAfterAnswer = false;
+    UiScript script;
+    script.Then([&] { return dlg.m_bBusy && w.Status()->text() == "1 of 3"; },
+                [&] {
+                    if (escape)
+                        QTest::keyClick(&dlg, Qt::Key_Escape);
+                    else
+                        dlg.close();
+                    stopAfterAnswer = dlg.m_bStop;
+                });
+    script.OnTop<QMessageBox>([&](QMessageBox* box) {
+        seen << w.See(box);
+        if (answer < 0)
+            box->close();
+        else
+            QTest::mouseClick(box->button(QMessageBox::StandardButton(answer)), Qt::LeftButton);
+    });
+    if (stops)
+        script.OnTop<QMessageBox>([&](QMessageBox* box) {
+            seen << w.See(box);
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+
+    QVERIFY(script.Done());
+    QCOMPARE(script.Unexpected(), QStringList());
+    QCOMPARE(seen.size(), stops ? 2 : 1);
+    QCOMPARE(seen[0].caption, QStringLiteral("Confirmation"));
+    QCOMPARE(seen[0].text, QStringLiteral("Are you sure you want to stop conversion?"));
+    QCOMPARE(seen[0].icon, QMessageBox::Question);
+    QVERIFY(seen[0].busy);
+    QCOMPARE(stopAfterAnswer, stops);
+    if (stops) {
+        QCOMPARE(seen[1].caption, QStringLiteral("Info"));
+        QCOMPARE(seen[1].status, QStringLiteral("2 of 3"));
+    }
+    // The window never ends during a job.
+    QCOMPARE(finished.size(), 0);
+    QVERIFY(dlg.isVisible());
+    QVERIFY(QFile::exists(out.filePath("a.WAV")));
+    QCOMPARE(QFile::exists(out.filePath("b.WAV")), !stops);
+    QCOMPARE(QFile::exists(out.filePath("c.WAV")), !stops);
+
+    // Idle now: the same action ends the dialog without a question.
+    UiScript idle;
+    if (escape)
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    else
+        dlg.close();
+    QCOMPARE(idle.Unexpected(), QStringList());
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Rejected));
+    QCOMPARE(StoredOnDisk("Path Src").toString(), in.path());
+}
+
+void BrellowDlgTest::typingDuringJobChangesMembersAtOnce() {
+    QTemporaryDir in, out, later;
+    CopyExample(in.filePath("a.wav"));
+    CopyExample(in.filePath("b.wav"));
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    QTest::keyClicks(w.Src(), in.path());
+    QTest::keyClicks(w.Dst(), out.path());
+
+    std::string srcAfterTyping, dstAfterTyping;
+    UiScript script;
+    script.Then([&] { return dlg.m_bBusy && w.Status()->text() == "1 of 2"; },
+                [&] {
+                    QTest::keyClicks(w.Src(), "/");
+                    srcAfterTyping = dlg.m_strSrc;
+                    Window::Retype(w.Dst(), later.path());
+                    dstAfterTyping = dlg.m_strDst;
+                });
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+    QVERIFY(script.Done());
+    QCOMPARE(script.Unexpected(), QStringList());
+    QCOMPARE(QString::fromStdString(srcAfterTyping), in.path() + "/");
+    QCOMPARE(QString::fromStdString(dstAfterTyping), later.path());
+    // The destination applies to the files after the change.
+    QVERIFY(QFile::exists(out.filePath("a.WAV")));
+    QVERIFY(QFile::exists(later.filePath("b.WAV")));
+    QCOMPARE(w.Src()->text(), in.path() + "/");
+    QCOMPARE(w.Dst()->text(), later.path());
+}
+
+void BrellowDlgTest::unsupportedFormatReportedWhenIdle() {
+    QTemporaryDir in, out;
+    CopyExample(in.filePath("a.wav"));
+    WriteStereoCopy(in.filePath("b.wav"));
+    CopyExample(in.filePath("c.wav"));
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    QTest::keyClicks(w.Src(), in.path());
+    QTest::keyClicks(w.Dst(), out.path());
+
+    QList<SeenBox> seen;
+    UiScript script;
+    script.OnTop<QMessageBox>([&](QMessageBox* box) {
+        seen << w.See(box);
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+    QVERIFY(script.Done());
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].caption, QStringLiteral("Error"));
+    QCOMPARE(seen[0].text, QStringLiteral("The software does not support given audio format\n"
+                                          "Details: The Number of channels must be 1"));
+    QCOMPARE(seen[0].icon, QMessageBox::Critical);
+    // Shown after the job has ended.
+    QVERIFY(!seen[0].busy);
+    QCOMPARE(seen[0].enabled, AllButtons);
+    QCOMPARE(seen[0].progress, 0);
+    QCOMPARE(seen[0].status, QStringLiteral("2 of 3"));
+    QVERIFY(QFile::exists(out.filePath("a.WAV")));
+    QVERIFY(!QFile::exists(out.filePath("b.WAV")));
+    QVERIFY(!QFile::exists(out.filePath("c.WAV")));
+}
+
+void BrellowDlgTest::openContainingFolder() {
+    QDesktopServices::setUrlHandler("file", this, "OpenedUrl");
+    m_opened.clear();
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    UiScript script; // nothing may be shown, whatever the folder
+    QTest::mouseClick(w.Button("IDC_OPEN_FOLDER"), Qt::LeftButton);
+    QTest::keyClicks(w.Dst(), "/tmp/no such folder");
+    QTest::mouseClick(w.Button("IDC_OPEN_FOLDER"), Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(script.Unexpected(), QStringList());
+    // An empty destination is no URL at all; the folder goes as it stands.
+    QCOMPARE(m_opened, QList<QUrl>({QUrl::fromLocalFile("/tmp/no such folder")}));
+}
+
+int main(int argc, char** argv) {
+    const IsolatedSettings settings;
+    CBrellowApp app(argc, argv);
+    BrellowDlgTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "BrellowDlgTest.moc"
