@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     ffmpeg sox espeak-ng
-    xvfb xauth
+    xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot file groff-base
     hyperfine time
 )
