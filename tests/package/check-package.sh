@@ -118,6 +118,28 @@ for group in "${groups[@]}"; do
     done
     [ $satisfied = 1 ] || fail "dependency '${group# }' cannot be satisfied on this system"
 done
+# apt-get install ./package on a system with nothing installed yet, simulated
+# against this machine's package lists: it must resolve, from the archive, to
+# run-time packages only.
+# (Captured first: grep -q would end the pipe early and pipefail would see SIGPIPE.)
+if grep -q 'Candidate: [0-9]' <<<"$(apt-cache policy libqt6widgets6 2>/dev/null)"; then
+    : >"$work/empty-status"
+    apt-get -s -o Dir::State::status="$work/empty-status" -o Debug::NoLocking=1 \
+        -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= \
+        install "$deb" >"$work/apt-sim.log" 2>&1
+    rc=$?
+    installs=$(sed -n 's/^Inst \([^ ]*\) .*/\1/p' "$work/apt-sim.log")
+    if [ $rc -ne 0 ] || ! grep -qx "$package" <<<"$installs"; then
+        tail -n 20 "$work/apt-sim.log" >&2
+        fail "apt-get cannot install the package on a fresh system"
+    elif grep -E -- '-dev$' <<<"$installs" >&2; then
+        fail "installing the package on a fresh system pulls in development packages"
+    else
+        pass "apt-get would install it on a fresh system with $(wc -l <<<"$installs") packages"
+    fi
+else
+    echo "note: no apt package lists here, so the fresh-system install was not simulated"
+fi
 
 # --- Contents ------------------------------------------------------------------
 expected_files=(
@@ -156,9 +178,9 @@ bin="$root/usr/bin"
 for program in brellow brellow-cli; do
     exe="$bin/$program"
     [ -x "$exe" ] || { fail "$program is not installed as an executable"; continue; }
-    file -b "$exe" | grep -q 'ELF .* executable\|ELF .*pie executable\|ELF .*shared object' \
-        || fail "$program is not an ELF program: $(file -b "$exe")"
-    file -b "$exe" | grep -q 'not stripped' && fail "$program is not stripped"
+    kind=$(file -b "$exe")
+    grep -q '^ELF .*executable' <<<"$kind" || fail "$program is not an ELF program: $kind"
+    grep -q 'not stripped' <<<"$kind" && fail "$program is not stripped"
     readelf -d "$exe" | grep -E 'RPATH|RUNPATH' >&2 && fail "$program carries a run-time search path"
     if env -u LD_LIBRARY_PATH ldd "$exe" | grep 'not found' >&2; then
         fail "$program needs libraries that are not there"
@@ -177,7 +199,7 @@ for program in brellow brellow-cli; do
         fi
     done < <(readelf -d "$exe" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
 done
-if readelf -d "$bin/brellow-cli" | grep -q 'NEEDED.*libQt'; then
+if grep -q 'NEEDED.*libQt' <<<"$(readelf -d "$bin/brellow-cli")"; then
     fail "brellow-cli links Qt; it should need only the core and the C++ run-time"
 fi
 
