@@ -106,6 +106,7 @@ private slots:
     void pathsSurviveEveryEnd_data();
     void pathsSurviveEveryEnd();
     void busyAndIdleStates();
+    void emptyFolderShowsEmptyBar();
     void stopWhileIdleDoesNotStopNextRun();
     void stopDuringJobEndsBeforeNextFile();
     void closeDuringJobOnlyAsks_data();
@@ -332,7 +333,8 @@ void BrellowDlgTest::pathsSurviveEveryEnd() {
     QFETCH(int, result);
     // Spaces kept as typed; a comma and a leading @ are what an INI file
     // would otherwise turn into a list or a typed value.
-    const QString src = QStringLiteral("  /tmp/lesson one, part@2.wav  ");
+    const QString src = QString::fromUtf8("  /tmp/\xc3\x9c"
+                                          "bung one, part@2.wav  ");
     const QString dst = QStringLiteral(" @out dir ");
     {
         CBrellowDlg dlg;
@@ -417,6 +419,22 @@ void BrellowDlgTest::busyAndIdleStates() {
     QCOMPARE(w.Src()->text(), QString());
     QCOMPARE(w.Dst()->text(), QString());
     QCOMPARE(w.Status()->text(), QString());
+}
+
+void BrellowDlgTest::emptyFolderShowsEmptyBar() {
+    QTemporaryDir in, out;
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    QTest::keyClicks(w.Src(), in.path());
+    QTest::keyClicks(w.Dst(), out.path());
+    UiScript script;
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+    QCOMPARE(script.Unexpected(), QStringList());
+    QCOMPARE(w.Status()->text(), QString());
+    // Nothing to do is an empty bar, not Qt's busy indicator (a 0..0 range).
+    QVERIFY(w.Progress()->maximum() > w.Progress()->minimum());
+    QCOMPARE(w.Progress()->value(), 0);
 }
 
 void BrellowDlgTest::stopWhileIdleDoesNotStopNextRun() {
