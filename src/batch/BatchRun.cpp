@@ -48,8 +48,8 @@ SourceKind Classify(const std::string& path) {
     return SourceKind::None;
 }
 
-// Steps 1 to 5 of the run, with the job's guard in their own scope, so that
-// OnJobEnd has run by the time a refused format is reported.
+// The run but for the report of a refused format, with the job's guard in a
+// scope of its own, so that OnJobEnd has run by the time that report is shown.
 void RunGuarded(CJobWindow& window) {
     CRunner runner(&window);
     window.m_jobEnd = JobEnd::PathRefused;

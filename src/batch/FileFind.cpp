@@ -7,7 +7,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Folded to capitals, as the platform's name order folds them: '_' sorts after the letters.
+// Folded to capitals: '_' then sorts after the letters.
 unsigned char FoldCase(char c) {
     const auto u = static_cast<unsigned char>(c);
     return u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 'a' + 'A') : u;

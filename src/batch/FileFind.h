@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-// A directory search in the manner of the platform the batch run was written
-// for: one path, or the entries of a folder whose names match a wildcard,
-// letter case ignored, in case-insensitive name order.
+// The directory search of the batch run: one path, or the entries of a
+// folder whose names match a wildcard, letter case ignored, in
+// case-insensitive name order.
 //
 // The listing is taken when the search starts, so files created while it is
 // walked (the job's own output, say) never show up in it.
