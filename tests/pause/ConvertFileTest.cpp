@@ -2,6 +2,7 @@
 #include "audio/AdpcmFileBuilder.h"
 #include "audio/WAVException.h"
 #include "pause/MessagePump.h"
+#include "support/Ffmpeg.h"
 #include "support/FileSizeLimit.h"
 #include "support/RecordingWindow.h"
 #include "support/TempDir.h"
@@ -40,23 +41,10 @@ std::uint32_t HeaderU32(const std::string& bytes, std::size_t offset) {
     return v;
 }
 
-std::string Ffmpeg(const std::filesystem::path& file) {
-    const std::string command =
-        "ffmpeg -nostdin -v error -i '" + file.string() + "' -f s16le -acodec pcm_s16le -";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return {};
-    std::string out;
-    char chunk[65536];
-    std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
-        out.append(chunk, n);
-    return ::pclose(pipe) == 0 ? out : std::string();
-}
-
 // FFmpeg's decode as our blocks: the two header samples of every 1012-sample block dropped.
 std::vector<std::string> ReferenceBlocks(const std::filesystem::path& file, std::size_t samples) {
-    const std::string pcm = Ffmpeg(file);
+    const std::vector<std::int16_t> decoded = DecodeWithFfmpeg(file);
+    const std::string pcm(reinterpret_cast<const char*>(decoded.data()), 2 * decoded.size());
     std::vector<std::string> blocks;
     for (std::size_t at = 0; at < std::min(pcm.size(), samples * 2); at += 1012 * 2) {
         const std::size_t end = std::min({at + 1012 * 2, pcm.size(), samples * 2});

@@ -1,0 +1,44 @@
+#include "support/Ffmpeg.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+std::string ShellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+} // namespace
+
+std::vector<std::int16_t> DecodeWithFfmpeg(const std::filesystem::path& file) {
+    const std::string command = "ffmpeg -nostdin -v error -i " + ShellQuoted(file.string()) +
+                                " -f s16le -acodec pcm_s16le -";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) {
+        ADD_FAILURE() << "cannot start: " << command;
+        return {};
+    }
+    std::string bytes;
+    char chunk[65536];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
+        bytes.append(chunk, n);
+    const int status = ::pclose(pipe);
+    if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        ADD_FAILURE() << "ffmpeg failed (status " << status << "); it is needed for this test, "
+                      << "tools/deps.sh installs it: " << command;
+        return {};
+    }
+    std::vector<std::int16_t> samples(bytes.size() / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
+                                               static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8);
+    return samples;
+}
