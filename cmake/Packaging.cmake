@@ -3,8 +3,6 @@
 # folders, so that their targets exist when the rules below look for them.
 include(GNUInstallDirs)
 
-# One id for the desktop entry, the AppStream component and the icon name.
-set(BRELLOW_APP_ID "com.quorvel.Brellow")
 # Date of the release that PROJECT_VERSION names; move it with the version.
 set(BRELLOW_RELEASE_DATE "2026-12-07")
 set(BRELLOW_COPYRIGHT_YEAR "2026")

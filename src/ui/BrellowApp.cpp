@@ -17,6 +17,8 @@ CBrellowApp::CBrellowApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QFileInfo(applicationFilePath()).completeBaseName());
     setApplicationVersion(QStringLiteral(BRELLOW_VERSION));
     setApplicationDisplayName(QStringLiteral(BRELLOW_PRODUCT));
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    setDesktopFileName(QStringLiteral(BRELLOW_APP_ID));
 
     QIcon icon;
     for (const int size : {256, 128, 64, 48, 32, 24, 16})
