@@ -96,7 +96,8 @@ TEST(DetectorModel, MatchesTheSampleBySampleRuleOnRandomMaterial) {
             const std::vector<std::int16_t> samples(stream.begin() + static_cast<long>(at),
                                                     stream.begin() + static_cast<long>(at + size));
             at += size;
-            std::memcpy(block.data.get(), samples.data(), 2 * size);
+            if (size > 0)
+                std::memcpy(block.data.get(), samples.data(), 2 * size);
             block.SetLength(static_cast<std::int32_t>(2 * size));
             const std::uint32_t expected = model.Block(samples, silence, phraseMin);
             const std::uint32_t before = out.m_dwBytesWritten;
