@@ -45,6 +45,116 @@ void Store(const Predictor& p, AdpcmState& state) {
     state.delta = static_cast<std::int16_t>(p.delta);
 }
 
+// One block's decoding, set up and waiting to run.
+struct BlockPlan {
+    Predictor predictor;
+    const std::uint8_t* codes;
+    std::uint8_t* out;
+    std::uint32_t steps; // bytes to decode, two samples each
+};
+
+// Two samples from one code byte, stored little-endian.
+inline void DecodeByte(Predictor& predictor, std::uint8_t codes, std::uint8_t* out) {
+    const std::int16_t high = predictor.Decode(codes >> 4u);
+    const std::int16_t low = predictor.Decode(codes & 0x0Fu);
+    std::memcpy(out, &high, sizeof high);
+    std::memcpy(out + 2, &low, sizeof low);
+}
+
+void DecodeSteps(BlockPlan& plan, std::uint32_t from, std::uint32_t to) {
+    // Locals: the output bytes could alias the plan, which would keep the
+    // predictor in memory instead of registers.
+    Predictor predictor = plan.predictor;
+    const std::uint8_t* codes = plan.codes;
+    std::uint8_t* out = plan.out;
+    for (std::uint32_t i = from; i < to; ++i)
+        DecodeByte(predictor, codes[i], out + 4 * i);
+    plan.predictor = predictor;
+}
+
+// Blocks do not share state, so N of them decode side by side: the serial
+// chain from sample to sample is what bounds a single block.
+template <int N> void DecodeTogether(BlockPlan* plans) {
+    Predictor predictors[N];
+    const std::uint8_t* codes[N];
+    std::uint8_t* outs[N];
+    std::uint32_t common = plans[0].steps;
+    for (int k = 0; k < N; ++k) {
+        predictors[k] = plans[k].predictor;
+        codes[k] = plans[k].codes;
+        outs[k] = plans[k].out;
+        common = std::min(common, plans[k].steps);
+    }
+    for (std::uint32_t i = 0; i < common; ++i)
+        for (int k = 0; k < N; ++k)
+            DecodeByte(predictors[k], codes[k][i], outs[k] + 4 * i);
+    for (int k = 0; k < N; ++k) {
+        plans[k].predictor = predictors[k];
+        DecodeSteps(plans[k], common, plans[k].steps);
+    }
+}
+
+void DecodeAll(BlockPlan* plans, int count) {
+    switch (count) {
+    case 4:
+        DecodeTogether<4>(plans);
+        break;
+    case 3:
+        DecodeTogether<3>(plans);
+        break;
+    case 2:
+        DecodeTogether<2>(plans);
+        break;
+    case 1:
+        DecodeSteps(plans[0], 0, plans[0].steps);
+        break;
+    default:
+        break;
+    }
+}
+
+// What DecodeBlock does up to the decoding itself. False: no samples remain.
+// Otherwise out is sized, its length set to what the plan will decode, and the
+// block yields a plan unless it is skipped.
+bool StartBlock(CADCPMObj& source, const SampleBuffer& in, SampleBuffer& out, BlockPlan& plan,
+                bool& decodes) {
+    AdpcmState& state = source.m_state;
+    std::int32_t& samplesLeft = source.m_nSamplesLeft;
+    const AdpcmHeader& header = source.m_adpcmHeader;
+    decodes = false;
+    if (in.capacity < CADCPMObj::BlockHeaderBytes)
+        return false; // no block header to start from
+    const std::uint8_t* block = in.data.get();
+    state.predictor = block[0];
+    if (state.predictor >= CADCPMObj::RequiredCoefCount) {
+        out.length = 0; // the block is skipped, not an error
+        return true;
+    }
+    if (samplesLeft == 0)
+        return false;
+    state.delta = LoadS16(block + 1);
+    state.sample1 = LoadS16(block + 3);
+    state.sample2 = LoadS16(block + 5);
+    state.coef1 = header.coefs[state.predictor].coef1;
+    state.coef2 = header.coefs[state.predictor].coef2;
+
+    const std::uint32_t steps = std::min<std::uint32_t>(header.samplesPerBlock / 2u,
+                                                        in.capacity - CADCPMObj::BlockHeaderBytes);
+    out.ResizeAndClear(4u * (header.samplesPerBlock / 2u));
+    // Each step decodes both halves of a byte, so the count may end at -1.
+    const auto wanted = static_cast<std::uint32_t>((std::int64_t{samplesLeft} + 1) / 2);
+    const std::uint32_t run = samplesLeft > 0 ? std::min(steps, wanted) : 0;
+    samplesLeft -= static_cast<std::int32_t>(2 * run);
+    out.length = static_cast<std::int32_t>(4 * run);
+    if (run > 0) {
+        state.nibble =
+            static_cast<std::uint8_t>(block[CADCPMObj::BlockHeaderBytes + run - 1] & 0x0F);
+        plan = {Load(state), block + CADCPMObj::BlockHeaderBytes, out.data.get(), run};
+        decodes = true;
+    }
+    return true;
+}
+
 } // namespace
 
 CADCPMObj::CADCPMObj() {
@@ -135,46 +245,37 @@ bool CADCPMObj::IsFormatValid() {
 }
 
 bool CADCPMObj::DecodeBlock(SampleBuffer& in, SampleBuffer& out) {
-    if (in.capacity < BlockHeaderBytes)
-        return false; // no block header to start from
-    const std::uint8_t* block = in.data.get();
-    m_state.predictor = block[0];
-    if (m_state.predictor >= RequiredCoefCount) {
-        out.length = 0; // the block is skipped, not an error
-        return true;
-    }
-    if (m_nSamplesLeft == 0)
+    // The samples come from the same arithmetic as DecodeNibble, without a
+    // virtual call per sample.
+    BlockPlan plan;
+    bool decodes = false;
+    if (!StartBlock(*this, in, out, plan, decodes))
         return false;
-    m_state.delta = LoadS16(block + 1);
-    m_state.sample1 = LoadS16(block + 3);
-    m_state.sample2 = LoadS16(block + 5);
-    m_state.coef1 = m_adpcmHeader.coefs[m_state.predictor].coef1;
-    m_state.coef2 = m_adpcmHeader.coefs[m_state.predictor].coef2;
-
-    const std::uint32_t steps =
-        std::min<std::uint32_t>(m_adpcmHeader.samplesPerBlock / 2u, in.capacity - BlockHeaderBytes);
-    out.ResizeAndClear(4u * (m_adpcmHeader.samplesPerBlock / 2u));
-    // Each step decodes both halves of a byte, so the count may end at -1.
-    const auto wanted = static_cast<std::uint32_t>((std::int64_t{m_nSamplesLeft} + 1) / 2);
-    const std::uint32_t run = m_nSamplesLeft > 0 ? std::min(steps, wanted) : 0;
-
-    // The hot loop works on a local copy of the state, with no virtual call
-    // per sample; it is the same arithmetic as DecodeNibble.
-    Predictor predictor = Load(m_state);
-    const std::uint8_t* codes = block + BlockHeaderBytes;
-    std::uint8_t* dst = out.data.get();
-    for (std::uint32_t i = 0; i < run; ++i) {
-        const std::int16_t high = predictor.Decode(codes[i] >> 4u);
-        const std::int16_t low = predictor.Decode(codes[i] & 0x0Fu);
-        std::memcpy(dst + 4 * i, &high, sizeof high);
-        std::memcpy(dst + 4 * i + 2, &low, sizeof low);
+    if (decodes) {
+        DecodeAll(&plan, 1);
+        Store(plan.predictor, m_state);
     }
-    Store(predictor, m_state);
-    if (run > 0)
-        m_state.nibble = static_cast<std::uint8_t>(codes[run - 1] & 0x0F);
-    m_nSamplesLeft -= static_cast<std::int32_t>(2 * run);
-    out.length = static_cast<std::int32_t>(4 * run);
     return true;
+}
+
+int CADCPMObj::ReadBlocks(SampleBuffer* outs, int count) {
+    count = std::min(count, MaxBlocksTogether);
+    BlockPlan plans[MaxBlocksTogether];
+    int planned = 0;
+    int read = 0;
+    while (read < count) {
+        SampleBuffer& raw = m_rawBlocks[static_cast<std::size_t>(read)];
+        raw.ResizeAndClear(GetBlockAlign());
+        bool decodes = false;
+        if (!ReadRawBlock(raw) || !StartBlock(*this, raw, outs[read], plans[planned], decodes))
+            break;
+        planned += decodes ? 1 : 0;
+        ++read;
+    }
+    DecodeAll(plans, planned);
+    if (planned > 0)
+        Store(plans[planned - 1].predictor, m_state);
+    return read;
 }
 
 std::int16_t CADCPMObj::DecodeNibble(AdpcmState& state) {

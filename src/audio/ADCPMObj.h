@@ -2,6 +2,7 @@
 
 #include "audio/WAVObj.h"
 
+#include <array>
 #include <cstdint>
 
 #pragma pack(push, 1)
@@ -72,6 +73,12 @@ public:
     bool IsFormatValid() override;
     virtual std::int16_t DecodeNibble(AdpcmState& state);
 
+    static constexpr int MaxBlocksTogether = 4;
+    // ReadBlock for up to count blocks (at most MaxBlocksTogether), decoded
+    // side by side into outs[0], outs[1] ... Returns how many blocks ReadBlock
+    // would have delivered; fewer than count means that it would then say false.
+    int ReadBlocks(SampleBuffer* outs, int count);
+
     AdpcmHeader m_adpcmHeader{};
     AdpcmState m_state{};
 
@@ -82,4 +89,6 @@ protected:
 private:
     std::uint8_t* HeaderBytes() { return reinterpret_cast<std::uint8_t*>(&m_adpcmHeader); }
     void ClearAdpcm();
+
+    std::array<SampleBuffer, MaxBlocksTogether> m_rawBlocks; // reused by ReadBlocks
 };

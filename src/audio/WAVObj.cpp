@@ -160,9 +160,12 @@ bool CWAVObj::Open(const std::filesystem::path& path, bool forWriting) {
 }
 
 bool CWAVObj::ReadBlock(SampleBuffer& out) {
-    const std::uint32_t size = GetBlockAlign();
-    SampleBuffer block(size);
-    const std::size_t n = m_file.Read(block.data.get(), size);
+    SampleBuffer block(GetBlockAlign());
+    return ReadRawBlock(block) && DecodeBlock(block, out);
+}
+
+bool CWAVObj::ReadRawBlock(SampleBuffer& block) {
+    const std::size_t n = m_file.Read(block.data.get(), block.capacity);
     if (n == 0)
         return false;
     // Counted in 64 bits: the same as the signed 32-bit rule for every real
@@ -174,7 +177,7 @@ bool CWAVObj::ReadBlock(SampleBuffer& out) {
         static_cast<std::int32_t>(std::min<std::int64_t>(static_cast<std::int64_t>(n), remaining));
     block.SetLength(count);
     m_dwBytesRead += static_cast<std::uint32_t>(count);
-    return DecodeBlock(block, out);
+    return true;
 }
 
 bool CWAVObj::Write(const SampleBuffer& buffer, bool countsAsAudio) {

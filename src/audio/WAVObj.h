@@ -74,6 +74,9 @@ protected:
     std::uint32_t ParseDataChunk(const std::uint8_t* buffer, std::uint64_t position,
                                  std::uint8_t* destination);
     void ClearFields();
+    // ReadBlock without the decoding: the next block's bytes into block (its
+    // capacity, zero-filled), its length the data bytes. False at the end.
+    bool ReadRawBlock(SampleBuffer& block);
 
 private:
     std::uint8_t* HeaderBytes() { return reinterpret_cast<std::uint8_t*>(&m_header); }

@@ -4,6 +4,7 @@
 #include "audio/WAVObj.h"
 #include "pause/MessagePump.h"
 
+#include <array>
 #include <string>
 
 namespace {
@@ -60,12 +61,21 @@ bool ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
     if (!dst.WriteHeader())
         return CannotWrite(parent, destination);
 
-    SampleBuffer buffer(InitialBufferBytes);
-    for (std::uint32_t n = 0; src.ReadBlock(buffer); ++n) {
-        if (n % BlocksPerPump == 0)
-            PumpMessages();
-        if (!dst.WriteWithPauses(buffer))
-            return CannotWrite(parent, destination);
+    // Blocks are read and decoded a few at a time, side by side, and then
+    // written one by one as ReadBlock would have delivered them.
+    std::array<SampleBuffer, CADCPMObj::MaxBlocksTogether> buffers;
+    for (SampleBuffer& buffer : buffers)
+        buffer.ResizeAndClear(InitialBufferBytes);
+    std::uint32_t n = 0;
+    for (bool more = true; more;) {
+        const int got = src.ReadBlocks(buffers.data(), CADCPMObj::MaxBlocksTogether);
+        more = got == CADCPMObj::MaxBlocksTogether;
+        for (int i = 0; i < got; ++i, ++n) {
+            if (n % BlocksPerPump == 0)
+                PumpMessages();
+            if (!dst.WriteWithPauses(buffers[static_cast<std::size_t>(i)]))
+                return CannotWrite(parent, destination);
+        }
     }
     // ReadBlock says false at the end and on a read error alike; only the file knows which.
     if (src.HasFileError())
