@@ -117,6 +117,16 @@ bool CBinaryFile::Write(const void* buffer, std::size_t count) {
     return true;
 }
 
+bool CBinaryFile::WriteZeros(std::size_t count) {
+    static const std::uint8_t zeros[4096] = {};
+    for (std::size_t piece; count > 0; count -= piece) {
+        piece = std::min(count, sizeof zeros);
+        if (!Write(zeros, piece))
+            return false;
+    }
+    return m_fd >= 0 && m_bWriting && !m_bFailed;
+}
+
 bool CBinaryFile::FlushWrites() {
     if (m_nPending == 0)
         return true;
@@ -138,12 +148,6 @@ bool CBinaryFile::Seek(std::int64_t offset) {
         return false;
     }
     return true;
-}
-
-bool CBinaryFile::Flush() {
-    if (m_fd < 0)
-        return false;
-    return !m_bWriting || (FlushWrites() && !m_bFailed);
 }
 
 bool CBinaryFile::Close() {

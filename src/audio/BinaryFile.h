@@ -16,7 +16,7 @@ class CBinaryFile {
 public:
     enum class Mode { Read, CreateWrite };
 
-    static constexpr std::size_t BufferSize = 64 * 1024;
+    static constexpr std::size_t BufferSize = 256 * 1024;
 
     CBinaryFile() = default;
     CBinaryFile(const CBinaryFile&) = delete;
@@ -29,9 +29,10 @@ public:
     // Reads up to count bytes; returns how many were read, 0 at the end or on failure.
     std::size_t Read(void* buffer, std::size_t count);
     bool Write(const void* buffer, std::size_t count);
+    // Appends count zero bytes.
+    bool WriteZeros(std::size_t count);
     bool Seek(std::int64_t offset); // absolute, from the beginning
-    bool Flush();
-    bool Close(); // flushes; false when that or the close failed
+    bool Close();                   // flushes; false when that or the close failed
 
     // True once a read, write, seek or flush has failed on this file.
     bool Failed() const { return m_bFailed; }

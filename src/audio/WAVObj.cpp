@@ -194,14 +194,13 @@ bool CWAVObj::Write(const SampleBuffer& buffer, bool countsAsAudio) {
 }
 
 bool CWAVObj::WriteSilence(std::int32_t count) {
-    SampleBuffer silence(SilencePiece);
-    while (count > 0) {
-        const std::int32_t piece = std::min(count, SilencePiece);
-        silence.length = piece;
-        if (!Write(silence, false))
-            return false;
-        count -= piece;
-    }
+    if (count <= 0)
+        return true;
+    // One run through the file's buffer rather than 512-byte pieces; counted
+    // only once all of it is taken.
+    if (!m_file.WriteZeros(static_cast<std::size_t>(count)))
+        return false;
+    m_dwBytesWritten += static_cast<std::uint32_t>(count);
     return true;
 }
 

@@ -12,7 +12,6 @@
 class CWAVObj {
 public:
     static constexpr std::size_t HeaderBufferSize = 1024;
-    static constexpr std::int32_t SilencePiece = 512;
 
     CWAVObj();
     // Not virtual on purpose: both classes live as locals and die as their own type.

@@ -154,8 +154,13 @@ TEST(WriteWithPauses, RestOfThePauseBlockIsNotExamined) {
 }
 
 TEST(WriteWithPauses, AFailedPauseWriteLeavesTheBlockUnwritten) {
-    // 51 loud blocks, then blocks of quiet samples of value 1, distinguishable
-    // from the pause's zeros. The pause before block 57 cannot be written.
+    // 70 loud blocks, then quiet ones: a pause is due before block 76. The
+    // file may not grow past part of the audio, and the output buffer holds
+    // all of it but not the pause too, so the first write to reach the disk
+    // is the pause's.
+    const std::uint32_t audio = 76 * BlockBytes;
+    static_assert(CBinaryFile::BufferSize > 44 + 76 * BlockBytes);
+    static_assert(CBinaryFile::BufferSize < 44 + 2 * 76 * BlockBytes);
     TempDir dir;
     CWAVObj out;
     ASSERT_TRUE(out.Open(dir / "out.wav", true));
@@ -163,27 +168,45 @@ TEST(WriteWithPauses, AFailedPauseWriteLeavesTheBlockUnwritten) {
     ASSERT_TRUE(out.WriteHeader());
     SampleBuffer block(BlockBytes);
     block.SetLength(BlockBytes);
-    const std::uint32_t audio = 57 * BlockBytes;
     {
-        FileSizeLimit limit(44 + audio + 1000);
+        FileSizeLimit limit(44 + audio - 1000);
         bool ok = true;
         int index = 0;
-        for (; index < 70 && ok; ++index) {
+        for (; index < 100 && ok; ++index) {
             for (int i = 0; i < SamplesPerBlock; ++i) {
-                const std::int16_t s = index < 51 ? Speech(i) : std::int16_t{1};
+                const std::int16_t s = index < 70 ? Speech(i) : std::int16_t{1};
                 std::memcpy(block.data.get() + 2 * i, &s, 2);
             }
             ok = out.WriteWithPauses(block);
         }
         EXPECT_FALSE(ok);
-        EXPECT_EQ(index, 58); // failed on block 57
+        EXPECT_EQ(index, 77); // failed on block 76
+        // Neither the pause nor the block counts as written.
+        EXPECT_EQ(out.m_dwBytesWritten, audio);
         EXPECT_EQ(out.m_dwPhraseBytes, 0u);
         EXPECT_EQ(out.m_dwQuietBytes, 0u);
         EXPECT_FALSE(out.Close());
     }
-    const std::string bytes = ReadFileBytes(dir / "out.wav");
-    ASSERT_GE(bytes.size(), 44u + audio);
-    EXPECT_LE(bytes.size(), 44u + audio + 1000);
-    // Nothing after the audio but the pause's zeros: block 57 never reached the file.
-    EXPECT_EQ(bytes.find_first_not_of('\0', 44 + audio), std::string::npos);
+    EXPECT_LE(ReadFileBytes(dir / "out.wav").size(), 44u + audio - 1000);
+}
+
+TEST(WriteWithPauses, LongSilencesReadBackAsZerosAtTheirFullSize) {
+    TempDir dir;
+    CWAVObj out;
+    ASSERT_TRUE(out.Open(dir / "out.wav", true));
+    SampleBuffer block(6);
+    block.SetLength(6);
+    block.data[0] = 9;
+    block.data[5] = 9;
+    ASSERT_TRUE(out.Write(block, true));
+    ASSERT_TRUE(out.WriteSilence(300000));
+    ASSERT_TRUE(out.Write(block, true));
+    ASSERT_TRUE(out.WriteSilence(70000));
+    ASSERT_TRUE(out.WriteSilence(100));
+    ASSERT_TRUE(out.WriteLongSilence(200000));
+    EXPECT_EQ(out.m_dwBytesWritten, 6 + 300000 + 6 + 70100 + 200000u);
+    ASSERT_TRUE(out.Close());
+    std::string expected(6 + 300000 + 6 + 70100 + 200000, '\0');
+    expected[0] = expected[5] = expected[300006] = expected[300011] = 9;
+    EXPECT_EQ(ReadFileBytes(dir / "out.wav"), expected);
 }
