@@ -340,7 +340,19 @@ TEST(AdpcmDecoder, BlocksDecodedSideBySideEqualBlocksDecodedOneByOne) {
     mixed.sampleCount = 5 * 1010 + 333;
     WriteFileBytes(dir / "mixed.wav", mixed.Bytes());
     files.push_back(dir / "mixed.wav");
-    ASSERT_GE(files.size(), 5u);
+    // Extreme coefficients and samples, where a 32-bit sum of products would wrap.
+    AdpcmFile extreme;
+    extreme.coefs = {{-32768, -32768}, {32767, 32767}, {-32768, 32767}, {256, 0},
+                     {0, -32768},      {512, -256},    {1, 1}};
+    for (int i = 0; i < 9; ++i)
+        extreme.payload +=
+            Block(static_cast<std::uint8_t>(i < 4 ? i + 1 : i % 7),
+                  static_cast<std::int16_t>(-32768 + 5000 * i), -32768, i % 2 ? 32767 : -32768,
+                  std::string(505, static_cast<char>(0x97 + 13 * i)));
+    extreme.sampleCount = 9 * 1010;
+    WriteFileBytes(dir / "extreme.wav", extreme.Bytes());
+    files.push_back(dir / "extreme.wav");
+    ASSERT_GE(files.size(), 6u);
 
     for (const auto& file : files) {
         const Decoded expected = OneByOne(file);
