@@ -16,7 +16,8 @@ CBrellowApp::CBrellowApp(int& argc, char** argv) : QApplication(argc, argv) {
     // Named after the program file, so a renamed copy keeps its own settings.
     setApplicationName(QFileInfo(applicationFilePath()).completeBaseName());
     setApplicationVersion(QStringLiteral(BRELLOW_VERSION));
-    setApplicationDisplayName(QStringLiteral(BRELLOW_PRODUCT));
+    // No display name: the window system would add it to every title, and the
+    // message boxes' captions are to read exactly "Error", "Info" and so on.
     // Lets Wayland desktops match the window to its menu entry and icon.
     setDesktopFileName(QStringLiteral(BRELLOW_APP_ID));
 

@@ -1,5 +1,6 @@
 #include "ui/BrellowDlg.h"
 
+#include "BrellowVersion.h"
 #include "batch/BatchRun.h"
 #include "ui/DirDialog.h"
 #include "ui/Settings.h"
@@ -45,7 +46,7 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
       m_btnRun(QStringLiteral("&Run"), this), m_btnStop(QStringLiteral("&Stop"), this),
       m_btnClose(QStringLiteral("&Close"), this) {
     setObjectName(QStringLiteral("IDD_MAIN_DIALOG"));
-    setWindowTitle(QStringLiteral("Brellow"));
+    setWindowTitle(QStringLiteral(BRELLOW_PRODUCT)); // "Brellow"
     // A caption and a close box; no minimise, maximise or sizing border.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |

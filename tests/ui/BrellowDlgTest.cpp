@@ -126,7 +126,7 @@ void BrellowDlgTest::applicationIdentity() {
     QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Quorvel"));
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0.1"));
     QCOMPARE(QStringLiteral(BRELLOW_VERSION), QStringLiteral("1.0.0.1"));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Brellow"));
+    QCOMPARE(QStringLiteral(BRELLOW_PRODUCT), QStringLiteral("Brellow"));
     // Named after this program file: a renamed copy has its own settings.
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QCOMPARE(QCoreApplication::applicationName(), program);
