@@ -18,6 +18,10 @@ build() { # name, cmake options...
     cmake --build "$dir" -j "$jobs"
 }
 
+echo "== Code format"
+find src tests bench fuzz \( -name '*.cpp' -o -name '*.h' \) -print0 |
+    xargs -0 clang-format --dry-run --Werror
+
 echo "== Build and test"
 build test
 ctest --test-dir build/test -j "$jobs"
