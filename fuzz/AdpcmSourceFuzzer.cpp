@@ -12,6 +12,7 @@
 #include <string>
 #include <sys/mman.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -34,28 +35,50 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     const std::string path = "/proc/self/fd/" + std::to_string(fd);
 
-    CADCPMObj source;
-    try {
-        if (!source.Open(path, false))
+    std::vector<std::vector<std::uint8_t>> blocks; // as ReadBlock delivers them
+    {
+        CADCPMObj source;
+        try {
+            if (!source.Open(path, false))
+                return 0;
+        } catch (const CWAVException&) {
             return 0;
-    } catch (const CWAVException&) {
-        return 0;
+        }
+        static_cast<void>(source.GetDuration());
+        static_cast<void>(source.IsFormatValid());
+        static_cast<void>(source.BytesToSeconds(source.GetDataSize()));
+        const auto count = static_cast<std::int32_t>(source.GetSampleCount());
+        SampleBuffer out;
+        std::int64_t samples = 0;
+        while (source.ReadBlock(out)) {
+            // No block yields more than its 505 code bytes hold, and the count
+            // ends decoding at most one sample late.
+            if (out.length < 0 || out.length > 2020 || out.length % 2 != 0 ||
+                static_cast<std::uint32_t>(out.length) > out.capacity)
+                std::abort();
+            samples += out.length / 2;
+            if (samples > std::max(count, 0) + 1)
+                std::abort();
+            blocks.emplace_back(out.data.get(), out.data.get() + out.length);
+        }
     }
-    static_cast<void>(source.GetDuration());
-    static_cast<void>(source.IsFormatValid());
-    static_cast<void>(source.BytesToSeconds(source.GetDataSize()));
-    const auto count = static_cast<std::int32_t>(source.GetSampleCount());
-    SampleBuffer out;
-    std::int64_t samples = 0;
-    while (source.ReadBlock(out)) {
-        // No block yields more than its 505 code bytes hold, and the count ends
-        // decoding at most one sample late.
-        if (out.length < 0 || out.length > 2020 || out.length % 2 != 0 ||
-            static_cast<std::uint32_t>(out.length) > out.capacity)
-            std::abort();
-        samples += out.length / 2;
-        if (samples > std::max(count, 0) + 1)
-            std::abort();
+
+    // The conversion's path, blocks decoded side by side, must deliver the same.
+    CADCPMObj source;
+    if (!source.Open(path, false))
+        std::abort();
+    SampleBuffer outs[CADCPMObj::MaxBlocksTogether];
+    std::size_t next = 0;
+    for (int got = CADCPMObj::MaxBlocksTogether; got == CADCPMObj::MaxBlocksTogether;) {
+        got = source.ReadBlocks(outs, CADCPMObj::MaxBlocksTogether);
+        for (int i = 0; i < got; ++i, ++next) {
+            const SampleBuffer& out = outs[i];
+            if (next >= blocks.size() || !std::equal(out.data.get(), out.data.get() + out.length,
+                                                     blocks[next].begin(), blocks[next].end()))
+                std::abort();
+        }
     }
+    if (next != blocks.size())
+        std::abort();
     return 0;
 }
