@@ -333,7 +333,7 @@ TEST(AdpcmDecoder, BlocksDecodedSideBySideEqualBlocksDecodedOneByOne) {
     TempDir dir;
     AdpcmFile mixed;
     for (int i = 0; i < 11; ++i)
-        mixed.payload += Block(i % 3 == 2 ? 7 : static_cast<std::uint8_t>(i % 7),
+        mixed.payload += Block(static_cast<std::uint8_t>(i % 3 == 2 ? 7 : i % 7),
                                static_cast<std::int16_t>(20 + 300 * i), 1000, -1000,
                                std::string(505, static_cast<char>(0x1F * i + 3)));
     mixed.payload += Block(1, 100, 5, 6, "\x77\x88").substr(0, 200);
