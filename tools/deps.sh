@@ -11,6 +11,7 @@ packages=(
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot file groff-base
     hyperfine time
+    libfuse3-dev fuse3
 )
 
 missing=()
