@@ -5,7 +5,6 @@
 #include "ui/BrellowDlg.h"
 
 #include <QFileInfo>
-#include <QIcon>
 
 #include <utility>
 
@@ -21,10 +20,7 @@ CBrellowApp::CBrellowApp(int& argc, char** argv) : QApplication(argc, argv) {
     // Lets Wayland desktops match the window to its menu entry and icon.
     setDesktopFileName(QStringLiteral(BRELLOW_APP_ID));
 
-    QIcon icon;
-    for (const int size : {256, 128, 64, 48, 32, 24, 16})
-        icon.addFile(QStringLiteral(":/icons/brellow-%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
+    setWindowIcon(CBrellowDlg::LoadIcon());
 
     // The conversion lets the window's events run every 100 blocks.
     m_previousPump = SetMessagePump([] { QCoreApplication::processEvents(); });

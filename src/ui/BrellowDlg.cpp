@@ -52,8 +52,7 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
-    for (const int size : {256, 128, 64, 48, 32, 24, 16})
-        m_hIcon.addFile(QStringLiteral(":/icons/brellow-%1.png").arg(size), QSize(size, size));
+    m_hIcon = LoadIcon();
     setWindowIcon(m_hIcon);
 
     m_editSrc.setObjectName(QStringLiteral("IDC_SRC_PATH"));
@@ -119,6 +118,13 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
 }
 
 CBrellowDlg::~CBrellowDlg() = default;
+
+QIcon CBrellowDlg::LoadIcon() {
+    QIcon icon;
+    for (const int size : {256, 128, 64, 48, 32, 24, 16})
+        icon.addFile(QStringLiteral(":/icons/brellow-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 QRect CBrellowDlg::MapDialogRect(const QRect& units) const {
     // Windows' dialog base units: the average width of the 52 letters, rounded,

@@ -24,6 +24,9 @@ public:
     explicit CBrellowDlg(QWidget* parent = nullptr);
     ~CBrellowDlg() override;
 
+    // The application icon at every size of its set, from the program's resources.
+    static QIcon LoadIcon();
+
     // Save (true): edits to members. Load (false): members to edits, then the
     // enabling rule. Never re-entered; edit notifications are ignored meanwhile.
     bool UpdateData(bool bSaveAndValidate = true);

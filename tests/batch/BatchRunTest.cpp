@@ -14,14 +14,6 @@ using Events = std::vector<std::string>;
 
 namespace {
 
-std::vector<std::string> Names(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class BatchRun : public ::testing::Test {
 protected:
     void SetUp() override {

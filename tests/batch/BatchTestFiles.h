@@ -1,14 +1,14 @@
 #pragma once
 
 #include "pause/ConvertFile.h"
-#include "pause/MessagePump.h"
 #include "support/RecordingWindow.h"
+#include "support/ScopedPump.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <string>
-#include <utility>
+#include <vector>
 
 // Source files for batch tests: the bundled spoken recordings, and one that
 // no ADPCM reader accepts.
@@ -42,16 +42,13 @@ inline std::string ConvertedAlone(const std::filesystem::path& source) {
     return ReadFileBytes(out);
 }
 
-// Installs a message pump for the life of the object.
-class ScopedPump {
-public:
-    explicit ScopedPump(std::function<void()> pump) : m_previous(SetMessagePump(std::move(pump))) {}
-    ~ScopedPump() { SetMessagePump(std::move(m_previous)); }
-    ScopedPump(const ScopedPump&) = delete;
-    ScopedPump& operator=(const ScopedPump&) = delete;
-
-private:
-    std::function<void()> m_previous;
-};
+// The names in a folder, sorted.
+inline std::vector<std::string> Names(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 } // namespace batchtest

@@ -18,14 +18,6 @@ const std::string Stopping =
     "brellow-cli: stopping after the current file (Ctrl+C again to quit at once)";
 const std::string Stopped = "Info: Application has stopped by user request";
 
-std::vector<std::string> Names(const fs::path& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // Every file of a folder with its bytes, to show that a run changed nothing.
 std::map<std::string, std::string> Snapshot(const fs::path& dir) {
     std::map<std::string, std::string> files;

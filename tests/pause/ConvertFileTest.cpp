@@ -1,10 +1,10 @@
 #include "pause/ConvertFile.h"
 #include "audio/AdpcmFileBuilder.h"
 #include "audio/WAVException.h"
-#include "pause/MessagePump.h"
 #include "support/Ffmpeg.h"
 #include "support/FileSizeLimit.h"
 #include "support/RecordingWindow.h"
+#include "support/ScopedPump.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -97,18 +97,6 @@ std::uint64_t Fnv1a(const std::string& bytes) {
     }
     return hash;
 }
-
-class PumpCounter {
-public:
-    PumpCounter() {
-        m_previous = SetMessagePump([this] { ++count; });
-    }
-    ~PumpCounter() { SetMessagePump(m_previous); }
-    int count = 0;
-
-private:
-    std::function<void()> m_previous;
-};
 
 } // namespace
 
@@ -238,10 +226,11 @@ TEST(ConvertFile, RefusedHeaderPassesThroughWithNoDestinationAndFilesClosed) {
 TEST(ConvertFile, PumpRunsBeforeEveryHundredthBlock) {
     TempDir dir;
     WriteFileBytes(dir / "long.wav", FlatFile(std::vector<std::int16_t>(250, 0)).Bytes());
-    PumpCounter pump;
+    int pumped = 0;
+    const ScopedPump pump([&pumped] { ++pumped; });
     RecordingWindow window;
     ASSERT_TRUE(ConvertFile(window, dir / "long.wav", dir / "long.WAV"));
-    EXPECT_EQ(pump.count, 3); // before blocks 0, 100 and 200
+    EXPECT_EQ(pumped, 3); // before blocks 0, 100 and 200
 }
 
 TEST(ConvertFile, ContentAlreadyBeyondTheDeclaredSizeIsNotCut) {

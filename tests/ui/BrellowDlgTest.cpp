@@ -74,6 +74,14 @@ public:
                 Progress()->value(),    Status()->text(),    EnabledButtons()};
     }
 
+    // Notes each box that comes up in seen, then presses its OK.
+    void AcknowledgeBoxes(UiScript& script, QList<SeenBox>& seen) const {
+        script.OnTop<QMessageBox>([this, &seen](QMessageBox* box) {
+            seen << See(box);
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+    }
+
     // Replaces an edit's text the way a user does: select all, then type.
     static void Retype(QLineEdit* edit, const QString& text) {
         edit->setFocus();
@@ -402,10 +410,7 @@ void BrellowDlgTest::busyAndIdleStates() {
     Window::Retype(w.Dst(), " ");
     QList<SeenBox> seen;
     UiScript paths;
-    paths.OnTop<QMessageBox>([&](QMessageBox* box) {
-        seen << w.See(box);
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
+    w.AcknowledgeBoxes(paths, seen);
     QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
     QVERIFY(paths.Done());
     QCOMPARE(seen.size(), 1);
@@ -473,10 +478,7 @@ void BrellowDlgTest::stopDuringJobEndsBeforeNextFile() {
     // Pressed while the first file converts: handled at the pump.
     script.Then([&] { return dlg.m_bBusy && w.Status()->text() == "1 of 3"; },
                 [&] { QTest::mouseClick(w.Button("IDC_STOP"), Qt::LeftButton); });
-    script.OnTop<QMessageBox>([&](QMessageBox* box) {
-        seen << w.See(box);
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
+    w.AcknowledgeBoxes(script, seen);
     QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
 
     QVERIFY(script.Done());
@@ -540,10 +542,7 @@ void BrellowDlgTest::closeDuringJobOnlyAsks() {
             QTest::mouseClick(box->button(QMessageBox::StandardButton(answer)), Qt::LeftButton);
     });
     if (stops)
-        script.OnTop<QMessageBox>([&](QMessageBox* box) {
-            seen << w.See(box);
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        });
+        w.AcknowledgeBoxes(script, seen);
     QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
 
     QVERIFY(script.Done());
@@ -621,10 +620,7 @@ void BrellowDlgTest::unsupportedFormatReportedWhenIdle() {
 
     QList<SeenBox> seen;
     UiScript script;
-    script.OnTop<QMessageBox>([&](QMessageBox* box) {
-        seen << w.See(box);
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
+    w.AcknowledgeBoxes(script, seen);
     QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
     QVERIFY(script.Done());
     QCOMPARE(seen.size(), 1);
