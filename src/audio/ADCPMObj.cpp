@@ -2,6 +2,7 @@
 
 #include "audio/AdpcmKernel.h"
 #include "audio/ByteOrder.h"
+#include "audio/Translation.h"
 #include "audio/WAVException.h"
 
 #include <algorithm>
@@ -81,7 +82,7 @@ std::int32_t CADCPMObj::ParseHeader(const std::uint8_t* buffer, std::int32_t /*l
     // The walk reads the fact chunk's head and its sample count; outside the
     // buffer that is the chunk missing.
     if (!Fits(fact, 12) || !HasId(buffer + fact, "fact"))
-        throw CWAVException("The Fact chunk is missing");
+        throw CWAVException(Tr("Job", "The Fact chunk is missing"));
     std::memcpy(HeaderBytes() + 70, buffer + fact, 12);
     const std::uint64_t data = std::uint64_t{fact} + 8 + LoadU32(buffer + fact + 4);
     ParseDataChunk(buffer, data, HeaderBytes() + 82);
@@ -93,15 +94,15 @@ std::uint32_t CADCPMObj::ParseAdpcmFormat(const std::uint8_t* buffer, std::uint3
     constexpr std::uint32_t copied = 58; // id, size, format fields and the coefficient table
     const std::uint8_t* p = buffer + position;
     if (!Fits(position, copied) || !HasId(p, "fmt "))
-        throw CWAVException("The fmt chunk is missing");
+        throw CWAVException(Tr("Job", "The fmt chunk is missing"));
     if (LoadU16(p + 8) != 2)
-        throw CWAVException("The WAV format must be ADPCM");
+        throw CWAVException(Tr("Job", "The WAV format must be ADPCM"));
     if (LoadU16(p + 28) != RequiredCoefCount)
-        throw CWAVException("The Coef must equal to 7");
+        throw CWAVException(Tr("Job", "The Coef must equal to 7"));
     if (LoadU16(p + 20) != RequiredBlockAlign)
-        throw CWAVException("The Block align must be 512");
+        throw CWAVException(Tr("Job", "The Block align must be 512"));
     if (LoadU16(p + 10) != 1)
-        throw CWAVException("The Number of channels must be 1");
+        throw CWAVException(Tr("Job", "The Number of channels must be 1"));
     std::memcpy(destination, p, copied);
     const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + 4);
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(next, HeaderBufferSize));

@@ -1,6 +1,7 @@
 #include "audio/WAVObj.h"
 
 #include "audio/ByteOrder.h"
+#include "audio/Translation.h"
 #include "audio/WAVException.h"
 
 #include <algorithm>
@@ -62,9 +63,9 @@ std::int32_t CWAVObj::ParseHeader(const std::uint8_t* buffer, std::int32_t /*len
 std::uint32_t CWAVObj::ParseRiffChunk(const std::uint8_t* buffer, std::uint32_t position,
                                       std::uint8_t* destination) {
     if (!Fits(position, 12) || !HasId(buffer + position, "RIFF"))
-        throw CWAVException("The RIFF chunk is missing");
+        throw CWAVException(Tr("Job", "The RIFF chunk is missing"));
     if (!HasId(buffer + position + 8, "WAVE"))
-        throw CWAVException("The WAVE chunk is missing");
+        throw CWAVException(Tr("Job", "The WAVE chunk is missing"));
     std::memcpy(destination, buffer + position, 12);
     return position + 12;
 }
@@ -73,13 +74,13 @@ std::uint32_t CWAVObj::ParsePcmFormat(const std::uint8_t* buffer, std::uint32_t 
                                       std::uint8_t* destination) {
     const std::uint8_t* p = buffer + position;
     if (!Fits(position, 24) || !HasId(p, "fmt "))
-        throw CWAVException("The fmt chunk is missing");
+        throw CWAVException(Tr("Job", "The fmt chunk is missing"));
     if (LoadU16(p + 8) != 1)
-        throw CWAVException("The WAV format must be PCM");
+        throw CWAVException(Tr("Job", "The WAV format must be PCM"));
     if (LoadU16(p + 20) != 2)
-        throw CWAVException("The Block align must be 2");
+        throw CWAVException(Tr("Job", "The Block align must be 2"));
     if (LoadU16(p + 10) != 1)
-        throw CWAVException("The Number of channels must be 1");
+        throw CWAVException(Tr("Job", "The Number of channels must be 1"));
     std::memcpy(destination, p, 24);
     // Positions beyond the buffer are reported as the next chunk missing.
     const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + 4);
@@ -89,7 +90,7 @@ std::uint32_t CWAVObj::ParsePcmFormat(const std::uint8_t* buffer, std::uint32_t 
 std::uint32_t CWAVObj::ParseDataChunk(const std::uint8_t* buffer, std::uint64_t position,
                                       std::uint8_t* destination) {
     if (!Fits(position, 8) || !HasId(buffer + position, "data"))
-        throw CWAVException("The Data chunk is missing");
+        throw CWAVException(Tr("Job", "The Data chunk is missing"));
     std::memcpy(destination, buffer + position, 8);
     m_dwDataPad = LoadU32(buffer + position + 4) & 1u;
     return static_cast<std::uint32_t>(position + 8);

@@ -1,10 +1,12 @@
 #include "batch/BatchRun.h"
 
+#include "audio/Translation.h"
 #include "audio/WAVException.h"
+#include "batch/ConvertFile.h"
 #include "batch/FileFind.h"
 #include "batch/MessageBox.h"
+#include "batch/Trim.h"
 #include "batch/Worker.h"
-#include "pause/ConvertFile.h"
 
 #include <filesystem>
 #include <system_error>
@@ -17,21 +19,6 @@ constexpr const char* FolderPattern = "/*.WAV";
 constexpr const char* OutputExtension = ".WAV";
 
 enum class SourceKind { None, Folder, File };
-
-// The white space that the string class's Trim removes.
-bool IsTrimmed(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-void Trim(std::string& text) {
-    std::size_t end = text.size();
-    while (end > 0 && IsTrimmed(text[end - 1]))
-        --end;
-    std::size_t begin = 0;
-    while (begin < end && IsTrimmed(text[begin]))
-        ++begin;
-    text = text.substr(begin, end - begin);
-}
 
 fs::file_status StatusOf(const std::string& path) {
     std::error_code ec;
@@ -59,18 +46,21 @@ void RunGuarded(CJobWindow& window) {
     if (window.m_strSrc.empty())
         Trim(window.m_strDst);
     if (window.m_strSrc.empty() && window.m_strDst.empty()) {
-        ShowError(window, "Please, specify path", "Wrong path");
+        ShowError(window, Tr("Job", "Please, specify path"), Tr("Job", "Wrong path").c_str());
         return;
     }
 
     const SourceKind kind = Classify(window.m_strSrc);
     if (kind == SourceKind::None) {
-        ShowError(window, "The source '" + window.m_strSrc + "' does not exists", "Wrong source");
+        ShowError(window,
+                  FormatText(Tr("Job", "The source '%1' does not exists"), {window.m_strSrc}),
+                  Tr("Job", "Wrong source").c_str());
         return;
     }
     if (!fs::is_directory(StatusOf(window.m_strDst))) {
-        ShowError(window, "The directory '" + window.m_strDst + "' does not exists",
-                  "Wrong destination");
+        ShowError(window,
+                  FormatText(Tr("Job", "The directory '%1' does not exists"), {window.m_strDst}),
+                  Tr("Job", "Wrong destination").c_str());
         return;
     }
 
@@ -87,8 +77,9 @@ void OnRun(CJobWindow& window) {
         RunGuarded(window);
     } catch (const CWAVException& e) {
         window.m_jobEnd = JobEnd::EndedEarly;
-        ShowError(window,
-                  "The software does not support given audio format\nDetails: " + e.m_message);
+        ShowError(window, FormatText(Tr("Job", "The software does not support given audio "
+                                               "format\nDetails: %1"),
+                                     {e.m_message}));
     }
 }
 
@@ -116,7 +107,8 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
         SetStatusText(window, index, count);
         // Read afresh: Stop is handled while the previous file was converted.
         if (window.m_bStop) {
-            ShowWarning(window, "Application has stopped by user request", "Info");
+            ShowWarning(window, Tr("Job", "Application has stopped by user request"),
+                        Tr("Job", "Info").c_str());
             window.SetProgressPos(0);
             return false;
         }
@@ -132,5 +124,6 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
 }
 
 void SetStatusText(CJobWindow& window, int index, int total) {
-    window.SetStatusWindowText(std::to_string(index) + " of " + std::to_string(total));
+    window.SetStatusWindowText(
+        FormatText(Tr("Job", "%1 of %2"), {std::to_string(index), std::to_string(total)}));
 }

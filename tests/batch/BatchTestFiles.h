@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pause/ConvertFile.h"
+#include "batch/ConvertFile.h"
 #include "support/RecordingWindow.h"
 #include "support/ScopedPump.h"
 #include "support/TempDir.h"

@@ -1,4 +1,4 @@
-#include "pause/ConvertFile.h"
+#include "batch/ConvertFile.h"
 #include "audio/AdpcmFileBuilder.h"
 #include "audio/WAVException.h"
 #include "support/Ffmpeg.h"

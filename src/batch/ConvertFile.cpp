@@ -1,6 +1,7 @@
-#include "pause/ConvertFile.h"
+#include "batch/ConvertFile.h"
 
 #include "audio/ADCPMObj.h"
+#include "audio/Translation.h"
 #include "audio/WAVObj.h"
 #include "pause/MessagePump.h"
 
@@ -9,22 +10,21 @@
 
 namespace {
 
-constexpr const char* FailureCaption = "Failure";
 constexpr std::uint32_t BlocksPerPump = 100;
 constexpr std::uint32_t FallbackSampleRate = 22050;
 constexpr std::uint32_t InitialBufferBytes = 2048;
 
 bool Ask(CMessageBoxOwner& parent, const std::string& text) {
-    return AskConfirmation(parent, text, FailureCaption) == IDYES;
+    return AskConfirmation(parent, text, Tr("Job", "Failure").c_str()) == IDYES;
 }
 
 bool Fail(CMessageBoxOwner& parent, const std::string& text) {
-    ShowError(parent, text, FailureCaption);
+    ShowError(parent, text, Tr("Job", "Failure").c_str());
     return false;
 }
 
 bool CannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& path) {
-    return Fail(parent, "Cannot write file '" + path.string() + "'");
+    return Fail(parent, FormatText(Tr("Job", "Cannot write file '%1'"), {path.string()}));
 }
 
 } // namespace
@@ -42,17 +42,20 @@ bool ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
     CWAVObj dst;
 
     if (!src.Open(source, false))
-        return Ask(parent, "Cannot open file ' " + source.string() + "'. Do you want to continue?");
+        return Ask(parent, FormatText(Tr("Job", "Cannot open file ' %1'. Do you want to continue?"),
+                                      {source.string()}));
 
     // Known before the destination exists, so a source too long for a WAV
     // file leaves nothing behind.
     const std::uint64_t declared = DeclaredDataSize(src.GetDataSize());
     if (declared > MaxDeclaredDataSize)
-        return Fail(parent, "The file '" + source.string() + "' is too long to convert");
+        return Fail(parent, FormatText(Tr("Job", "The file '%1' is too long to convert"),
+                                       {source.string()}));
 
     if (!dst.Open(destination, true))
-        return Ask(parent, "Cannot open file ' " + destination.string() +
-                               "' for writing. Do you want to continue?");
+        return Ask(parent, FormatText(Tr("Job", "Cannot open file ' %1' for writing. Do you want "
+                                                "to continue?"),
+                                      {destination.string()}));
 
     dst.InitPcmHeader(static_cast<std::uint32_t>(declared));
     // The output keeps the recording's speed.
@@ -79,7 +82,7 @@ bool ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
     }
     // ReadBlock says false at the end and on a read error alike; only the file knows which.
     if (src.HasFileError())
-        return Fail(parent, "Cannot read file '" + source.string() + "'");
+        return Fail(parent, FormatText(Tr("Job", "Cannot read file '%1'"), {source.string()}));
 
     const std::uint64_t written = dst.m_dwBytesWritten;
     const std::uint64_t target = dst.GetDataSize();

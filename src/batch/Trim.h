@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// Removes leading and trailing white space from text, in place.
+void Trim(std::string& text);
