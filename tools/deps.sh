@@ -11,7 +11,6 @@ packages=(
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot file groff-base
     hyperfine time
-    libfuse3-dev fuse3
 )
 
 missing=()

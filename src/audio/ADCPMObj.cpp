@@ -6,11 +6,27 @@
 #include "audio/WAVException.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 
 namespace {
 
 using namespace AdpcmKernel;
+
+// Where a field of the format chunk lies from the start of the chunk, as in the record.
+#define FMT_FIELD(field) (offsetof(AdpcmHeader, field) - offsetof(AdpcmHeader, fmtId))
+
+// One block of a mono source, as in the file:
+//
+//   offset  bytes  what
+//   0       1      predictor index: the coefficient pair of the block
+//   1       2      delta, s16: the first step size
+//   3       2      sample 1, s16: the most recent sample, seeding the prediction
+//   5       2      sample 2, s16: the one before it
+//   7       ...    the codes, a nibble each, the high nibble of a byte first
+constexpr std::size_t DeltaAt = 1;
+constexpr std::size_t Sample1At = 3;
+constexpr std::size_t Sample2At = 5;
 
 // What DecodeBlock does up to the decoding itself. False: no samples remain.
 // Otherwise out is sized, its length set to what the plan will decode, and the
@@ -31,9 +47,9 @@ bool StartBlock(CADCPMObj& source, const SampleBuffer& in, SampleBuffer& out, Bl
     }
     if (samplesLeft == 0)
         return false;
-    state.delta = LoadS16(block + 1);
-    state.sample1 = LoadS16(block + 3);
-    state.sample2 = LoadS16(block + 5);
+    state.delta = LoadS16(block + DeltaAt);
+    state.sample1 = LoadS16(block + Sample1At);
+    state.sample2 = LoadS16(block + Sample2At);
     state.coef1 = header.coefs[state.predictor].coef1;
     state.coef2 = header.coefs[state.predictor].coef2;
 
@@ -78,33 +94,36 @@ void CADCPMObj::Reset() {
 std::int32_t CADCPMObj::ParseHeader(const std::uint8_t* buffer, std::int32_t /*length*/) {
     Reset();
     const std::uint32_t p = ParseRiffChunk(buffer, 0, HeaderBytes());
-    const std::uint32_t fact = ParseAdpcmFormat(buffer, p, HeaderBytes() + 12);
+    const std::uint32_t fact =
+        ParseAdpcmFormat(buffer, p, HeaderBytes() + offsetof(AdpcmHeader, fmtId));
     // The walk reads the fact chunk's head and its sample count; outside the
     // buffer that is the chunk missing.
     if (!Fits(fact, 12) || !HasId(buffer + fact, "fact"))
         throw CWAVException(Tr("Job", "The Fact chunk is missing"));
-    std::memcpy(HeaderBytes() + 70, buffer + fact, 12);
+    std::memcpy(HeaderBytes() + offsetof(AdpcmHeader, factId), buffer + fact, 12);
     const std::uint64_t data = std::uint64_t{fact} + 8 + LoadU32(buffer + fact + 4);
-    ParseDataChunk(buffer, data, HeaderBytes() + 82);
+    ParseDataChunk(buffer, data, HeaderBytes() + offsetof(AdpcmHeader, dataId));
     return GetHeaderSize();
 }
 
 std::uint32_t CADCPMObj::ParseAdpcmFormat(const std::uint8_t* buffer, std::uint32_t position,
                                           std::uint8_t* destination) {
-    constexpr std::uint32_t copied = 58; // id, size, format fields and the coefficient table
+    // The id, the size, the format fields and the coefficient table.
+    constexpr std::uint32_t copied = offsetof(AdpcmHeader, factId) - offsetof(AdpcmHeader, fmtId);
+    static_assert(copied == 58);
     const std::uint8_t* p = buffer + position;
     if (!Fits(position, copied) || !HasId(p, "fmt "))
         throw CWAVException(Tr("Job", "The fmt chunk is missing"));
-    if (LoadU16(p + 8) != 2)
+    if (LoadU16(p + FMT_FIELD(formatTag)) != 2)
         throw CWAVException(Tr("Job", "The WAV format must be ADPCM"));
-    if (LoadU16(p + 28) != RequiredCoefCount)
+    if (LoadU16(p + FMT_FIELD(coefCount)) != RequiredCoefCount)
         throw CWAVException(Tr("Job", "The Coef must equal to 7"));
-    if (LoadU16(p + 20) != RequiredBlockAlign)
+    if (LoadU16(p + FMT_FIELD(blockAlign)) != RequiredBlockAlign)
         throw CWAVException(Tr("Job", "The Block align must be 512"));
-    if (LoadU16(p + 10) != 1)
+    if (LoadU16(p + FMT_FIELD(channels)) != 1)
         throw CWAVException(Tr("Job", "The Number of channels must be 1"));
     std::memcpy(destination, p, copied);
-    const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + 4);
+    const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + FMT_FIELD(fmtSize));
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(next, HeaderBufferSize));
 }
 

@@ -117,16 +117,6 @@ bool CBinaryFile::Write(const void* buffer, std::size_t count) {
     return true;
 }
 
-bool CBinaryFile::WriteZeros(std::size_t count) {
-    static const std::uint8_t zeros[4096] = {};
-    for (std::size_t piece; count > 0; count -= piece) {
-        piece = std::min(count, sizeof zeros);
-        if (!Write(zeros, piece))
-            return false;
-    }
-    return m_fd >= 0 && m_bWriting && !m_bFailed;
-}
-
 bool CBinaryFile::FlushWrites() {
     if (m_nPending == 0)
         return true;
@@ -148,6 +138,24 @@ bool CBinaryFile::Seek(std::int64_t offset) {
         return false;
     }
     return true;
+}
+
+std::int64_t CBinaryFile::Tell() {
+    if (m_fd < 0)
+        return -1;
+    const off_t at = ::lseek(m_fd, 0, SEEK_CUR);
+    if (at < 0)
+        return -1;
+    // What sits in our buffers is ahead of (writing) or behind (reading) the descriptor.
+    return m_bWriting ? at + static_cast<off_t>(m_nPending)
+                      : at - static_cast<off_t>(m_nReadEnd - m_nReadPos);
+}
+
+std::int64_t CBinaryFile::Size() {
+    struct stat st {};
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
+        return -1;
+    return std::max<std::int64_t>(st.st_size, m_bWriting ? Tell() : 0);
 }
 
 bool CBinaryFile::Close() {

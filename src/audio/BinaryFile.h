@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/ByteStream.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -12,30 +14,25 @@
 // object holds (the source itself, say) fails and leaves its bytes intact.
 // Writes go through a buffer of our own; reads are buffered too. Failures are
 // false results, never exceptions, and stick in Failed().
-class CBinaryFile {
+class CBinaryFile final : public CByteStream {
 public:
     enum class Mode { Read, CreateWrite };
 
     static constexpr std::size_t BufferSize = 256 * 1024;
 
     CBinaryFile() = default;
-    CBinaryFile(const CBinaryFile&) = delete;
-    CBinaryFile& operator=(const CBinaryFile&) = delete;
-    ~CBinaryFile();
+    ~CBinaryFile() override;
 
     bool Open(const std::filesystem::path& path, Mode mode);
     bool IsOpen() const { return m_fd >= 0; }
 
-    // Reads up to count bytes; returns how many were read, 0 at the end or on failure.
-    std::size_t Read(void* buffer, std::size_t count);
-    bool Write(const void* buffer, std::size_t count);
-    // Appends count zero bytes.
-    bool WriteZeros(std::size_t count);
-    bool Seek(std::int64_t offset); // absolute, from the beginning
-    bool Close();                   // flushes; false when that or the close failed
-
-    // True once a read, write, seek or flush has failed on this file.
-    bool Failed() const { return m_bFailed; }
+    std::size_t Read(void* buffer, std::size_t count) override;
+    bool Write(const void* buffer, std::size_t count) override;
+    bool Seek(std::int64_t offset) override;
+    std::int64_t Tell() override;
+    std::int64_t Size() override;
+    bool Close() override; // flushes; false when that or the close failed
+    bool Failed() const override { return m_bFailed; }
 
 private:
     void Release();

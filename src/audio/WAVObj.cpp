@@ -1,12 +1,17 @@
 #include "audio/WAVObj.h"
 
 #include "audio/ByteOrder.h"
+#include "audio/FileOpener.h"
 #include "audio/Translation.h"
 #include "audio/WAVException.h"
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstring>
+
+// Where a field of the format chunk lies from the start of the chunk, as in the record.
+#define FMT_FIELD(field) (offsetof(WavHeader, field) - offsetof(WavHeader, fmtId))
 
 CWAVObj::CWAVObj() {
     ClearFields();
@@ -55,8 +60,9 @@ void CWAVObj::SetSampleRate(std::uint32_t rate) {
 std::int32_t CWAVObj::ParseHeader(const std::uint8_t* buffer, std::int32_t /*length*/) {
     Reset();
     const std::uint32_t p = ParseRiffChunk(buffer, 0, HeaderBytes());
-    const std::uint32_t next = ParsePcmFormat(buffer, p, HeaderBytes() + 12);
-    ParseDataChunk(buffer, next, HeaderBytes() + 36);
+    const std::uint32_t next =
+        ParsePcmFormat(buffer, p, HeaderBytes() + offsetof(WavHeader, fmtId));
+    ParseDataChunk(buffer, next, HeaderBytes() + offsetof(WavHeader, dataId));
     return GetHeaderSize();
 }
 
@@ -72,18 +78,21 @@ std::uint32_t CWAVObj::ParseRiffChunk(const std::uint8_t* buffer, std::uint32_t 
 
 std::uint32_t CWAVObj::ParsePcmFormat(const std::uint8_t* buffer, std::uint32_t position,
                                       std::uint8_t* destination) {
+    // The id, the size and the 16 bytes from the format tag to the bits per sample.
+    constexpr std::uint32_t copied = offsetof(WavHeader, dataId) - offsetof(WavHeader, fmtId);
+    static_assert(copied == 24);
     const std::uint8_t* p = buffer + position;
-    if (!Fits(position, 24) || !HasId(p, "fmt "))
+    if (!Fits(position, copied) || !HasId(p, "fmt "))
         throw CWAVException(Tr("Job", "The fmt chunk is missing"));
-    if (LoadU16(p + 8) != 1)
+    if (LoadU16(p + FMT_FIELD(formatTag)) != 1)
         throw CWAVException(Tr("Job", "The WAV format must be PCM"));
-    if (LoadU16(p + 20) != 2)
+    if (LoadU16(p + FMT_FIELD(blockAlign)) != 2)
         throw CWAVException(Tr("Job", "The Block align must be 2"));
-    if (LoadU16(p + 10) != 1)
+    if (LoadU16(p + FMT_FIELD(channels)) != 1)
         throw CWAVException(Tr("Job", "The Number of channels must be 1"));
-    std::memcpy(destination, p, 24);
+    std::memcpy(destination, p, copied);
     // Positions beyond the buffer are reported as the next chunk missing.
-    const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + 4);
+    const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + FMT_FIELD(fmtSize));
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(next, HeaderBufferSize));
 }
 
@@ -143,18 +152,25 @@ bool CWAVObj::IsFormatValid() {
 
 bool CWAVObj::Open(const std::filesystem::path& path, bool forWriting) {
     Reset();
-    if (!m_file.Open(path, forWriting ? CBinaryFile::Mode::CreateWrite : CBinaryFile::Mode::Read))
+    m_file.reset(); // a file held from before is let go before the path is opened
+    return Open(CFileOpener().Open(path, forWriting), forWriting);
+}
+
+bool CWAVObj::Open(std::unique_ptr<CByteStream> stream, bool forWriting) {
+    Reset();
+    m_file = std::move(stream);
+    if (!m_file)
         return false;
     if (forWriting)
         return true;
     std::array<std::uint8_t, HeaderBufferSize> buffer{};
-    const std::size_t n = m_file.Read(buffer.data(), buffer.size());
-    if (m_file.Failed())
+    const std::size_t n = m_file->Read(buffer.data(), buffer.size());
+    if (m_file->Failed())
         return false;
     const std::int32_t size = ParseHeader(buffer.data(), static_cast<std::int32_t>(n));
     if (size < 1)
         return false;
-    if (!m_file.Seek(size))
+    if (!m_file->Seek(size))
         return false;
     m_nSamplesLeft = static_cast<std::int32_t>(GetSampleCount());
     return true;
@@ -166,7 +182,9 @@ bool CWAVObj::ReadBlock(SampleBuffer& out) {
 }
 
 bool CWAVObj::ReadRawBlock(SampleBuffer& block) {
-    const std::size_t n = m_file.Read(block.data.get(), block.capacity);
+    if (!m_file)
+        return false;
+    const std::size_t n = m_file->Read(block.data.get(), block.capacity);
     if (n == 0)
         return false;
     // Counted in 64 bits: the same as the signed 32-bit rule for every real
@@ -182,10 +200,10 @@ bool CWAVObj::ReadRawBlock(SampleBuffer& block) {
 }
 
 bool CWAVObj::Write(const SampleBuffer& buffer, bool countsAsAudio) {
-    if (buffer.length < 0)
+    if (buffer.length < 0 || !m_file)
         return false;
     if (buffer.length > 0 &&
-        !m_file.Write(buffer.data.get(), static_cast<std::size_t>(buffer.length)))
+        !m_file->Write(buffer.data.get(), static_cast<std::size_t>(buffer.length)))
         return false;
     const auto length = static_cast<std::uint32_t>(buffer.length);
     if (countsAsAudio)
@@ -199,7 +217,7 @@ bool CWAVObj::WriteSilence(std::int32_t count) {
         return true;
     // One run through the file's buffer rather than 512-byte pieces; counted
     // only once all of it is taken.
-    if (!m_file.WriteZeros(static_cast<std::size_t>(count)))
+    if (!m_file || !m_file->WriteZeros(static_cast<std::size_t>(count)))
         return false;
     m_dwBytesWritten += static_cast<std::uint32_t>(count);
     return true;
@@ -220,10 +238,12 @@ bool CWAVObj::WriteHeader() {
     const std::int32_t size = GetHeaderSize();
     std::array<std::uint8_t, HeaderBufferSize> buffer{};
     std::memcpy(buffer.data(), &m_header, sizeof m_header);
+    if (!m_file)
+        return false;
     if (size <= 0)
         return true;
     const auto count = std::min<std::size_t>(static_cast<std::size_t>(size), buffer.size());
-    return m_file.Write(buffer.data(), count);
+    return m_file->Write(buffer.data(), count);
 }
 
 std::uint32_t CWAVObj::SecondsToBytes(double seconds) {
@@ -235,5 +255,5 @@ std::uint32_t CWAVObj::SecondsToBytes(double seconds) {
 }
 
 bool CWAVObj::Close() {
-    return m_file.Close();
+    return !m_file || m_file->Close();
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "audio/BinaryFile.h"
+#include "audio/ByteStream.h"
 #include "audio/SampleBuffer.h"
 #include "audio/WavHeader.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 
 // One WAV file on disk: in its own right the 16-bit mono PCM file that every
 // conversion writes, and the base of the ADPCM source.
@@ -35,6 +36,8 @@ public:
     virtual bool IsFormatValid();
 
     bool Open(const std::filesystem::path& path, bool forWriting);
+    // Open on a stream already open (for writing: empty), which the object then owns.
+    bool Open(std::unique_ptr<CByteStream> stream, bool forWriting);
     bool ReadBlock(SampleBuffer& out);
     bool Write(const SampleBuffer& buffer, bool countsAsAudio);
     bool WriteSilence(std::int32_t count);
@@ -49,11 +52,11 @@ public:
     // Writes out what is buffered and closes; false when any write failed.
     bool Close();
     // True once a read, write or seek on the file has failed.
-    bool HasFileError() const { return m_file.Failed(); }
+    bool HasFileError() const { return m_file && m_file->Failed(); }
 
     WavHeader m_header{};
     std::uint32_t m_dwDataPad = 0;
-    CBinaryFile m_file;
+    std::unique_ptr<CByteStream> m_file; // null until opened
     std::int32_t m_nSamplesLeft = 0;
     std::uint32_t m_dwBytesWritten = 0;
     std::uint32_t m_dwBytesRead = 0;

@@ -2,8 +2,8 @@
 
 #include "audio/Translation.h"
 #include "audio/WAVException.h"
-#include "batch/ConvertFile.h"
 #include "batch/FileFind.h"
+#include "batch/JobFiles.h"
 #include "batch/MessageBox.h"
 #include "batch/Trim.h"
 #include "batch/Worker.h"
@@ -14,9 +14,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr const char* FolderPattern = "/*.WAV";
-constexpr const char* OutputExtension = ".WAV";
 
 enum class SourceKind { None, Folder, File };
 
@@ -37,7 +34,7 @@ SourceKind Classify(const std::string& path) {
 
 // The run but for the report of a refused format, with the job's guard in a
 // scope of its own, so that OnJobEnd has run by the time that report is shown.
-void RunGuarded(CJobWindow& window) {
+void RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener& files) {
     CRunner runner(&window);
     window.m_jobEnd = JobEnd::PathRefused;
 
@@ -65,16 +62,22 @@ void RunGuarded(CJobWindow& window) {
     }
 
     window.m_jobEnd = JobEnd::EndedEarly;
-    const std::string pattern = kind == SourceKind::Folder ? FolderPattern : "";
-    if (ProcessSource(window, window.m_strSrc, window.m_strDst, pattern))
+    const std::string pattern = kind == SourceKind::Folder ? "/" + converter.FolderPattern() : "";
+    if (ProcessSource(window, window.m_strSrc, window.m_strDst, pattern, converter, files))
         window.m_jobEnd = JobEnd::Completed;
 }
 
 } // namespace
 
 void OnRun(CJobWindow& window) {
+    CFileConverter converter;
+    CFileOpener files;
+    OnRun(window, converter, files);
+}
+
+void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files) {
     try {
-        RunGuarded(window);
+        RunGuarded(window, converter, files);
     } catch (const CWAVException& e) {
         window.m_jobEnd = JobEnd::EndedEarly;
         ShowError(window, FormatText(Tr("Job", "The software does not support given audio "
@@ -84,7 +87,7 @@ void OnRun(CJobWindow& window) {
 }
 
 bool ProcessSource(CJobWindow& window, std::string& source, std::string& destination,
-                   const std::string& pattern) {
+                   const std::string& pattern, CFileConverter& converter, CFileOpener& files) {
     // Taken once: editing the source during the job changes nothing in it.
     const std::string searchSource = source;
 
@@ -97,6 +100,7 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
     }
     window.SetProgressRange(static_cast<std::uint16_t>(count & 0xFFFF));
 
+    CJobFiles jobFiles(files);
     int index = 0;
     for (bool more = finder.FindFile(searchSource, pattern); more;) {
         more = finder.FindNextFile();
@@ -113,8 +117,10 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
             return false;
         }
         // Read afresh as well: a destination typed during the job applies from here on.
-        const std::string target = destination + "/" + finder.GetFileTitle() + OutputExtension;
-        if (!ConvertFile(window, fs::path(finder.GetFilePath()), fs::path(target))) {
+        const std::string target =
+            destination + "/" + finder.GetFileTitle() + converter.OutputExtension();
+        if (!converter.Convert(window, fs::path(finder.GetFilePath()), fs::path(target),
+                               jobFiles)) {
             window.SetProgressPos(0);
             return false;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/FileOpener.h"
+#include "batch/FileConverter.h"
 #include "batch/JobWindow.h"
 
 #include <string>
@@ -8,12 +10,14 @@
 // file, or every *.WAV file of the source folder, into the destination folder.
 // How the job ended is left in window.m_jobEnd.
 void OnRun(CJobWindow& window);
+// The same with each file converted by converter, its files opened by files.
+void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files);
 
 // Counts, then converts, the matches of source + pattern ("/*.WAV" for a
 // folder, "" for a single file). The destination is read afresh for every
 // file. True when the second pass ran to its end.
 bool ProcessSource(CJobWindow& window, std::string& source, std::string& destination,
-                   const std::string& pattern);
+                   const std::string& pattern, CFileConverter& converter, CFileOpener& files);
 
 // "index of total" into the window's status text.
 void SetStatusText(CJobWindow& window, int index, int total);

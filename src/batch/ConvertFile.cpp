@@ -38,10 +38,16 @@ std::uint64_t DeclaredDataSize(std::uint32_t sourceDataSize) {
 
 bool ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
                  std::filesystem::path destination) {
+    CFileOpener files;
+    return ConvertFile(parent, source, destination, files);
+}
+
+bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                 const std::filesystem::path& destination, CFileOpener& files) {
     CADCPMObj src;
     CWAVObj dst;
 
-    if (!src.Open(source, false))
+    if (!src.Open(files.Open(source, false), false))
         return Ask(parent, FormatText(Tr("Job", "Cannot open file ' %1'. Do you want to continue?"),
                                       {source.string()}));
 
@@ -52,7 +58,7 @@ bool ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
         return Fail(parent, FormatText(Tr("Job", "The file '%1' is too long to convert"),
                                        {source.string()}));
 
-    if (!dst.Open(destination, true))
+    if (!dst.Open(files.Open(destination, true), true))
         return Ask(parent, FormatText(Tr("Job", "Cannot open file ' %1' for writing. Do you want "
                                                 "to continue?"),
                                       {destination.string()}));

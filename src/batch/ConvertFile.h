@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/FileOpener.h"
 #include "batch/MessageBox.h"
 
 #include <cstdint>
@@ -18,3 +19,6 @@ inline constexpr std::uint64_t MaxDeclaredDataSize = 0xFFFFFFFFull - 36;
 // refused source header leaves as CWAVException, with every file closed.
 bool ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
                  std::filesystem::path destination);
+// The same, with both files opened by files.
+bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                 const std::filesystem::path& destination, CFileOpener& files);

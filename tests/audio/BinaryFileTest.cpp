@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 TEST(BinaryFile, AFileHeldOpenRefusesASecondOpeningAndKeepsItsBytes) {
     TempDir dir;
@@ -72,4 +74,28 @@ TEST(BinaryFile, OnlyRegularFilesOpen) {
     EXPECT_FALSE(file.Open(dir / "pipe.wav", CBinaryFile::Mode::Read));
     EXPECT_FALSE(file.Open(dir / "pipe.wav", CBinaryFile::Mode::CreateWrite));
     EXPECT_FALSE(file.Open(dir / "no-such-dir" / "x.wav", CBinaryFile::Mode::CreateWrite));
+}
+
+TEST(BinaryFile, AFullDiskFailsTheWriteOrTheCloseThatReachesIt) {
+    TempDir dir;
+    const auto small = dir / "small";
+    std::filesystem::create_directory(small);
+    if (::geteuid() != 0 || ::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here";
+    struct Unmount {
+        std::filesystem::path at;
+        ~Unmount() { ::umount(at.c_str()); }
+    } unmount{small};
+
+    // One write larger than our buffer goes to the disk at once; a smaller
+    // one waits in the buffer, and the close finds out.
+    for (const std::size_t size : {2 * CBinaryFile::BufferSize, std::size_t{100000}}) {
+        CBinaryFile file;
+        ASSERT_TRUE(file.Open(small / "out.bin", CBinaryFile::Mode::CreateWrite));
+        const std::string bytes(size, 'x');
+        const bool wrote = file.Write(bytes.data(), bytes.size());
+        EXPECT_EQ(wrote, size < CBinaryFile::BufferSize) << size;
+        EXPECT_FALSE(file.Close()) << size;
+        EXPECT_TRUE(file.Failed()) << size;
+    }
 }

@@ -1,6 +1,7 @@
 #include "batch/BatchRun.h"
 #include "batch/BatchTestFiles.h"
 #include "support/RecordingWindow.h"
+#include "support/Streams.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -268,6 +269,58 @@ TEST_F(BatchRun, FailedConversionEndsTheJobWithoutAMessageOfItsOwn) {
     const Events tail(window.events.end() - 5, window.events.end());
     EXPECT_EQ(tail, (Events{"pos 2", "status 2 of 3", "box Failure", "pos 0", "end"}));
     EXPECT_EQ(window.m_jobEnd, JobEnd::EndedEarly);
+}
+
+TEST_F(BatchRun, AReadOrWriteErrorEndsTheJobAtThatFile) {
+    CopyRecording("english.wav", src / "a.wav");
+    CopyRecording("german.wav", src / "b.wav");
+    CopyRecording("english.wav", src / "c.wav");
+    const struct {
+        fs::path failing;
+        std::string text;
+    } rows[] = {
+        {src / "b.wav", "Cannot read file '" + (src / "b.wav").string() + "'"},
+        {out / "b.WAV", "Cannot write file '" + (out / "b.WAV").string() + "'"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.failing.string());
+        RecordingWindow w;
+        w.m_strSrc = src.string();
+        w.m_strDst = out.string();
+        CFileConverter converter;
+        FaultyFiles files(row.failing, 20000);
+        OnRun(w, converter, files);
+        ASSERT_EQ(w.boxes.size(), 1u);
+        EXPECT_EQ(w.boxes[0].text, row.text);
+        EXPECT_EQ(w.boxes[0].status, "2 of 3");
+        EXPECT_EQ(Names(out), (std::vector<std::string>{"a.WAV", "b.WAV"}));
+        EXPECT_EQ(w.m_jobEnd, JobEnd::EndedEarly);
+        fs::remove_all(out);
+        fs::create_directory(out);
+    }
+}
+
+TEST_F(BatchRun, TwoSourcesForOneOutputAskBeforeTheSecondCouldReplaceTheFirst) {
+    // Capitals first: lesson.WAV is converted, then lesson.wav would be too.
+    CopyRecording("english.wav", src / "lesson.WAV");
+    CopyRecording("german.wav", src / "lesson.wav");
+    CopyRecording("english.wav", src / "z.wav");
+    for (const int answer : {IDYES, IDNO}) {
+        SCOPED_TRACE(answer);
+        RecordingWindow w;
+        w.m_strSrc = src.string();
+        w.m_strDst = out.string();
+        w.answers = {answer};
+        OnRun(w);
+        ASSERT_EQ(w.boxes.size(), 1u);
+        EXPECT_EQ(w.boxes[0].text, "Cannot open file ' " + (out / "lesson.WAV").string() +
+                                       "' for writing. Do you want to continue?");
+        EXPECT_EQ(ReadFileBytes(out / "lesson.WAV"), ConvertedAlone(src / "lesson.WAV"));
+        EXPECT_EQ(fs::exists(out / "z.WAV"), answer == IDYES);
+        EXPECT_EQ(w.m_jobEnd, answer == IDYES ? JobEnd::Completed : JobEnd::EndedEarly);
+        fs::remove_all(out);
+        fs::create_directory(out);
+    }
 }
 
 TEST_F(BatchRun, UnsupportedFileIsReportedAfterTheJobHasEnded) {

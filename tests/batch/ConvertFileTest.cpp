@@ -1,18 +1,18 @@
 #include "batch/ConvertFile.h"
 #include "audio/AdpcmFileBuilder.h"
+#include "audio/BinaryFile.h"
+#include "audio/Translation.h"
 #include "audio/WAVException.h"
 #include "support/Ffmpeg.h"
-#include "support/FileSizeLimit.h"
 #include "support/RecordingWindow.h"
 #include "support/ScopedPump.h"
+#include "support/Streams.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
-#include <sys/mount.h>
-#include <unistd.h>
 
 using namespace adpcmtest;
 
@@ -223,14 +223,25 @@ TEST(ConvertFile, RefusedHeaderPassesThroughWithNoDestinationAndFilesClosed) {
     EXPECT_TRUE(reopened.Open(dir / "stereo.wav", CBinaryFile::Mode::Read));
 }
 
-TEST(ConvertFile, PumpRunsBeforeEveryHundredthBlock) {
-    TempDir dir;
-    WriteFileBytes(dir / "long.wav", FlatFile(std::vector<std::int16_t>(250, 0)).Bytes());
-    int pumped = 0;
-    const ScopedPump pump([&pumped] { ++pumped; });
-    RecordingWindow window;
-    ASSERT_TRUE(ConvertFile(window, dir / "long.wav", dir / "long.WAV"));
-    EXPECT_EQ(pumped, 3); // before blocks 0, 100 and 200
+TEST(ConvertFile, PumpRunsBeforeBlocksZeroHundredAndTwoHundred) {
+    // Loud blocks, so no pauses: the output's size tells how many blocks went before.
+    const struct {
+        std::size_t blocks;
+        std::vector<std::size_t> sizes; // of the output, each time the pump runs
+    } rows[] = {
+        {1, {44}},
+        {100, {44}},
+        {250, {44, 44 + 100 * BlockBytes, 44 + 200 * BlockBytes}},
+    };
+    for (const auto& row : rows) {
+        MemoryFiles files;
+        files.files["in.wav"] = FlatFile(std::vector<std::int16_t>(row.blocks, 9000)).Bytes();
+        std::vector<std::size_t> sizes;
+        const ScopedPump pump([&] { sizes.push_back(files.files["out.WAV"].size()); });
+        RecordingWindow window;
+        ASSERT_TRUE(ConvertFile(window, "in.wav", "out.WAV", files));
+        EXPECT_EQ(sizes, row.sizes) << row.blocks << " blocks";
+    }
 }
 
 TEST(ConvertFile, ContentAlreadyBeyondTheDeclaredSizeIsNotCut) {
@@ -298,49 +309,52 @@ TEST(ConvertFile, OutputKeepsTheRecordingsSampleRate) {
     }
 }
 
-namespace {
-
-// A tiny tmpfs when we may mount one (root, as in CI); otherwise the file
-// size limit gives the same write failure on the ordinary file system.
-class FullDisk {
-public:
-    explicit FullDisk(const std::filesystem::path& where) : m_where(where / "small") {
-        std::filesystem::create_directory(m_where);
-        m_mounted =
-            ::geteuid() == 0 && ::mount("tmpfs", m_where.c_str(), "tmpfs", 0, "size=64k") == 0;
-        if (!m_mounted)
-            m_limit.emplace(64 * 1024);
-    }
-    ~FullDisk() {
-        m_limit.reset();
-        if (m_mounted)
-            ::umount(m_where.c_str());
-    }
-    const std::filesystem::path& path() const { return m_where; }
-
-private:
-    std::filesystem::path m_where;
-    bool m_mounted = false;
-    std::optional<FileSizeLimit> m_limit;
+struct Fault {
+    const char* name;
+    bool inSource;       // else in the destination
+    std::int64_t failAt; // bytes into the failing file
+    const char* text;    // what is shown, %1 for the failing file
+    std::size_t written; // bytes of the destination left, npos when none is created
 };
 
-} // namespace
+void PrintTo(const Fault& fault, std::ostream* os) {
+    *os << fault.name;
+}
 
-TEST(ConvertFile, FullDiskIsReportedAndTheSourceUntouched) {
+class ConvertFault : public testing::TestWithParam<Fault> {};
+
+// 80 loud blocks, so no pauses: the destination holds 44 + 80 x 2020 bytes
+// of header and audio, then silence up to 44 + 80 x 4040 - 14.
+TEST_P(ConvertFault, IsReportedEndsTheJobAndLeavesTheSourceUntouched) {
+    const Fault& fault = GetParam();
     TempDir dir;
     const auto source = dir / "in.wav";
+    const auto destination = dir / "out.WAV";
     WriteFileBytes(source, FlatFile(std::vector<std::int16_t>(80, 9000)).Bytes());
     const std::string before = ReadFileBytes(source);
+    FaultyFiles files(fault.inSource ? source : destination, fault.failAt);
     RecordingWindow window;
-    bool result = true;
-    {
-        FullDisk disk(dir.path());
-        const auto destination = disk.path() / "out.WAV";
-        result = ConvertFile(window, source, destination);
-        ASSERT_EQ(window.boxes.size(), 1u);
-        EXPECT_EQ(window.boxes[0].text, "Cannot write file '" + destination.string() + "'");
-        EXPECT_EQ(window.boxes[0].caption, "Failure");
-    }
-    EXPECT_FALSE(result);
+    EXPECT_FALSE(ConvertFile(window, source, destination, files));
+    ASSERT_EQ(window.boxes.size(), 1u);
+    const std::string path = (fault.inSource ? source : destination).string();
+    EXPECT_EQ(window.boxes[0].text, FormatText(fault.text, {path}));
+    EXPECT_EQ(window.boxes[0].caption, "Failure");
     EXPECT_EQ(ReadFileBytes(source), before);
+    if (fault.written == std::string::npos)
+        EXPECT_FALSE(std::filesystem::exists(destination));
+    else
+        EXPECT_EQ(ReadFileBytes(destination).size(), fault.written);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, ConvertFault,
+    testing::Values(Fault{"SourceHeaderUnreadable", true, 100,
+                          "Cannot open file ' %1'. Do you want to continue?", std::string::npos},
+                    // Not filled up to its declared size, as if the source had simply ended.
+                    Fault{"ReadErrorMidSource", true, 90 + 40 * 512, "Cannot read file '%1'",
+                          44 + 40 * 2020},
+                    Fault{"DiskFullUnderTheHeader", false, 10, "Cannot write file '%1'", 10},
+                    Fault{"DiskFullUnderTheAudio", false, 65536, "Cannot write file '%1'", 65536},
+                    Fault{"DiskFullUnderTheTrailingSilence", false, 44 + 80 * 4040 - 100,
+                          "Cannot write file '%1'", 44 + 80 * 4040 - 100}),
+    [](const auto& param) { return std::string(param.param.name); });

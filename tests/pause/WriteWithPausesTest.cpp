@@ -1,5 +1,5 @@
 #include "audio/WAVObj.h"
-#include "support/FileSizeLimit.h"
+#include "support/Streams.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +115,28 @@ TEST(WriteWithPauses, QuietThresholdAndLoudRunBoundaries) {
     EXPECT_TRUE(pauseWith(0, 6, 3000).empty());
 }
 
+TEST(WriteWithPauses, APhraseExactlyAsLongAsTheThresholdEndsAtTheNextQuietSample) {
+    // Loud audio, then 6608 quiet samples: 101424 bytes in all, exactly the
+    // phrase threshold, with the quiet run just long enough as well.
+    DetectorRun run;
+    std::vector<Pause> pauses;
+    const int sizes[] = {44104, 6608, 10, 10};
+    for (int index = 0; index < 4; ++index) {
+        SampleBuffer block(static_cast<std::uint32_t>(2 * sizes[index]));
+        for (int i = 0; index == 0 && i < sizes[0]; ++i) {
+            const std::int16_t s = Speech(i);
+            std::memcpy(block.data.get() + 2 * i, &s, 2);
+        }
+        block.SetLength(2 * sizes[index]);
+        const std::uint32_t before = run.out.m_dwBytesWritten;
+        ASSERT_TRUE(run.out.WriteWithPauses(block));
+        if (run.out.m_dwBytesWritten - before > static_cast<std::uint32_t>(block.length))
+            pauses.push_back({index, run.out.m_dwBytesWritten - before -
+                                         static_cast<std::uint32_t>(block.length)});
+    }
+    EXPECT_EQ(pauses, (std::vector<Pause>{{2, 101424}}));
+}
+
 TEST(WriteWithPauses, EmptyAndOddBlocks) {
     DetectorRun run;
     SampleBuffer block(8);
@@ -154,40 +176,33 @@ TEST(WriteWithPauses, RestOfThePauseBlockIsNotExamined) {
 }
 
 TEST(WriteWithPauses, AFailedPauseWriteLeavesTheBlockUnwritten) {
-    // 70 loud blocks, then quiet ones: a pause is due before block 76. The
-    // file may not grow past part of the audio, and the output buffer holds
-    // all of it but not the pause too, so the first write to reach the disk
-    // is the pause's.
+    // 70 loud blocks, then quiet ones: a pause is due before block 76, and
+    // the disk fills up part way through it.
     const std::uint32_t audio = 76 * BlockBytes;
-    static_assert(CBinaryFile::BufferSize > 44 + 76 * BlockBytes);
-    static_assert(CBinaryFile::BufferSize < 44 + 2 * 76 * BlockBytes);
-    TempDir dir;
+    std::string bytes;
     CWAVObj out;
-    ASSERT_TRUE(out.Open(dir / "out.wav", true));
+    ASSERT_TRUE(out.Open(FailingSink(bytes, 44 + audio + 1000), true));
     out.InitPcmHeader(0);
     ASSERT_TRUE(out.WriteHeader());
     SampleBuffer block(BlockBytes);
     block.SetLength(BlockBytes);
-    {
-        FileSizeLimit limit(44 + audio - 1000);
-        bool ok = true;
-        int index = 0;
-        for (; index < 100 && ok; ++index) {
-            for (int i = 0; i < SamplesPerBlock; ++i) {
-                const std::int16_t s = index < 70 ? Speech(i) : std::int16_t{1};
-                std::memcpy(block.data.get() + 2 * i, &s, 2);
-            }
-            ok = out.WriteWithPauses(block);
+    bool ok = true;
+    int index = 0;
+    for (; index < 100 && ok; ++index) {
+        for (int i = 0; i < SamplesPerBlock; ++i) {
+            const std::int16_t s = index < 70 ? Speech(i) : std::int16_t{1};
+            std::memcpy(block.data.get() + 2 * i, &s, 2);
         }
-        EXPECT_FALSE(ok);
-        EXPECT_EQ(index, 77); // failed on block 76
-        // Neither the pause nor the block counts as written.
-        EXPECT_EQ(out.m_dwBytesWritten, audio);
-        EXPECT_EQ(out.m_dwPhraseBytes, 0u);
-        EXPECT_EQ(out.m_dwQuietBytes, 0u);
-        EXPECT_FALSE(out.Close());
+        ok = out.WriteWithPauses(block);
     }
-    EXPECT_LE(ReadFileBytes(dir / "out.wav").size(), 44u + audio - 1000);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(index, 77); // failed on block 76
+    // Neither the pause nor the block counts as written.
+    EXPECT_EQ(out.m_dwBytesWritten, audio);
+    EXPECT_EQ(out.m_dwPhraseBytes, 0u);
+    EXPECT_EQ(out.m_dwQuietBytes, 0u);
+    EXPECT_FALSE(out.Close());
+    EXPECT_EQ(bytes.size(), 44u + audio + 1000);
 }
 
 TEST(WriteWithPauses, LongSilencesReadBackAsZerosAtTheirFullSize) {

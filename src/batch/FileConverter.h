@@ -1,0 +1,23 @@
+#pragma once
+
+#include "audio/FileOpener.h"
+#include "batch/MessageBox.h"
+
+#include <filesystem>
+#include <string>
+
+// What a job does with each source file. This one converts mono ADPCM WAV
+// files exactly, with ConvertFile; the terminal's options choose others.
+class CFileConverter {
+public:
+    virtual ~CFileConverter() = default;
+
+    // The files of a source folder that are converted, letter case ignored.
+    virtual std::string FolderPattern() const { return "*.WAV"; }
+    // Follows a source's title in its destination's name.
+    virtual std::string OutputExtension() const { return ".WAV"; }
+    // Converts one file, its files opened by files. True: done or skipped at
+    // the user's word; false: the job ends.
+    virtual bool Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
+                         const std::filesystem::path& destination, CFileOpener& files);
+};

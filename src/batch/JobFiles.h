@@ -1,0 +1,28 @@
+#pragma once
+
+#include "audio/FileOpener.h"
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <utility>
+
+// The files of one job. They are those of another opener, except that a
+// destination the job has already written is not opened again: two sources
+// whose names differ only in letter case would otherwise share an output,
+// and the second would silently replace the first.
+class CJobFiles : public CFileOpener {
+public:
+    explicit CJobFiles(CFileOpener& files) : m_files(files) {}
+
+    std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool forWriting) override;
+
+private:
+    // The file's device and inode; found false when it is not on disk.
+    static std::pair<std::uintmax_t, std::uintmax_t> Identity(const std::filesystem::path& path,
+                                                              bool& found);
+
+    CFileOpener& m_files;
+    std::set<std::pair<std::uintmax_t, std::uintmax_t>> m_written; // device and inode
+    std::set<std::string> m_writtenPaths;
+};
