@@ -1,45 +1,27 @@
-// Feeds arbitrary bytes to the ADPCM source as a file: the header walk, then
-// every block to the end. Refused headers are fine; crashes, leaks and
-// undefined behaviour are not.
+// Feeds arbitrary bytes to the ADPCM source as a file in memory: the header
+// walk, then every block to the end. Refused headers are fine; crashes, leaks
+// and undefined behaviour are not.
 
 #include "audio/ADCPMObj.h"
+#include "audio/MemoryStream.h"
 #include "audio/WAVException.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
-#include <sys/mman.h>
-#include <unistd.h>
+#include <memory>
+#include <span>
 #include <vector>
 
-namespace {
-
-// One in-memory file for the whole run, rewritten for each input: no disk traffic.
-int InputFile() {
-    static const int fd = [] {
-        const int created = ::memfd_create("adpcm-fuzz-input", MFD_CLOEXEC);
-        if (created < 0)
-            std::abort();
-        return created;
-    }();
-    return fd;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const int fd = InputFile();
-    if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, data, size, 0) != static_cast<ssize_t>(size))
-        std::abort();
-    const std::string path = "/proc/self/fd/" + std::to_string(fd);
+    const auto input = [=] { return std::make_unique<CMemoryStream>(std::span(data, size)); };
 
     std::vector<std::vector<std::uint8_t>> blocks; // as ReadBlock delivers them
     {
         CADCPMObj source;
         try {
-            if (!source.Open(path, false))
+            if (!source.Open(input(), false))
                 return 0;
         } catch (const CWAVException&) {
             return 0;
@@ -65,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The conversion's path, blocks decoded side by side, must deliver the same.
     CADCPMObj source;
-    if (!source.Open(path, false))
+    if (!source.Open(input(), false))
         std::abort();
     SampleBuffer outs[CADCPMObj::MaxBlocksTogether];
     std::size_t next = 0;

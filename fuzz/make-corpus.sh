@@ -31,3 +31,14 @@ le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $(($1 >> 8 & 25
     le32 512
     dd if="$data/english.wav" bs=1 skip=$((90 + 512 * 20)) count=512 status=none
 } >"$out/wide-fmt-at-buffer-end.wav"
+
+# Eight blocks at 100 samples a second, so that pauses fall within a few blocks.
+{
+    printf 'RIFF'
+    le32 $((82 + 8 * 512))
+    dd if="$data/english.wav" bs=1 skip=8 count=16 status=none
+    le32 100
+    dd if="$data/english.wav" bs=1 skip=28 count=58 status=none
+    le32 $((8 * 512))
+    dd if="$data/english.wav" bs=1 skip=90 count=$((8 * 512)) status=none
+} >"$out/english-8-blocks-at-100-hz.wav"

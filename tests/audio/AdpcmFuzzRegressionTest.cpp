@@ -1,6 +1,7 @@
-// Replays the inputs kept from fuzzing (tests/data/fuzz-regressions). Each one
-// once crashed a build of the header walk or the decoder; the sanitizer build
-// of this test catches any return of the fault, and the outcome is pinned too.
+// Replays the inputs kept from fuzzing the ADPCM source
+// (tests/data/fuzz-regressions/adpcm-source). Each one once crashed a build
+// of the header walk or the decoder; the sanitizer build of this test catches
+// any return of the fault, and the outcome is pinned too.
 
 #include "audio/ADCPMObj.h"
 #include "audio/WAVException.h"
@@ -45,7 +46,7 @@ TEST(AdpcmFuzzRegressions, EveryKeptInputEndsAsExpected) {
         {"fmt-size-past-header-buffer.bin", {"The Fact chunk is missing", 0}},
     };
     const std::filesystem::path folder =
-        std::filesystem::path(BRELLOW_TEST_DATA) / "fuzz-regressions";
+        std::filesystem::path(BRELLOW_TEST_DATA) / "fuzz-regressions" / "adpcm-source";
     std::size_t replayed = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();

@@ -1,0 +1,177 @@
+// Runs the whole conversion on arbitrary source bytes, in memory, with every
+// question answered No. For each accepted source it checks what must always
+// hold of the output: the canonical header declaring the size D, a length of
+// 44 + max(D, content), every pause a run of zeros exactly as long as the
+// audio written since the previous pause, and a source never written.
+
+#include "audio/ADCPMObj.h"
+#include "audio/MemoryStream.h"
+#include "audio/WAVException.h"
+#include "batch/ConvertFile.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+const std::filesystem::path SourcePath = "in.wav";
+const std::filesystem::path DestinationPath = "out.WAV";
+// Larger outputs are mostly silence and only slow the search down.
+constexpr std::uint64_t LargestOutput = 256 << 10;
+
+void Require(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+class ReadOnlySource final : public CMemoryStream {
+public:
+    using CMemoryStream::CMemoryStream;
+    bool Write(const void*, std::size_t) override { std::abort(); }
+    bool WriteZeros(std::size_t) override { std::abort(); }
+};
+
+class MemoryFiles final : public CFileOpener {
+public:
+    explicit MemoryFiles(std::span<const std::uint8_t> source) : m_source(source) {}
+
+    std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool forWriting) override {
+        if (path == SourcePath && !forWriting)
+            return std::make_unique<ReadOnlySource>(m_source);
+        Require(path == DestinationPath && forWriting && !created);
+        created = true;
+        return std::make_unique<CMemoryStream>(&output);
+    }
+
+    std::string output;
+    bool created = false;
+
+private:
+    std::span<const std::uint8_t> m_source;
+};
+
+class NoToEverything final : public CMessageBoxOwner {
+public:
+    int MessageBox(const std::string&, const std::string&, unsigned type) override {
+        ++boxes;
+        return (type & 0x0F) == MB_YESNOCANCEL ? IDNO : IDOK;
+    }
+    int boxes = 0;
+};
+
+std::string Le32(std::uint32_t v) {
+    return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+            static_cast<char>(v >> 24)};
+}
+
+// 16-bit mono PCM at the given rate, declaring size bytes of data.
+std::string CanonicalHeader(std::uint32_t rate, std::uint32_t size) {
+    return "RIFF" + Le32(36 + size) + "WAVEfmt " + Le32(16) + std::string("\x01\x00\x01\x00", 4) +
+           Le32(rate) + Le32(2 * rate) + std::string("\x02\x00\x10\x00", 4) + "data" + Le32(size);
+}
+
+bool Zeros(const std::string& bytes, std::size_t from, std::size_t count) {
+    return from + count <= bytes.size() &&
+           std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(from),
+                       bytes.begin() + static_cast<std::ptrdiff_t>(from + count),
+                       [](char c) { return c == 0; });
+}
+
+// Finds the blocks in the data area in order, each right after the one
+// before or after a pause: zeros exactly as long as the audio since the
+// previous pause. Returns where they end, or nothing.
+class PauseWalk {
+public:
+    PauseWalk(const std::string& data, const std::vector<std::string>& blocks)
+        : m_data(data), m_blocks(blocks) {}
+
+    std::optional<std::size_t> From(std::size_t index, std::size_t pos, std::uint64_t phrase) {
+        if (index == m_blocks.size())
+            return pos;
+        if (!m_tried.insert({index, pos, phrase}).second)
+            return std::nullopt; // led nowhere before
+        const std::string& block = m_blocks[index];
+        if (phrase > 0 && Zeros(m_data, pos, phrase) &&
+            m_data.compare(pos + phrase, block.size(), block) == 0) {
+            if (auto end = From(index + 1, pos + phrase + block.size(), block.size()))
+                return end;
+        }
+        if (m_data.compare(pos, block.size(), block) == 0)
+            return From(index + 1, pos + block.size(), phrase + block.size());
+        return std::nullopt;
+    }
+
+private:
+    const std::string& m_data;
+    const std::vector<std::string>& m_blocks;
+    std::set<std::tuple<std::size_t, std::size_t, std::uint64_t>> m_tried;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span input(data, size);
+
+    // What the source holds, read block by block on its own.
+    std::optional<std::string> refusal;
+    bool opened = false;
+    std::vector<std::string> blocks;
+    std::uint32_t rate = 0;
+    std::uint64_t declared = 0;
+    {
+        CADCPMObj probe;
+        try {
+            opened = probe.Open(std::make_unique<CMemoryStream>(input), false);
+        } catch (const CWAVException& e) {
+            refusal = e.m_message;
+        }
+        if (opened) {
+            rate = probe.GetSampleRate() != 0 ? probe.GetSampleRate() : 22050;
+            declared = DeclaredDataSize(probe.GetDataSize());
+            if (declared > LargestOutput && declared <= MaxDeclaredDataSize)
+                return 0;
+            SampleBuffer out;
+            while (probe.ReadBlock(out))
+                if (out.length > 0)
+                    blocks.emplace_back(reinterpret_cast<const char*>(out.data.get()),
+                                        static_cast<std::size_t>(out.length));
+        }
+    }
+
+    MemoryFiles files(input);
+    NoToEverything owner;
+    bool converted = false;
+    try {
+        converted = ConvertFile(owner, SourcePath, DestinationPath, files);
+        Require(!refusal);
+    } catch (const CWAVException& e) {
+        Require(refusal == e.m_message && !files.created);
+        return 0;
+    }
+    if (!opened || declared > MaxDeclaredDataSize) {
+        // Asked or told, and nothing created.
+        Require(!converted && owner.boxes == 1 && !files.created);
+        return 0;
+    }
+    Require(converted && owner.boxes == 0 && files.created);
+
+    const std::string& out = files.output;
+    Require(out.size() >= 44 &&
+            out.compare(0, 44, CanonicalHeader(rate, static_cast<std::uint32_t>(declared))) == 0);
+    const std::string area = out.substr(44);
+    PauseWalk walk(area, blocks);
+    const std::optional<std::size_t> content = walk.From(0, 0, 0);
+    Require(content.has_value());
+    Require(area.size() == std::max<std::uint64_t>(declared, *content));
+    Require(Zeros(area, *content, area.size() - *content));
+    return 0;
+}
