@@ -51,7 +51,9 @@ TEST(FileNameOrder, FoldsAsciiLettersOnlyAndIsTotal) {
     EXPECT_TRUE(FileNameLess("ab", "a_b")); // '_' comes after the letters
     EXPECT_TRUE(FileNameLess("a", "ab"));
     EXPECT_TRUE(FileNameLess("z.wav", "\xC3\xA9.wav")); // UTF-8 after ASCII
-    EXPECT_TRUE(FileNameLess("A.wav", "a.wav") != FileNameLess("a.wav", "A.wav"));
+    // Names that differ only in letter case: capitals first.
+    EXPECT_TRUE(FileNameLess("A.wav", "a.wav"));
+    EXPECT_FALSE(FileNameLess("a.wav", "A.wav"));
     EXPECT_FALSE(FileNameLess("a.wav", "a.wav"));
 }
 

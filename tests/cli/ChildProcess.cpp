@@ -3,10 +3,13 @@
 #include "support/TempDir.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <gtest/gtest.h>
+#include <poll.h>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -16,6 +19,8 @@
 extern char** environ;
 
 namespace {
+
+constexpr int ReadDeadlineMs = 10000;
 
 void Check(int result, const char* what) {
     if (result != 0)
@@ -105,6 +110,16 @@ ChildProcess::~ChildProcess() {
 bool ChildProcess::ReadMore() {
     if (m_nErrRead < 0)
         return false;
+    // A line that never comes fails the test in seconds, not at the suite's timeout.
+    pollfd ready{m_nErrRead, POLLIN, 0};
+    int polled;
+    do {
+        polled = ::poll(&ready, 1, ReadDeadlineMs);
+    } while (polled < 0 && errno == EINTR);
+    if (polled == 0) {
+        ADD_FAILURE() << "no output from the program within " << ReadDeadlineMs << " ms";
+        return false;
+    }
     char buffer[4096];
     ssize_t n;
     do {
@@ -189,7 +204,17 @@ int ChildProcess::Wait() {
     if (!m_bEnded) {
         ReadToEnd();
         int status = 0;
-        while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+        // A program that waits for an answer it never gets is ended, and the test fails.
+        const auto until =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(ReadDeadlineMs);
+        pid_t got;
+        while (((got = ::waitpid(m_pid, &status, WNOHANG)) == 0 || (got < 0 && errno == EINTR)) &&
+               std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (got == 0) {
+            ADD_FAILURE() << "the program did not end within " << ReadDeadlineMs << " ms";
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, &status, 0);
         }
         m_bEnded = true;
         m_nStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -99,6 +99,7 @@ TEST_F(Cli, RefusedPathsPrintTheirBoxAndExitWithTwo) {
         {" \t", "  ", "Wrong path: Please, specify path\n"},
         {missing, out.string(), "Wrong source: The source '" + missing + "' does not exists\n"},
         {"", out.string(), "Wrong source: The source '' does not exists\n"},
+        {"-", out.string(), "Wrong source: The source '-' does not exists\n"}, // not an option
         {src.string(), missing,
          "Wrong destination: The directory '" + missing + "' does not exists\n"},
         {src.string(), file, "Wrong destination: The directory '" + file + "' does not exists\n"},
@@ -221,16 +222,19 @@ TEST_F(Cli, OnATerminalTheQuestionIsAskedAndProgressStaysOnOneLine) {
     EXPECT_EQ(ReadFileBytes(out / "b.WAV"), ConvertedAlone(src / "b.wav"));
 }
 
-TEST_F(Cli, OnATerminalNoEndsTheJob) {
+TEST_F(Cli, OnATerminalEachAnswerButYesEndsTheJob) {
     CopyRecording("english.wav", src / "a.wav");
     CopyRecording("german.wav", src / "b.wav");
     fs::create_directory(out / "a.WAV");
-
-    ChildProcess child({src.string(), out.string()}, {Stream::Terminal, Stream::File, {}});
-    child.Type("n\n"); // typed ahead: waits in the terminal until the question reads it
-    EXPECT_EQ(child.Wait(), 1);
-    EXPECT_TRUE(child.err.ends_with("Do you want to continue? [y/n/c] ")) << child.err;
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"a.WAV"}));
+    for (const std::string answer : {"n", "no", "c", "cancel", "yes"}) {
+        SCOPED_TRACE(answer);
+        fs::remove(out / "b.WAV");
+        ChildProcess child({src.string(), out.string()}, {Stream::Terminal, Stream::File, {}});
+        child.Type(answer + "\n"); // typed ahead: waits in the terminal until the question reads it
+        EXPECT_EQ(child.Wait(), answer == "yes" ? 0 : 1);
+        EXPECT_NE(child.err.find("Do you want to continue? [y/n/c] "), std::string::npos);
+        EXPECT_EQ(fs::exists(out / "b.WAV"), answer == "yes");
+    }
 }
 
 // --- how a job ends early ---
