@@ -4,6 +4,9 @@
 # output holds, all to the same disk. Not part of the tests.
 #
 #   bench/whole-file.sh [BUILD_DIR] [WORK_DIR]
+#
+# BASELINE=path/to/another/brellow-cli adds that build to the same runs, for
+# telling a change's cost from the machine's drift.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -51,6 +54,9 @@ for minutes in 10 60; do
     declare -A t=()
     for ((i = 0; i < runs; i++)); do # alternating, so that drift hits all alike
         t[brellow]+="$(seconds_of "$cli" "$src" "$out") "
+        if [ -n "${BASELINE:-}" ]; then
+            t[baseline]+="$(seconds_of "$BASELINE" "$src" "$out") "
+        fi
         t[ffmpeg]+="$(seconds_of ffmpeg -nostdin -v error -y -i "$src" -c:a pcm_s16le "$out/ffmpeg.wav") "
         t[sox]+="$(seconds_of sox "$src" -e signed-integer "$out/sox.wav") "
         t[dd]+="$(seconds_of dd if=/dev/zero of="$out/dd.bin" bs=1M count="$blocks") "
@@ -67,5 +73,9 @@ for minutes in 10 60; do
     awk -v b="$b" -v f="$f" -v s="$s" -v d="$d" -v p="$peak" 'BEGIN {
         printf "\nBrellow/FFmpeg %.2f, Brellow/sox %.2f, Brellow/dd %.2f, peak memory %.1f MB\n",
                b / f, b / s, b / d, p / 1024 }'
+    if [ -n "${BASELINE:-}" ]; then
+        o=$(echo "${t[baseline]}" | tr ' ' '\n' | grep . | median)
+        awk -v b="$b" -v o="$o" 'BEGIN { printf "Baseline %.3f s; this build/baseline %.3f\n", o, b / o }'
+    fi
     unset t
 done
