@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config clang clang-format libclang-rt-14-dev
     qt6-base-dev libgl-dev
+    libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     ffmpeg sox espeak-ng
     xvfb xauth imagemagick
