@@ -79,6 +79,9 @@ endif()
 
 if(TARGET brellow-cli)
     install(TARGETS brellow-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # FFmpeg's module, which brellow-cli loads for --any-format.
+    install(TARGETS brellow-media LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/brellow
+            PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
     brellow_install_manpage(brellow-cli.1)
 endif()

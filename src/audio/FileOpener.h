@@ -14,4 +14,6 @@ public:
     // An open stream: for reading, or created afresh for writing. Null when
     // the file cannot be opened or created.
     virtual std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool forWriting);
+    // Removes a file that a failed conversion left behind.
+    virtual void Remove(const std::filesystem::path& path);
 };

@@ -1,8 +1,8 @@
 #include "batch/ConvertFile.h"
 
 #include "audio/ADCPMObj.h"
-#include "audio/Translation.h"
 #include "audio/WAVObj.h"
+#include "batch/ConversionMessages.h"
 #include "pause/MessagePump.h"
 
 #include <array>
@@ -10,22 +10,7 @@
 
 namespace {
 
-constexpr std::uint32_t BlocksPerPump = 100;
-constexpr std::uint32_t FallbackSampleRate = 22050;
 constexpr std::uint32_t InitialBufferBytes = 2048;
-
-bool Ask(CMessageBoxOwner& parent, const std::string& text) {
-    return AskConfirmation(parent, text, Tr("Job", "Failure").c_str()) == IDYES;
-}
-
-bool Fail(CMessageBoxOwner& parent, const std::string& text) {
-    ShowError(parent, text, Tr("Job", "Failure").c_str());
-    return false;
-}
-
-bool CannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& path) {
-    return Fail(parent, FormatText(Tr("Job", "Cannot write file '%1'"), {path.string()}));
-}
 
 } // namespace
 
@@ -48,27 +33,23 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
     CWAVObj dst;
 
     if (!src.Open(files.Open(source, false), false))
-        return Ask(parent, FormatText(Tr("Job", "Cannot open file ' %1'. Do you want to continue?"),
-                                      {source.string()}));
+        return AskToSkipSource(parent, source);
 
     // Known before the destination exists, so a source too long for a WAV
     // file leaves nothing behind.
     const std::uint64_t declared = DeclaredDataSize(src.GetDataSize());
     if (declared > MaxDeclaredDataSize)
-        return Fail(parent, FormatText(Tr("Job", "The file '%1' is too long to convert"),
-                                       {source.string()}));
+        return ReportTooLong(parent, source);
 
     if (!dst.Open(files.Open(destination, true), true))
-        return Ask(parent, FormatText(Tr("Job", "Cannot open file ' %1' for writing. Do you want "
-                                                "to continue?"),
-                                      {destination.string()}));
+        return AskToSkipDestination(parent, destination);
 
     dst.InitPcmHeader(static_cast<std::uint32_t>(declared));
     // The output keeps the recording's speed.
     const std::uint32_t rate = src.GetSampleRate();
     dst.SetSampleRate(rate != 0 ? rate : FallbackSampleRate);
     if (!dst.WriteHeader())
-        return CannotWrite(parent, destination);
+        return ReportCannotWrite(parent, destination);
 
     // Blocks are read and decoded a few at a time, side by side, and then
     // written one by one as ReadBlock would have delivered them.
@@ -83,18 +64,18 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
             if (n % BlocksPerPump == 0)
                 PumpMessages();
             if (!dst.WriteWithPauses(buffers[static_cast<std::size_t>(i)]))
-                return CannotWrite(parent, destination);
+                return ReportCannotWrite(parent, destination);
         }
     }
     // ReadBlock says false at the end and on a read error alike; only the file knows which.
     if (src.HasFileError())
-        return Fail(parent, FormatText(Tr("Job", "Cannot read file '%1'"), {source.string()}));
+        return ReportCannotRead(parent, source);
 
     const std::uint64_t written = dst.m_dwBytesWritten;
     const std::uint64_t target = dst.GetDataSize();
     if (target > written && !dst.WriteLongSilence(target - written))
-        return CannotWrite(parent, destination);
+        return ReportCannotWrite(parent, destination);
     if (!dst.Close())
-        return CannotWrite(parent, destination);
+        return ReportCannotWrite(parent, destination);
     return true;
 }

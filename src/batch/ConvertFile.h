@@ -11,6 +11,9 @@
 // wrap-around, and 0 for a source of fewer than 2 bytes.
 std::uint64_t DeclaredDataSize(std::uint32_t sourceDataSize);
 
+// The output's rate for a recording that states none.
+inline constexpr std::uint32_t FallbackSampleRate = 22050;
+
 // The largest data size a WAV file's 32-bit RIFF size can describe.
 inline constexpr std::uint64_t MaxDeclaredDataSize = 0xFFFFFFFFull - 36;
 

@@ -20,6 +20,9 @@ bool IsSeparator(char c) {
 } // namespace
 
 bool MatchesWildcard(const std::string& name, const std::string& pattern) {
+    if (const std::size_t semicolon = pattern.find(';'); semicolon != std::string::npos)
+        return MatchesWildcard(name, pattern.substr(0, semicolon)) ||
+               MatchesWildcard(name, pattern.substr(semicolon + 1));
     if (!name.empty() && name[0] == '.' && (pattern.empty() || pattern[0] != '.'))
         return false;
     std::size_t n = 0;

@@ -42,7 +42,8 @@ private:
 
 // Wildcard match of a file name ('*' any run, '?' one byte), with ASCII
 // letters compared without regard to case. As in a shell, names starting
-// with a dot match only a pattern that starts with one.
+// with a dot match only a pattern that starts with one. Patterns joined by
+// ';' match a name that any of them matches.
 bool MatchesWildcard(const std::string& name, const std::string& pattern);
 
 // Name order of the search: ASCII letters compared without regard to case,

@@ -16,6 +16,7 @@ public:
     explicit CJobFiles(CFileOpener& files) : m_files(files) {}
 
     std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool forWriting) override;
+    void Remove(const std::filesystem::path& path) override { m_files.Remove(path); }
 
 private:
     // The file's device and inode; found false when it is not on disk.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "pause/PhraseDetector.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +14,9 @@ struct CommandLine {
     std::string source;
     std::string destination;
     bool yesToAll = false;
-    std::string error; // why the command line was refused
+    bool anyFormat = false;              // every source read with FFmpeg's libraries
+    std::optional<PauseSettings> tuning; // set by any tuning option
+    std::string error;                   // why the command line was refused
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

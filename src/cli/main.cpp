@@ -1,8 +1,10 @@
 #include "BrellowVersion.h"
 #include "batch/BatchRun.h"
+#include "batch/TunedConversion.h"
 #include "cli/CommandLine.h"
 #include "cli/Interrupt.h"
 #include "cli/TerminalWindow.h"
+#include "media/AnyFormatConverter.h"
 #include "pause/MessagePump.h"
 
 #include <cstdio>
@@ -25,13 +27,24 @@ int ExitStatus(JobEnd end) {
     return 1;
 }
 
+// What the options ask to be done with each file.
+std::unique_ptr<CFileConverter> Converter(const CommandLine& command) {
+    if (command.anyFormat)
+        return std::make_unique<CAnyFormatConverter>(command.tuning);
+    if (command.tuning)
+        return std::make_unique<CTunedConverter>(*command.tuning);
+    return std::make_unique<CFileConverter>();
+}
+
 int Run(const CommandLine& command) {
     InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
     CTerminalWindow window(command.yesToAll);
     window.m_strSrc = command.source;
     window.m_strDst = command.destination;
     SetMessagePump([&window] { window.TakeInterrupt(); });
-    OnRun(window);
+    const std::unique_ptr<CFileConverter> converter = Converter(command);
+    CFileOpener files;
+    OnRun(window, *converter, files);
     SetMessagePump(nullptr);
     return ExitStatus(window.m_jobEnd);
 }

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+class CWAVObj;
+struct SampleBuffer;
 
 // The phrase detector's constants; its state lives in the destination CWAVObj.
 namespace PhraseDetector {
@@ -16,3 +20,26 @@ inline constexpr std::uint32_t ToleratedLoudRun = 5;
 inline constexpr std::uint32_t QuietBytesPerSample = 2;
 
 } // namespace PhraseDetector
+
+// The detector's thresholds and the length of its pauses. The defaults are
+// the constants above, with which the arithmetic is exactly the fixed one.
+struct PauseSettings {
+    // Quiet means a magnitude below 32767 x 10^(dB/20).
+    double thresholdDb = -20;
+    double minSilenceSeconds = PhraseDetector::MinimumSilenceSeconds;
+    double minPhraseSeconds = PhraseDetector::MinimumPhraseSeconds;
+    // A pause is floor(factor x the phrase's samples) + floor(extra x rate) samples.
+    double pauseFactor = 1;
+    double pauseExtraSeconds = 0;
+
+    // The largest magnitude that counts as quiet.
+    std::int32_t MaxQuietMagnitude() const;
+    // The pause that follows a phrase of phraseBytes at the given rate.
+    std::uint64_t PauseBytes(std::uint32_t phraseBytes, std::uint32_t rate) const;
+};
+
+// Runs the detector over one block written to out. When a phrase ends before
+// the block, returns the pause due there, the detector's state already reset
+// as for a pause; the caller writes the pause and then the block.
+std::optional<std::uint64_t> FindPhraseEnd(CWAVObj& out, const SampleBuffer& block,
+                                           const PauseSettings& settings);

@@ -3,14 +3,11 @@
 #include "pause/PhraseDetector.h"
 
 #include <bit>
+#include <cmath>
 
 namespace {
 
 using namespace PhraseDetector;
-
-// The largest magnitude below the quiet threshold: one integer comparison per sample.
-constexpr std::int32_t MaxQuietMagnitude = static_cast<std::int32_t>(QuietThreshold);
-static_assert(MaxQuietMagnitude < QuietThreshold && MaxQuietMagnitude + 1 >= QuietThreshold);
 
 constexpr int WordBits = 64;
 
@@ -95,40 +92,62 @@ struct Detector {
 
 } // namespace
 
-bool CWAVObj::WriteWithPauses(SampleBuffer& block) {
-    const std::uint32_t silenceThreshold = SecondsToBytes(MinimumSilenceSeconds);
-    const std::uint32_t phraseThreshold = SecondsToBytes(MinimumPhraseSeconds);
+std::int32_t PauseSettings::MaxQuietMagnitude() const {
+    // The largest integer below the threshold: one integer comparison per sample.
+    const double threshold = 32767 * std::pow(10.0, thresholdDb / 20);
+    return static_cast<std::int32_t>(std::ceil(threshold)) - 1;
+}
+
+std::uint64_t PauseSettings::PauseBytes(std::uint32_t phraseBytes, std::uint32_t rate) const {
+    if (pauseFactor == 1 && pauseExtraSeconds == 0)
+        return phraseBytes; // as long as the phrase, to the byte
+    const double samples = std::floor(pauseFactor * (phraseBytes / 2)) +
+                           std::floor(pauseExtraSeconds * static_cast<double>(rate));
+    return 2 * static_cast<std::uint64_t>(samples);
+}
+
+std::optional<std::uint64_t> FindPhraseEnd(CWAVObj& out, const SampleBuffer& block,
+                                           const PauseSettings& settings) {
+    const std::uint32_t silenceThreshold = out.SecondsToBytes(settings.minSilenceSeconds);
+    const std::uint32_t phraseThreshold = out.SecondsToBytes(settings.minPhraseSeconds);
+    const auto maxQuiet = static_cast<std::int16_t>(settings.MaxQuietMagnitude());
+
+    // Taken, and the detector reset, as a phrase ends.
+    const auto phraseEnds = [&] {
+        const std::uint64_t pause = settings.PauseBytes(out.m_dwPhraseBytes, out.GetSampleRate());
+        out.m_dwPhraseBytes = 0;
+        out.m_dwQuietBytes = 0;
+        return pause;
+    };
 
     const std::int32_t n = block.length / 2;
     // The phrase length changes only when the block is written, so within the
     // scan a phrase can end only if it is already long enough.
-    const bool canEnd = m_dwPhraseBytes >= phraseThreshold;
+    const bool canEnd = out.m_dwPhraseBytes >= phraseThreshold;
     if (canEnd && silenceThreshold == 0 && n > 0) {
         // Formats too slow for a threshold: the first sample ends the phrase.
-        const std::uint64_t first = LoudMask(block.data.get(), 1, MaxQuietMagnitude);
-        m_dwLoudRun = first ? m_dwLoudRun + 1 : 0;
-        m_dwQuietBytes = 0;
-        const std::uint32_t pause = m_dwPhraseBytes;
-        m_dwPhraseBytes = 0;
-        return WriteLongSilence(pause) && Write(block, true);
+        const std::uint64_t first = LoudMask(block.data.get(), 1, maxQuiet);
+        out.m_dwLoudRun = first ? out.m_dwLoudRun + 1 : 0;
+        return phraseEnds();
     }
 
-    Detector detector{m_dwQuietBytes, m_dwLoudRun, silenceThreshold};
+    Detector detector{out.m_dwQuietBytes, out.m_dwLoudRun, silenceThreshold};
     for (std::int32_t start = 0; start < n; start += WordBits) {
         const int count = static_cast<int>(std::min<std::int32_t>(WordBits, n - start));
-        const std::uint64_t loud = LoudMask(block.data.get() + 2 * start, count,
-                                            static_cast<std::int16_t>(MaxQuietMagnitude));
+        const std::uint64_t loud = LoudMask(block.data.get() + 2 * start, count, maxQuiet);
         if (detector.Scan(loud, count, canEnd) >= 0) {
-            const std::uint32_t pause = m_dwPhraseBytes;
-            m_dwPhraseBytes = 0;
-            m_dwQuietBytes = 0;
-            m_dwLoudRun = detector.loudRun; // a pause does not end a loud run
-            if (!WriteLongSilence(pause))
-                return false;
-            return Write(block, true); // the rest of the block takes no part in detection
+            out.m_dwLoudRun = detector.loudRun; // a pause does not end a loud run
+            return phraseEnds();                // the rest of the block takes no part in detection
         }
     }
-    m_dwQuietBytes = detector.quietBytes;
-    m_dwLoudRun = detector.loudRun;
+    out.m_dwQuietBytes = detector.quietBytes;
+    out.m_dwLoudRun = detector.loudRun;
+    return std::nullopt;
+}
+
+bool CWAVObj::WriteWithPauses(SampleBuffer& block) {
+    const std::optional<std::uint64_t> pause = FindPhraseEnd(*this, block, PauseSettings{});
+    if (pause && !WriteLongSilence(*pause))
+        return false;
     return Write(block, true);
 }

@@ -3,6 +3,7 @@
 #include "audio/BinaryFile.h"
 #include "audio/Translation.h"
 #include "audio/WAVException.h"
+#include "batch/TunedConversion.h"
 #include "support/Ffmpeg.h"
 #include "support/RecordingWindow.h"
 #include "support/ScopedPump.h"
@@ -358,3 +359,30 @@ INSTANTIATE_TEST_SUITE_P(
                     Fault{"DiskFullUnderTheTrailingSilence", false, 44 + 80 * 4040 - 100,
                           "Cannot write file '%1'", 44 + 80 * 4040 - 100}),
     [](const auto& param) { return std::string(param.param.name); });
+
+TEST(ConvertTuned, AnOutputPastWhatAWavFileHoldsIsToldAndRemoved) {
+    // Quiet samples at 100 MHz: the first pause, 30 s of silence, is 6 GB.
+    struct Quiet final : CSampleSource {
+        int left = 20;
+        std::uint32_t SampleRate() override { return 100000000; }
+        bool ReadSamples(SampleBuffer& out) override {
+            out.ResizeAndClear(2020);
+            out.length = 2020;
+            return left-- > 0;
+        }
+        bool ReadFailed() override { return false; }
+        std::string DecodeFailure() override { return {}; }
+    };
+    MemoryFiles files;
+    files.files["in.wav"] = "";
+    RecordingWindow window;
+    const auto quiet = [](std::unique_ptr<CByteStream>, const std::filesystem::path&) {
+        return std::unique_ptr<CSampleSource>(new Quiet);
+    };
+    EXPECT_FALSE(ConvertTuned(window, "in.wav", "out.WAV", files,
+                              {.minPhraseSeconds = 0, .pauseExtraSeconds = 30}, quiet));
+    ASSERT_EQ(window.boxes.size(), 1u);
+    EXPECT_EQ(window.boxes[0].text, "The file 'in.wav' is too long to convert");
+    EXPECT_EQ(window.boxes[0].caption, "Failure");
+    EXPECT_EQ(files.files.count("out.WAV"), 0u);
+}

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <csignal>
 #include <map>
+#include <random>
 
 using namespace batchtest;
 namespace fs = std::filesystem;
@@ -132,11 +133,22 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndShowTheUsage) {
                                                       {"-x", "a", "b"},
                                                       {"--bogus", "a", "b"},
                                                       {"a", "b", "--", "c"},
-                                                      {"-h"}}) {
+                                                      {"-h"},
+                                                      {"--threshold", "1", "a", "b"},
+                                                      {"--threshold", "a", "b"},
+                                                      {"--min-silence=0", "a", "b"},
+                                                      {"--min-phrase", "61", "a", "b"},
+                                                      {"--pause-factor", "x", "a", "b"},
+                                                      {"--pause-extra=-1", "a", "b"}}) {
         SCOPED_TRACE(arguments.empty() ? "(none)" : arguments[0]);
         EXPECT_EQ(Run(arguments), 2);
         EXPECT_TRUE(stderrText.starts_with("brellow-cli: ")) << stderrText;
-        EXPECT_NE(stderrText.find("\nUsage: brellow-cli [--yes] [--] SOURCE DESTINATION\n"),
+        // A wrong value names its option.
+        if (arguments.size() > 1 && arguments[0].starts_with("--") && arguments[0] != "--bogus") {
+            const std::string option = arguments[0].substr(0, arguments[0].find('='));
+            EXPECT_TRUE(stderrText.starts_with("brellow-cli: " + option)) << stderrText;
+        }
+        EXPECT_NE(stderrText.find("\nUsage: brellow-cli [OPTION]... [--] SOURCE DESTINATION\n"),
                   std::string::npos)
             << stderrText;
         EXPECT_EQ(stdoutText, "");
@@ -252,6 +264,58 @@ TEST_F(Cli, UnsupportedFileEndsTheJobWithItsReason) {
                               "Details: " + PcmTaggedReason + "\n");
     EXPECT_EQ(Names(out), (std::vector<std::string>{"1.WAV"}));
     EXPECT_EQ(Snapshot(src), before);
+}
+
+// --- any recording in ---
+
+// Runs ffmpeg with the given arguments, in the folder dir.
+void Ffmpeg(const fs::path& dir, const std::string& arguments) {
+    const std::string command =
+        "cd '" + dir.string() + "' && ffmpeg -nostdin -v error " + arguments;
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+}
+
+TEST_F(Cli, AnyFormatConvertsTheFoldersRecordingsAndTheExactOnesExactly) {
+    CopyRecording("english.wav", src / "a.wav");
+    Ffmpeg(src, "-i a.wav -b:a 64k B.MP3");
+    Ffmpeg(src, "-i a.wav c.flac");
+    WriteFileBytes(src / "notes.txt", "not a recording");
+
+    EXPECT_EQ(Run({"--any-format", src.string(), out.string()}), 0);
+
+    EXPECT_EQ(stderrText, "1 of 3\n2 of 3\n3 of 3\n");
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"B.WAV", "a.WAV", "c.WAV"}));
+    EXPECT_EQ(ReadFileBytes(out / "a.WAV"), ConvertedAlone(src / "a.wav"));
+}
+
+TEST_F(Cli, AnyFormatRefusesWhatCannotBeDecodedAndWritesNothing) {
+    CopyRecording("english.wav", tmp / "lesson.wav");
+    Ffmpeg(tmp.path(), "-i lesson.wav -b:a 64k lesson.mp3");
+    const std::string mp3 = ReadFileBytes(tmp / "lesson.mp3");
+    WriteFileBytes(src / "truncated.mp3", mp3.substr(0, mp3.size() / 2));
+    std::mt19937 rng(3);
+    std::string noise(20000, '\0');
+    for (char& c : noise)
+        c = static_cast<char>(rng());
+    WriteFileBytes(src / "random.mp3", noise);
+    Ffmpeg(src, "-f lavfi -i testsrc=duration=1:size=32x32:rate=5 -c:v mpeg4 silent.mp4");
+    WriteFileBytes(src / "empty.flac", "");
+    const struct {
+        const char* file;
+        const char* reason;
+    } rows[] = {
+        {"truncated.mp3", "the recording is cut short: the file ends before it does"},
+        {"random.mp3", "the file is not a recording in a format that can be read"},
+        {"silent.mp4", "the file holds no audio"},
+        {"empty.flac", "the file is empty"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        EXPECT_EQ(Run({"--any-format", (src / row.file).string(), out.string()}), 1);
+        EXPECT_EQ(stderrText, std::string("1 of 1\nError: The software does not support given ") +
+                                  "audio format\nDetails: " + row.reason + "\n");
+        EXPECT_TRUE(Names(out).empty());
+    }
 }
 
 class CliInterrupt : public Cli {

@@ -150,6 +150,7 @@ expected_files=(
     "./usr/share/doc/$package/copyright"
     ./usr/share/man/man1/brellow.1.gz
     ./usr/share/man/man1/brellow-cli.1.gz
+    ./usr/lib/brellow/brellow-media.so
 )
 icon_sizes=(16 24 32 48 64 128 256)
 for size in "${icon_sizes[@]}"; do
@@ -333,6 +334,18 @@ else
     else
         fail "$title.WAV has a wrong header or no audio ($audible non-zero bytes of $d)"
     fi
+fi
+
+# The installed module of FFmpeg's libraries: tuned pauses from any recording.
+rm -rf "$work/converted"/*
+env -u LD_LIBRARY_PATH "$cli" --any-format --pause-factor 1 "$example" "$work/converted" \
+    </dev/null >"$work/cli.out" 2>"$work/cli.err"
+rc=$?
+if [ $rc -eq 0 ] && [ "$(u32le "$wav" 40)" -gt 0 ]; then
+    pass "brellow-cli --any-format loaded FFmpeg's module and converted $(basename "$example")"
+else
+    cat "$work/cli.err" >&2
+    fail "brellow-cli --any-format exited with $rc"
 fi
 
 # --- The window ----------------------------------------------------------------

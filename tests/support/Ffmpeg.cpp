@@ -17,9 +17,10 @@ std::string ShellQuoted(const std::string& text) {
 
 } // namespace
 
-std::vector<std::int16_t> DecodeWithFfmpeg(const std::filesystem::path& file) {
-    const std::string command = "ffmpeg -nostdin -v error -i " + ShellQuoted(file.string()) +
-                                " -f s16le -acodec pcm_s16le -";
+std::vector<std::int16_t> DecodeWithFfmpeg(const std::filesystem::path& file,
+                                           const std::string& options) {
+    const std::string command = "ffmpeg -nostdin -v error -i " + ShellQuoted(file.string()) + " " +
+                                options + " -f s16le -acodec pcm_s16le -";
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) {
         ADD_FAILURE() << "cannot start: " << command;

@@ -19,6 +19,8 @@ public:
         return found == files.end() ? nullptr : std::make_unique<CMemoryStream>(found->second);
     }
 
+    void Remove(const std::filesystem::path& path) override { files.erase(path); }
+
     std::map<std::filesystem::path, std::string> files;
 };
 

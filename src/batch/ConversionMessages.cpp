@@ -1,0 +1,42 @@
+#include "batch/ConversionMessages.h"
+
+#include "audio/Translation.h"
+
+#include <string>
+
+namespace {
+
+bool Ask(CMessageBoxOwner& parent, const std::string& text) {
+    return AskConfirmation(parent, text, Tr("Job", "Failure").c_str()) == IDYES;
+}
+
+bool Fail(CMessageBoxOwner& parent, const std::string& text) {
+    ShowError(parent, text, Tr("Job", "Failure").c_str());
+    return false;
+}
+
+} // namespace
+
+bool AskToSkipSource(CMessageBoxOwner& parent, const std::filesystem::path& source) {
+    return Ask(parent, FormatText(Tr("Job", "Cannot open file ' %1'. Do you want to continue?"),
+                                  {source.string()}));
+}
+
+bool AskToSkipDestination(CMessageBoxOwner& parent, const std::filesystem::path& destination) {
+    return Ask(parent,
+               FormatText(Tr("Job", "Cannot open file ' %1' for writing. Do you want to continue?"),
+                          {destination.string()}));
+}
+
+bool ReportCannotRead(CMessageBoxOwner& parent, const std::filesystem::path& source) {
+    return Fail(parent, FormatText(Tr("Job", "Cannot read file '%1'"), {source.string()}));
+}
+
+bool ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& destination) {
+    return Fail(parent, FormatText(Tr("Job", "Cannot write file '%1'"), {destination.string()}));
+}
+
+bool ReportTooLong(CMessageBoxOwner& parent, const std::filesystem::path& source) {
+    return Fail(parent,
+                FormatText(Tr("Job", "The file '%1' is too long to convert"), {source.string()}));
+}

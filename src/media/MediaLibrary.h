@@ -1,0 +1,24 @@
+#pragma once
+
+#include "audio/ByteStream.h"
+#include "audio/SampleSource.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+// FFmpeg's libraries, in a module of their own that is loaded only by a job
+// that needs them: loading them costs more time and memory than the whole
+// exact conversion of a long recording.
+namespace MediaLibrary {
+
+// Loads the module once. False, with the reason, when it cannot be loaded.
+bool Load(std::string& reason);
+
+// Any recording's samples, from stream (opened from path). Null when the
+// file cannot be read at all; CWAVException, with the reason in plain words,
+// when it holds no audio that can be decoded.
+std::unique_ptr<CSampleSource> OpenSource(std::unique_ptr<CByteStream> stream,
+                                          const std::filesystem::path& path);
+
+} // namespace MediaLibrary

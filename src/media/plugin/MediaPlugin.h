@@ -1,0 +1,23 @@
+#pragma once
+
+// The entry points of the module that holds FFmpeg's libraries. Plain C
+// functions, so that the program finds them by name; errors come back as
+// texts, never as exceptions across the module's edge.
+
+#include <cstddef>
+
+class CByteStream;
+class CSampleSource;
+
+// Bumped whenever an entry point changes, so that a stale module is refused.
+#define BRELLOW_MEDIA_INTERFACE 1
+
+extern "C" {
+
+int BrellowMediaInterface();
+
+// Takes stream. Returns the recording's samples; or null, with the reason
+// in reason (empty when reading the file failed).
+CSampleSource* BrellowOpenMediaSource(CByteStream* stream, const char* path, char* reason,
+                                      std::size_t reasonSize);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "audio/ByteStream.h"
+#include "audio/SampleSource.h"
+
+#include <filesystem>
+#include <memory>
+
+// Any recording that FFmpeg's libraries read: the first audio stream,
+// decoded and mixed down to one channel of 16-bit samples at the stream's
+// own rate, read through a byte stream like every other file.
+class CMediaSource final : public CSampleSource {
+public:
+    // Opens the recording in stream; path names it, which helps tell its
+    // format. Throws CWAVException, with the reason in plain words, when the
+    // file holds no audio that can be decoded.
+    static std::unique_ptr<CSampleSource> Open(std::unique_ptr<CByteStream> stream,
+                                               const std::filesystem::path& path);
+    ~CMediaSource() override;
+
+    std::uint32_t SampleRate() override;
+    bool ReadSamples(SampleBuffer& out) override;
+    bool ReadFailed() override;
+    std::string DecodeFailure() override;
+
+private:
+    struct Decoder;
+    explicit CMediaSource(std::unique_ptr<Decoder> decoder);
+
+    std::unique_ptr<Decoder> m;
+};

@@ -1,0 +1,85 @@
+#pragma once
+
+// The pause rules as they are stated, one sample at a time: the independent
+// model that the word-at-a-time detector and the tuned conversion are held to.
+
+#include "pause/PhraseDetector.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+struct PauseModel {
+    PauseSettings settings;
+    std::uint32_t rate = 22050;
+    std::uint64_t phrase = 0, quiet = 0, loudRun = 0, written = 0;
+
+    // A duration in bytes: whole groups of 8 samples of 16 bits.
+    std::uint64_t Bytes(double seconds) const {
+        const auto samples = static_cast<std::uint32_t>(static_cast<std::int64_t>(rate * seconds));
+        return 16 * (samples / 8);
+    }
+
+    std::uint64_t Pause(std::uint64_t phraseBytes) const {
+        return 2 * static_cast<std::uint64_t>(
+                       std::floor(settings.pauseFactor * static_cast<double>(phraseBytes / 2)) +
+                       std::floor(settings.pauseExtraSeconds * rate));
+    }
+
+    // The pause written before this block, or 0; then the block is written.
+    std::uint64_t Block(const std::int16_t* samples, std::size_t count) {
+        const double below = 32767 * std::pow(10.0, settings.thresholdDb / 20);
+        std::uint64_t pause = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (std::abs(std::int32_t{samples[i]}) < below) {
+                quiet += 2;
+                loudRun = 0;
+            } else if (++loudRun > 5) {
+                quiet = 0;
+            }
+            if (quiet >= Bytes(settings.minSilenceSeconds) &&
+                phrase >= Bytes(settings.minPhraseSeconds)) {
+                pause = Pause(phrase);
+                phrase = quiet = 0;
+                break;
+            }
+        }
+        phrase += 2 * count;
+        written += pause + 2 * count;
+        return pause;
+    }
+
+    // The data of a tuned practice file: blocks of 1010 samples with their
+    // pauses, and the last phrase's pause.
+    std::string TunedData(const std::vector<std::int16_t>& samples) {
+        std::string data;
+        for (std::size_t at = 0; at < samples.size(); at += 1010) {
+            const std::size_t count = std::min<std::size_t>(1010, samples.size() - at);
+            data.append(Block(samples.data() + at, count), '\0');
+            data.append(reinterpret_cast<const char*>(samples.data() + at), 2 * count);
+        }
+        return data.append(phrase > 0 ? Pause(phrase) : 0, '\0');
+    }
+};
+
+// Random material shaped like speech: quiet stretches, loud bursts of every
+// length around the tolerated run, and the threshold's edge values.
+inline std::vector<std::int16_t> SpeechLike(std::mt19937& rng, std::size_t count,
+                                            std::size_t longest = 70000) {
+    static const std::int16_t quietValues[] = {0, 1, -1, 3276, -3276, 100, -2000};
+    static const std::int16_t loudValues[] = {3277, -3277, -32768, 32767, 12000, -9000};
+    std::vector<std::int16_t> samples;
+    while (samples.size() < count) {
+        const bool loud = rng() % 2 == 0;
+        const std::size_t lengths[] = {1 + rng() % 8, 4 + rng() % 4, 100 + rng() % 3000,
+                                       3000 + rng() % longest};
+        for (std::size_t i = lengths[rng() % 4]; i > 0; --i)
+            samples.push_back(loud ? loudValues[rng() % std::size(loudValues)]
+                                   : quietValues[rng() % std::size(quietValues)]);
+    }
+    samples.resize(count);
+    return samples;
+}
