@@ -3,11 +3,18 @@
 // hold of the output: the canonical header declaring the size D, a length of
 // 44 + max(D, content), every pause a run of zeros exactly as long as the
 // audio written since the previous pause, and a source never written.
+//
+// The same bytes then go the tuned way, through FFmpeg's libraries into the
+// pause writer: a recording they decode gives its blocks with their pauses,
+// the last phrase's too, and a header declaring exactly that; one they
+// cannot decode leaves no output behind.
 
 #include "audio/ADCPMObj.h"
 #include "audio/MemoryStream.h"
 #include "audio/WAVException.h"
 #include "batch/ConvertFile.h"
+#include "batch/TunedConversion.h"
+#include "media/plugin/MediaSource.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -51,9 +58,14 @@ public:
         created = true;
         return std::make_unique<CMemoryStream>(&output);
     }
+    void Remove(const std::filesystem::path& path) override {
+        Require(path == DestinationPath && created);
+        removed = true;
+    }
 
     std::string output;
     bool created = false;
+    bool removed = false;
 
 private:
     std::span<const std::uint8_t> m_source;
@@ -116,10 +128,67 @@ private:
     std::set<std::tuple<std::size_t, std::size_t, std::uint64_t>> m_tried;
 };
 
+// The samples of the recording, as FFmpeg's libraries decode it on their own.
+std::optional<std::vector<std::int16_t>> Decoded(std::span<const std::uint8_t> input) {
+    std::unique_ptr<CSampleSource> source;
+    try {
+        source = CMediaSource::Open(std::make_unique<CMemoryStream>(input), SourcePath);
+    } catch (const CWAVException&) {
+        return std::nullopt;
+    }
+    Require(source != nullptr);
+    std::vector<std::int16_t> samples;
+    SampleBuffer out;
+    while (source->ReadSamples(out)) {
+        const auto* p = reinterpret_cast<const std::int16_t*>(out.data.get());
+        samples.insert(samples.end(), p, p + out.length / 2);
+    }
+    if (!source->DecodeFailure().empty())
+        return std::nullopt;
+    return samples;
+}
+
+void FuzzTuned(std::span<const std::uint8_t> input) {
+    const std::optional<std::vector<std::int16_t>> samples = Decoded(input);
+    MemoryFiles files(input);
+    NoToEverything owner;
+    std::uint32_t rate = 0;
+    try {
+        const bool converted = ConvertTuned(
+            owner, SourcePath, DestinationPath, files, PauseSettings{},
+            [&rate](std::unique_ptr<CByteStream> stream, const std::filesystem::path& path) {
+                auto source = CMediaSource::Open(std::move(stream), path);
+                rate = source ? source->SampleRate() : 0;
+                return source;
+            });
+        Require(converted && owner.boxes == 0 && samples && files.created && !files.removed);
+    } catch (const CWAVException&) {
+        Require(!samples && files.created == files.removed);
+        return;
+    }
+
+    // 1010-sample blocks, each pause as long as the audio since the one before.
+    std::vector<std::string> blocks;
+    for (std::size_t at = 0; at < samples->size(); at += 1010)
+        blocks.emplace_back(reinterpret_cast<const char*>(samples->data() + at),
+                            2 * std::min<std::size_t>(1010, samples->size() - at));
+    const std::string& out = files.output;
+    Require(out.size() >= 44);
+    const std::string area = out.substr(44);
+    Require(out.compare(0, 44, CanonicalHeader(rate, static_cast<std::uint32_t>(area.size()))) ==
+            0);
+    PauseWalk walk(area, blocks);
+    const std::optional<std::size_t> content = walk.From(0, 0, 0);
+    // All of the rest is the last phrase's pause: as long as the audio, all in all.
+    Require(content && Zeros(area, *content, area.size() - *content) &&
+            area.size() == 4 * samples->size());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span input(data, size);
+    FuzzTuned(input);
 
     // What the source holds, read block by block on its own.
     std::optional<std::string> refusal;

@@ -42,3 +42,13 @@ le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $(($1 >> 8 & 25
     le32 $((8 * 512))
     dd if="$data/english.wav" bs=1 skip=90 count=$((8 * 512)) status=none
 } >"$out/english-8-blocks-at-100-hz.wav"
+
+# Short recordings of other formats, for the way through FFmpeg's libraries.
+media() { # name, ffmpeg output options
+    ffmpeg -nostdin -v error -y -i "$data/english.wav" -ss 1 -t 0.12 -ar 8000 ${2} "$out/$1"
+}
+media pcm-stereo.wav "-ac 2 -c:a pcm_s16le"
+media short.mp3 "-b:a 16k"
+media short.flac "-c:a flac"
+media short.ogg "-c:a libvorbis"
+media short.opus "-c:a libopus -b:a 12k -ar 48000"
