@@ -5,6 +5,7 @@
 #include "audio/WAVException.h"
 #include "batch/TunedConversion.h"
 #include "support/Ffmpeg.h"
+#include "support/PauseModel.h"
 #include "support/RecordingWindow.h"
 #include "support/ScopedPump.h"
 #include "support/Streams.h"
@@ -150,6 +151,22 @@ TEST_P(ConvertRecording, OutputIsTheReferenceDecodeWithPausesFilledToTheDeclared
 
     // Pinned once checked above, so that no later change alters a byte unnoticed.
     EXPECT_EQ(Fnv1a(out), GetParam().outputHash) << std::hex << Fnv1a(out);
+}
+
+// Without --any-format, tuned pauses go on the samples of the same reader.
+TEST_P(ConvertRecording, TunedPausesFollowTheModelOnTheReadersSamples) {
+    const std::filesystem::path source = std::filesystem::path(BRELLOW_TEST_DATA) / GetParam().name;
+    TempDir dir;
+    CFileOpener files;
+    RecordingWindow window;
+    const PauseSettings settings{.thresholdDb = -26, .pauseFactor = 1.25};
+    ASSERT_TRUE(ConvertTuned(window, source, dir / "out.WAV", files, settings, MakeAdpcmSamples));
+    // The reader's samples, which its own tests hold to FFmpeg's decoding.
+    CADCPMObj probe;
+    ASSERT_TRUE(probe.Open(source, false));
+    const std::vector<std::int16_t> samples = DecodeAll(probe);
+    PauseModel model{settings, probe.GetSampleRate()};
+    EXPECT_TRUE(ReadFileBytes(dir / "out.WAV").substr(44) == model.TunedData(samples));
 }
 
 INSTANTIATE_TEST_SUITE_P(Committed, ConvertRecording,
