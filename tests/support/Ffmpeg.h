@@ -2,9 +2,13 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 // FFmpeg's decoding of a whole file as 16-bit samples: the independent
 // reference for our decoder. Fails the calling test when ffmpeg is missing or
 // fails, and then returns no samples.
 std::vector<std::int16_t> DecodeWithFfmpeg(const std::filesystem::path& file);
+
+// The title tag of a file, of the container or of its stream, as ffprobe reads it.
+std::string TitleByFfprobe(const std::filesystem::path& file);
