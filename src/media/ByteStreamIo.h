@@ -20,7 +20,8 @@ public:
     AVIOContext* Context() const { return m_context; }
 
 private:
-    static constexpr int BufferSize = 64 * 1024;
+    // Small: the streams buffer on their own, and a full disk shows soon.
+    static constexpr int BufferSize = 16 * 1024;
 
     CByteStream& m_stream;
     AVIOContext* m_context = nullptr;
