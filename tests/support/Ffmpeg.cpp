@@ -29,7 +29,7 @@ std::string CommandOutput(const std::string& command) {
         bytes.append(chunk, n);
     const int status = ::pclose(pipe);
     if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        ADD_FAILURE() << "failed (status " << status << "); ffmpeg is needed for this test, "
+        ADD_FAILURE() << "ffmpeg failed (status " << status << "); it is needed for this test, "
                       << "tools/deps.sh installs it: " << command;
         return {};
     }
@@ -39,18 +39,16 @@ std::string CommandOutput(const std::string& command) {
 } // namespace
 
 std::string TitleByFfprobe(const std::filesystem::path& file) {
-    std::string title = CommandOutput("ffprobe -v error -of default=nw=1:nk=1 -show_entries "
-                                      "format_tags=title:stream_tags=title " +
-                                      ShellQuoted(file.string()));
-    while (!title.empty() && title.back() == '\n')
-        title.pop_back();
-    return title;
+    const std::string title = CommandOutput("ffprobe -v error -of default=nw=1:nk=1 -show_entries "
+                                            "format_tags=title:stream_tags=title " +
+                                            ShellQuoted(file.string()));
+    return title.substr(0, title.find('\n'));
 }
 
 std::vector<std::int16_t> DecodeWithFfmpeg(const std::filesystem::path& file) {
-    const std::string bytes =
-        CommandOutput("ffmpeg -nostdin -v error -i " + ShellQuoted(file.string()) +
-                      " -f s16le -acodec pcm_s16le -");
+    const std::string command = "ffmpeg -nostdin -v error -i " + ShellQuoted(file.string()) +
+                                " -f s16le -acodec pcm_s16le -";
+    const std::string bytes = CommandOutput(command);
     std::vector<std::int16_t> samples(bytes.size() / 2);
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
