@@ -15,12 +15,8 @@ std::string ShellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-} // namespace
-
-std::vector<std::int16_t> DecodeWithFfmpeg(const std::filesystem::path& file,
-                                           const std::string& options) {
-    const std::string command = "ffmpeg -nostdin -v error -i " + ShellQuoted(file.string()) + " " +
-                                options + " -f s16le -acodec pcm_s16le -";
+// What the command prints; fails the calling test when it cannot run or fails.
+std::string CommandOutput(const std::string& command) {
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) {
         ADD_FAILURE() << "cannot start: " << command;
@@ -37,6 +33,23 @@ std::vector<std::int16_t> DecodeWithFfmpeg(const std::filesystem::path& file,
                       << "tools/deps.sh installs it: " << command;
         return {};
     }
+    return bytes;
+}
+
+} // namespace
+
+std::string TitleByFfprobe(const std::filesystem::path& file) {
+    const std::string title = CommandOutput("ffprobe -v error -of default=nw=1:nk=1 -show_entries "
+                                            "format_tags=title:stream_tags=title " +
+                                            ShellQuoted(file.string()));
+    return title.substr(0, title.find('\n'));
+}
+
+std::vector<std::int16_t> DecodeWithFfmpeg(const std::filesystem::path& file,
+                                           const std::string& options) {
+    const std::string command = "ffmpeg -nostdin -v error -i " + ShellQuoted(file.string()) + " " +
+                                options + " -f s16le -acodec pcm_s16le -";
+    const std::string bytes = CommandOutput(command);
     std::vector<std::int16_t> samples(bytes.size() / 2);
     for (std::size_t i = 0; i < samples.size(); ++i)
         samples[i] = static_cast<std::int16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |

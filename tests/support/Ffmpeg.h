@@ -11,3 +11,6 @@
 // options go to the output side, as "-ac 1".
 std::vector<std::int16_t> DecodeWithFfmpeg(const std::filesystem::path& file,
                                            const std::string& options = "");
+
+// The title tag of a file, of the container or of its stream, as ffprobe reads it.
+std::string TitleByFfprobe(const std::filesystem::path& file);

@@ -1,7 +1,8 @@
 #include "media/plugin/MediaSource.h"
 
 #include "audio/WAVException.h"
-#include "media/plugin/StreamIo.h"
+#include "media/plugin/ByteStreamIo.h"
+#include "media/plugin/FfmpegLog.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -12,7 +13,6 @@ extern "C" {
 }
 
 #include <cstring>
-#include <mutex>
 #include <string>
 
 namespace {
@@ -30,17 +30,12 @@ const char* const CutShort = "the recording is cut short: the file ends before i
 const char* const NothingDecoded = "no audio could be decoded from it";
 const char* const RateChanges = "the recording changes its sample rate part way through";
 
-void Quiet() {
-    static std::once_flag once;
-    std::call_once(once, [] { av_log_set_level(AV_LOG_QUIET); });
-}
-
 } // namespace
 
 // FFmpeg's objects for one recording, freed in the reverse order of their making.
 struct CMediaSource::Decoder {
     std::unique_ptr<CByteStream> stream;
-    std::unique_ptr<CStreamIo> io;
+    std::unique_ptr<CByteStreamIo> io;
     AVFormatContext* format = nullptr;
     AVCodecContext* codec = nullptr;
     SwrContext* mixer = nullptr;
@@ -133,12 +128,12 @@ struct CMediaSource::Decoder {
 
 std::unique_ptr<CSampleSource> CMediaSource::Open(std::unique_ptr<CByteStream> stream,
                                                   const std::filesystem::path& path) {
-    Quiet();
+    QuietFfmpegLog();
     auto d = std::make_unique<Decoder>();
     d->stream = std::move(stream);
     if (d->stream->Size() == 0)
         throw CWAVException(Empty);
-    d->io = std::make_unique<CStreamIo>(*d->stream, false);
+    d->io = std::make_unique<CByteStreamIo>(*d->stream, false);
     d->format = avformat_alloc_context();
     if (!d->io->Context() || !d->format)
         throw CWAVException(NotReadable);
