@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -31,6 +32,59 @@ std::optional<double> Number(const std::string& text) {
     return value;
 }
 
+// The options that take a value, as "--name value" or "--name=value".
+const char* const ValueOptions[] = {"--threshold",    "--min-silence", "--min-phrase",
+                                    "--pause-factor", "--pause-extra", "--output-format",
+                                    "--bitrate"};
+
+const std::pair<const char*, OutputFormat> OutputFormats[] = {
+    {"flac", OutputFormat::Flac}, {"mp3", OutputFormat::Mp3}, {"opus", OutputFormat::Opus}};
+
+// Why the bitrate does not fit the output format, or "" when it does.
+std::string BitrateProblem(const CommandLine& command, double bitrate) {
+    if (command.outputFormat == OutputFormat::Mp3)
+        return bitrate >= 32 && bitrate <= 320 ? ""
+                                               : "--bitrate needs kbit/s from 32 to 320 for mp3";
+    if (command.outputFormat == OutputFormat::Opus)
+        return bitrate >= 12 && bitrate <= 256 ? ""
+                                               : "--bitrate needs kbit/s from 12 to 256 for opus";
+    return "--bitrate applies to --output-format mp3 and opus only";
+}
+
+// Takes the option's value into command; false, with the error set, when it does not fit.
+bool TakeValue(CommandLine& command, const std::string& name, const std::string& value) {
+    for (const Tuning& tuning : Tunings) {
+        if (name != tuning.name)
+            continue;
+        const std::optional<double> number = Number(value);
+        if (!number || *number < tuning.low || *number > tuning.high ||
+            (*number == tuning.low && !tuning.lowIncluded)) {
+            command.error = name + " needs " + tuning.range;
+            return false;
+        }
+        if (!command.tuning)
+            command.tuning.emplace();
+        (*command.tuning).*tuning.setting = *number;
+        return true;
+    }
+    if (name == "--output-format") {
+        command.outputFormat.reset();
+        for (const auto& [text, format] : OutputFormats)
+            if (value == text)
+                command.outputFormat = format;
+        if (value != "wav" && !command.outputFormat)
+            command.error = "--output-format needs wav, flac, mp3 or opus";
+        return command.error.empty();
+    }
+    const std::optional<double> number = Number(value);
+    if (!number || *number != std::floor(*number)) {
+        command.error = "--bitrate needs a whole number of kbit/s";
+        return false;
+    }
+    command.bitrateKbps = static_cast<int>(std::min(*number, 100000.0));
+    return true;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -39,33 +93,25 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const Tuning* tuning = nullptr;
-        std::optional<std::string> attached; // the value of "--option=value"
-        for (const Tuning& t : Tunings) {
-            const std::string name = t.name;
-            if (argument == name || argument.starts_with(name + "=")) {
-                tuning = &t;
-                if (argument.size() > name.size())
-                    attached = argument.substr(name.size() + 1);
+        std::string name;
+        std::optional<std::string> value;
+        for (const std::string option : ValueOptions) {
+            if (argument == option || argument.starts_with(option + "=")) {
+                name = option;
+                if (argument.size() > option.size())
+                    value = argument.substr(option.size() + 1);
             }
         }
         // A lone "-" is an operand, as it is for most commands.
         if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
             operands.push_back(argument);
-        } else if (tuning) {
+        } else if (!name.empty()) {
             // The value may begin with '-' (a level in dB): it is the next argument, whatever it
             // is.
-            const std::optional<double> value =
-                attached ? Number(*attached)
-                         : (i + 1 < arguments.size() ? Number(arguments[++i]) : std::nullopt);
-            if (!value || *value < tuning->low || *value > tuning->high ||
-                (*value == tuning->low && !tuning->lowIncluded)) {
-                result.error = std::string(tuning->name) + " needs " + tuning->range;
+            if (!value && i + 1 < arguments.size())
+                value = arguments[++i];
+            if (!TakeValue(result, name, value.value_or("")))
                 return result;
-            }
-            if (!result.tuning)
-                result.tuning.emplace();
-            (*result.tuning).*tuning->setting = *value;
         } else if (argument == "--any-format") {
             result.anyFormat = true;
         } else if (argument == "--") {
@@ -82,6 +128,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             result.error = "unknown option '" + argument + "'";
             return result;
         }
+    }
+    if (result.bitrateKbps) {
+        result.error = BitrateProblem(result, *result.bitrateKbps);
+        if (!result.error.empty())
+            return result;
     }
     if (operands.size() != 2) {
         result.error =
@@ -145,6 +196,17 @@ OPTIONS
                A mono Microsoft ADPCM WAV file is converted exactly as without
                this option, unless a tuning option is given; every other
                recording with tuned pauses, as below.
+    --output-format FORMAT
+               Write each practice file as wav (the default: 16-bit PCM, named
+               <title>.WAV), flac (lossless, <title>.flac), mp3 (mono,
+               64 kbit/s, <title>.mp3) or opus (Ogg Opus at 48 kHz, mono,
+               32 kbit/s, tuned for speech, <title>.opus). The samples encoded
+               are those the WAV file would hold, pauses included, and the
+               title tag is the recording's title. A file that cannot be
+               written to its end is removed, and the job ends.
+    --bitrate KBPS
+               The bit rate of mp3 files, from 32 to 320, or of opus files,
+               from 12 to 256.
     --help     Print this text and exit.
     --version  Print the version and exit.
     --         End of the options: a path that begins with '-' may follow.
@@ -185,5 +247,7 @@ EXAMPLES
         brellow-cli --yes ~/lessons ~/practice
     Make a practice file from an MP3 lesson, with pauses half again as long:
         brellow-cli --any-format --pause-factor 1.5 lesson.mp3 ~/practice
+    Turn a folder of MP3 lessons into Opus practice files for a phone:
+        brellow-cli --any-format --output-format opus ~/lessons ~/practice
 )";
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "media/OutputFormat.h"
 #include "pause/PhraseDetector.h"
 
 #include <optional>
@@ -14,9 +15,11 @@ struct CommandLine {
     std::string source;
     std::string destination;
     bool yesToAll = false;
-    bool anyFormat = false;              // every source read with FFmpeg's libraries
-    std::optional<PauseSettings> tuning; // set by any tuning option
-    std::string error;                   // why the command line was refused
+    bool anyFormat = false;                   // every source read with FFmpeg's libraries
+    std::optional<PauseSettings> tuning;      // set by any tuning option
+    std::optional<OutputFormat> outputFormat; // none: WAV
+    std::optional<int> bitrateKbps;           // none: the format's default
+    std::string error;                        // why the command line was refused
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

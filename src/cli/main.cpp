@@ -5,6 +5,8 @@
 #include "cli/Interrupt.h"
 #include "cli/TerminalWindow.h"
 #include "media/AnyFormatConverter.h"
+#include "media/EncodedConverter.h"
+#include "media/MediaLibrary.h"
 #include "pause/MessagePump.h"
 
 #include <cstdio>
@@ -29,14 +31,28 @@ int ExitStatus(JobEnd end) {
 
 // What the options ask to be done with each file.
 std::unique_ptr<CFileConverter> Converter(const CommandLine& command) {
+    std::unique_ptr<CFileConverter> converter;
     if (command.anyFormat)
-        return std::make_unique<CAnyFormatConverter>(command.tuning);
-    if (command.tuning)
-        return std::make_unique<CTunedConverter>(*command.tuning);
-    return std::make_unique<CFileConverter>();
+        converter = std::make_unique<CAnyFormatConverter>(command.tuning);
+    else if (command.tuning)
+        converter = std::make_unique<CTunedConverter>(*command.tuning);
+    else
+        converter = std::make_unique<CFileConverter>();
+    if (command.outputFormat)
+        converter = std::make_unique<CEncodedConverter>(std::move(converter), *command.outputFormat,
+                                                        command.bitrateKbps.value_or(0),
+                                                        MediaLibrary::MakeEncoder);
+    return converter;
 }
 
 int Run(const CommandLine& command) {
+    // FFmpeg's libraries, when asked for, before anything is touched.
+    if (std::string reason;
+        (command.anyFormat || command.outputFormat) && !MediaLibrary::Load(reason)) {
+        PrintError(std::string(ProgramName) + ": FFmpeg's libraries cannot be loaded: " + reason +
+                   "\n");
+        return 1;
+    }
     InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
     CTerminalWindow window(command.yesToAll);
     window.m_strSrc = command.source;

@@ -12,6 +12,7 @@ struct Module {
     bool tried = false;
     std::string error;
     decltype(&BrellowOpenMediaSource) openSource = nullptr;
+    decltype(&BrellowMakeEncodingStream) makeEncoder = nullptr;
 };
 
 Module& TheModule() {
@@ -50,10 +51,12 @@ bool MediaLibrary::Load(std::string& reason) {
         } else {
             module.openSource = reinterpret_cast<decltype(&BrellowOpenMediaSource)>(
                 ::dlsym(handle, "BrellowOpenMediaSource"));
+            module.makeEncoder = reinterpret_cast<decltype(&BrellowMakeEncodingStream)>(
+                ::dlsym(handle, "BrellowMakeEncodingStream"));
         }
     }
     reason = module.error;
-    return module.openSource != nullptr;
+    return module.openSource != nullptr && module.makeEncoder != nullptr;
 }
 
 std::unique_ptr<CSampleSource> MediaLibrary::OpenSource(std::unique_ptr<CByteStream> stream,
@@ -67,4 +70,14 @@ std::unique_ptr<CSampleSource> MediaLibrary::OpenSource(std::unique_ptr<CByteStr
     if (!source && told[0] != '\0')
         throw CWAVException(told);
     return source;
+}
+
+std::unique_ptr<CByteStream> MediaLibrary::MakeEncoder(std::unique_ptr<CByteStream> output,
+                                                       OutputFormat format, int bitrateKbps,
+                                                       const std::string& title) {
+    std::string reason;
+    if (!output || !Load(reason))
+        return nullptr;
+    return std::unique_ptr<CByteStream>(TheModule().makeEncoder(
+        output.release(), static_cast<int>(format), bitrateKbps, title.c_str()));
 }

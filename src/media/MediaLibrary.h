@@ -2,6 +2,7 @@
 
 #include "audio/ByteStream.h"
 #include "audio/SampleSource.h"
+#include "media/OutputFormat.h"
 
 #include <filesystem>
 #include <memory>
@@ -20,5 +21,10 @@ bool Load(std::string& reason);
 // when it holds no audio that can be decoded.
 std::unique_ptr<CSampleSource> OpenSource(std::unique_ptr<CByteStream> stream,
                                           const std::filesystem::path& path);
+
+// A stream that encodes the WAV bytes written to it into output, at the
+// bitrate (0: the format's default), with the title tag. Null when it cannot be made.
+std::unique_ptr<CByteStream> MakeEncoder(std::unique_ptr<CByteStream> output, OutputFormat format,
+                                         int bitrateKbps, const std::string& title);
 
 } // namespace MediaLibrary

@@ -2,7 +2,10 @@
 #include "audio/FileOpener.h"
 #include "audio/MemoryStream.h"
 #include "audio/WAVObj.h"
+#include "batch/TunedConversion.h"
+#include "media/EncodedConverter.h"
 #include "support/Ffmpeg.h"
+#include "support/RecordingWindow.h"
 #include "support/Streams.h"
 #include "support/TempDir.h"
 
@@ -185,4 +188,28 @@ TEST(EncodingStream, TakesOnlyTheWavWritersOwnStream) {
     EXPECT_FALSE(works(OutputFormat::Flac, header.substr(0, 43), nothing));
     EXPECT_FALSE(
         works(OutputFormat::Mp3, WavHeaderBytes(7000, 0), nothing)); // LAME refuses the rate
+}
+
+TEST(EncodedConverter, AFileThatCannotBeWrittenIsToldAndRemoved) {
+    TempDir dir;
+    std::filesystem::copy_file(std::filesystem::path(BRELLOW_TEST_DATA) / "english.wav",
+                               dir / "lesson.wav");
+    const EncoderMaker encode = [](std::unique_ptr<CByteStream> output, OutputFormat format,
+                                   int kbps, const std::string& title) {
+        return std::make_unique<CEncodingStream>(std::move(output), format, kbps, title);
+    };
+    for (const bool tuned : {false, true}) {
+        SCOPED_TRACE(tuned ? "tuned" : "exact");
+        std::unique_ptr<CFileConverter> inner = std::make_unique<CFileConverter>();
+        if (tuned)
+            inner = std::make_unique<CTunedConverter>(PauseSettings{});
+        CEncodedConverter converter(std::move(inner), OutputFormat::Mp3, 0, encode);
+        FaultyFiles files(dir / "lesson.mp3", 20000); // the disk fills up
+        RecordingWindow window;
+        EXPECT_FALSE(converter.Convert(window, dir / "lesson.wav", dir / "lesson.mp3", files));
+        ASSERT_EQ(window.boxes.size(), 1u);
+        EXPECT_EQ(window.boxes[0].text,
+                  "Cannot write file '" + (dir / "lesson.mp3").string() + "'");
+        EXPECT_FALSE(std::filesystem::exists(dir / "lesson.mp3"));
+    }
 }

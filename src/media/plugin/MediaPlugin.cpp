@@ -1,6 +1,7 @@
 #include "media/plugin/MediaPlugin.h"
 
 #include "audio/WAVException.h"
+#include "media/plugin/EncodingStream.h"
 #include "media/plugin/MediaSource.h"
 
 #include <cstring>
@@ -36,5 +37,16 @@ BrellowOpenMediaSource(CByteStream* stream, const char* path, char* reason,
         Tell("the recording could not be opened", reason, reasonSize);
     }
     return nullptr;
+}
+
+__attribute__((visibility("default"))) CByteStream*
+BrellowMakeEncodingStream(CByteStream* output, int format, int bitrateKbps, const char* title) {
+    std::unique_ptr<CByteStream> owned(output);
+    try {
+        return new CEncodingStream(std::move(owned), static_cast<OutputFormat>(format), bitrateKbps,
+                                   title);
+    } catch (const std::exception&) {
+        return nullptr; // no memory
+    }
 }
 }

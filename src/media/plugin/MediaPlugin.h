@@ -20,4 +20,9 @@ int BrellowMediaInterface();
 // in reason (empty when reading the file failed).
 CSampleSource* BrellowOpenMediaSource(CByteStream* stream, const char* path, char* reason,
                                       std::size_t reasonSize);
+
+// Takes output. A stream that encodes the WAV bytes written to it into
+// output, in the format (an OutputFormat) at the bitrate, with the title tag.
+CByteStream* BrellowMakeEncodingStream(CByteStream* output, int format, int bitrateKbps,
+                                       const char* title);
 }
