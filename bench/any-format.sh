@@ -8,43 +8,17 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=${1:-build/release}
-work=${2:-$(mktemp -d "${TMPDIR:-/var/tmp}/brellow-bench.XXXXXX")}
-runs=${RUNS:-5}
-cli="$build/src/cli/brellow-cli"
-
-./tools/deps.sh
-if [ ! -x "$cli" ]; then
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBRELLOW_BUILD_TESTS=OFF -DBRELLOW_BUILD_UI=OFF >/dev/null
-    cmake --build "$build" -j "$(nproc)" --target brellow-cli
-fi
-mkdir -p "$work"
-
-# The tests' spoken material repeated to length, as a phone or a podcast
-# would record it: 44.1 kHz stereo MP3 at 128 kbit/s.
-sox -D tests/data/example.wav "$work/example.pcm.wav"
-seconds=$(soxi -D "$work/example.pcm.wav")
+source bench/common.sh
+# As a phone or a podcast would record it: 44.1 kHz stereo MP3 at 128 kbit/s.
 for minutes in 10 60; do
     src="$work/lesson-${minutes}min.mp3"
     if [ ! -f "$src" ]; then
-        repeats=$(awk -v m="$minutes" -v s="$seconds" 'BEGIN { printf "%d", m * 60 / s }')
-        sox -D "$work/example.pcm.wav" "$work/long.wav" repeat "$repeats"
-        ffmpeg -nostdin -v error -y -i "$work/long.wav" -ar 44100 -ac 2 -b:a 128k "$src"
-        rm -f "$work/long.wav"
+        lesson "$work/lesson-${minutes}min.pcm.wav" "$minutes" -r 44100 -c 2
+        ffmpeg -nostdin -v error -y -i "$work/lesson-${minutes}min.pcm.wav" -b:a 128k "$src"
+        rm -f "$work/lesson-${minutes}min.pcm.wav"
     fi
 done
 
-median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
-seconds_of() { # command...: wall seconds of one run
-    local t0 t1
-    t0=$(date +%s.%N)
-    "$@" >/dev/null 2>&1
-    t1=$(date +%s.%N)
-    awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.4f\n", b - a }'
-}
-peak_mb() { /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F: '/Maximum resident/ { printf "%.1f", $2 / 1024 }'; }
-
-printf '# %s, %s cores, %s\n' "$(uname -m)" "$(nproc)" "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f1 --complement | xargs)"
 for minutes in 10 60; do
     src="$work/lesson-${minutes}min.mp3"
     out="$work/out-$minutes"

@@ -8,42 +8,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=${1:-build/release}
-work=${2:-$(mktemp -d "${TMPDIR:-/var/tmp}/brellow-bench.XXXXXX")}
-runs=${RUNS:-3}
-cli="$build/src/cli/brellow-cli"
-
-./tools/deps.sh
-if [ ! -x "$cli" ]; then
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBRELLOW_BUILD_TESTS=OFF -DBRELLOW_BUILD_UI=OFF >/dev/null
-    cmake --build "$build" -j "$(nproc)" --target brellow-cli
-fi
-mkdir -p "$work"
-
-# The 10-minute lesson of the whole-file benchmark: the tests' spoken
-# material, repeated, as mono ADPCM at 22050 Hz.
+RUNS=${RUNS:-3}
+source bench/common.sh
+# The 10-minute lesson of the whole-file benchmark.
 src="$work/speech-10min.wav"
-if [ ! -f "$src" ]; then
-    sox -D tests/data/example.wav "$work/example.pcm.wav"
-    repeats=$(awk -v s="$(soxi -D "$work/example.pcm.wav")" 'BEGIN { printf "%d", 600 / s }')
-    sox -D "$work/example.pcm.wav" -r 22050 -c 1 -e ms-adpcm "$src" repeat "$repeats"
-fi
+lesson "$src" 10
 out="$work/encode"
 rm -rf "$out" && mkdir -p "$out"
 "$cli" "$src" "$out" 2>/dev/null
 wav="$out/speech-10min.WAV"
 
-median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
-seconds_of() { # command...: wall seconds of one run
-    local t0 t1
-    t0=$(date +%s.%N)
-    "$@" >/dev/null 2>&1
-    t1=$(date +%s.%N)
-    awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.4f\n", b - a }'
-}
-peak_mb() { /usr/bin/time -v "$@" 2>&1 >/dev/null | awk -F: '/Maximum resident/ { printf "%.1f", $2 / 1024 }'; }
-
-printf '# %s, %s cores, %s\n' "$(uname -m)" "$(nproc)" "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f1 --complement | xargs)"
 printf '\n10-minute lesson, %s bytes of WAV output; median of %d runs\n\n' "$(stat -c %s "$wav")" "$runs"
 printf '| format | brellow-cli (decode, pauses, encode) | ffmpeg (encode the WAV) | Brellow/FFmpeg | peak memory, Brellow | peak memory, ffmpeg | bytes out |\n'
 printf '|---|---|---|---|---|---|---|\n'

@@ -10,39 +10,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=${1:-build/release}
-work=${2:-$(mktemp -d "${TMPDIR:-/var/tmp}/brellow-bench.XXXXXX")}
-runs=${RUNS:-5}
-cli="$build/src/cli/brellow-cli"
-
-./tools/deps.sh
-if [ ! -x "$cli" ]; then
-    cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBRELLOW_BUILD_TESTS=OFF -DBRELLOW_BUILD_UI=OFF >/dev/null
-    cmake --build "$build" -j "$(nproc)" --target brellow-cli
-fi
-mkdir -p "$work"
-
-# The spoken material of the tests, repeated to length, encoded as they are.
-sox -D tests/data/example.wav "$work/example.pcm.wav"
-seconds=$(soxi -D "$work/example.pcm.wav")
+source bench/common.sh
 for minutes in 10 60; do
-    src="$work/speech-${minutes}min.wav"
-    if [ ! -f "$src" ]; then
-        repeats=$(awk -v m="$minutes" -v s="$seconds" 'BEGIN { printf "%d", m * 60 / s }')
-        sox -D "$work/example.pcm.wav" -r 22050 -c 1 -e ms-adpcm "$src" repeat "$repeats"
-    fi
+    lesson "$work/speech-${minutes}min.wav" "$minutes"
 done
 
-median() { sort -n | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
-seconds_of() { # command...: wall seconds of one run
-    local t0 t1
-    t0=$(date +%s.%N)
-    "$@" >/dev/null 2>&1
-    t1=$(date +%s.%N)
-    awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.4f\n", b - a }'
-}
-
-printf '# %s, %s cores, %s\n' "$(uname -m)" "$(nproc)" "$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
 for minutes in 10 60; do
     src="$work/speech-${minutes}min.wav"
     out="$work/out-$minutes"
@@ -65,14 +37,14 @@ for minutes in 10 60; do
     f=$(echo "${t[ffmpeg]}" | tr ' ' '\n' | grep . | median)
     s=$(echo "${t[sox]}" | tr ' ' '\n' | grep . | median)
     d=$(echo "${t[dd]}" | tr ' ' '\n' | grep . | median)
-    peak=$(/usr/bin/time -v "$cli" "$src" "$out" 2>&1 >/dev/null | awk -F: '/Maximum resident/ { gsub(/ /, "", $2); print $2 }')
+    peak=$(peak_mb "$cli" "$src" "$out")
     printf '\n## %d-minute recording: %s bytes in, %s bytes out, median of %d runs\n' \
         "$minutes" "$(stat -c %s "$src")" "$bytes" "$runs"
     printf '| brellow-cli | ffmpeg decode | sox decode | dd (same bytes) |\n|---|---|---|---|\n'
     printf '| %.3f s | %.3f s | %.3f s | %.3f s |\n' "$b" "$f" "$s" "$d"
     awk -v b="$b" -v f="$f" -v s="$s" -v d="$d" -v p="$peak" 'BEGIN {
         printf "\nBrellow/FFmpeg %.2f, Brellow/sox %.2f, Brellow/dd %.2f, peak memory %.1f MB\n",
-               b / f, b / s, b / d, p / 1024 }'
+               b / f, b / s, b / d, p }'
     if [ -n "${BASELINE:-}" ]; then
         o=$(echo "${t[baseline]}" | tr ' ' '\n' | grep . | median)
         awk -v b="$b" -v o="$o" 'BEGIN { printf "Baseline %.3f s; this build/baseline %.3f\n", o, b / o }'
