@@ -54,7 +54,7 @@ bool CBinaryFile::Open(const std::filesystem::path& path, Mode mode) {
     m_fd = fd;
     m_bWriting = writing;
     if (!m_buffer)
-        m_buffer = std::make_unique<std::uint8_t[]>(BufferSize);
+        m_buffer = std::make_unique_for_overwrite<std::uint8_t[]>(BufferSize); // touched as used
     m_nPending = m_nReadPos = m_nReadEnd = 0;
     return true;
 }
