@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMessageBox>
+#include <QStringDecoder>
 #include <QUrl>
 
 #include <algorithm>
@@ -31,7 +32,9 @@ int MulDiv(int number, int numerator, int denominator) {
 }
 
 QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
+    // A path may begin with U+FEFF: it is no byte order mark to drop here.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(text);
 }
 
 } // namespace

@@ -4,11 +4,13 @@
 
 #include "BrellowVersion.h"
 #include "batch/MessageBox.h"
+#include "batch/Trim.h"
 #include "pause/MessagePump.h"
 #include "ui/BrellowApp.h"
 #include "ui/BrellowDlg.h"
 #include "ui/Settings.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -110,6 +112,8 @@ private slots:
     void applicationRunsDialogModally();
     void firstStartShowsEmptyIdleDialog();
     void templateLayout();
+    void trimsPastedSource_data();
+    void trimsPastedSource();
     void messageBoxes();
     void pathsSurviveEveryEnd_data();
     void pathsSurviveEveryEnd();
@@ -238,6 +242,37 @@ void BrellowDlgTest::templateLayout() {
     QTest::keyClick(w.Src(), Qt::Key_Return);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Accepted));
+}
+
+void BrellowDlgTest::trimsPastedSource_data() {
+    QTest::addColumn<QChar>("space");
+    // The ASCII controls, Unicode's spaces, and three characters that are none.
+    for (const QChar c : QStringLiteral(u" \t\n\r\v\f\u0085\u00a0\u1680\u2000\u2007\u200a\u2028"
+                                        u"\u2029\u202f\u205f\u3000\u200b\u2060\ufeff"))
+        QTest::newRow(qPrintable(QString("U+%1").arg(c.unicode(), 4, 16, QChar('0')))) << c;
+}
+
+void BrellowDlgTest::trimsPastedSource() {
+    QFETCH(QChar, space);
+    QTemporaryDir in; // nothing to convert: no box unless the source is refused
+    const QString pasted = QString(2, space) + in.path() + space;
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(w.Src(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(w.Dst(), in.path());
+    UiScript script;
+    script.OnTop<QMessageBox>([](QMessageBox* box) { box->accept(); });
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+    QCOMPARE(script.Done(), !space.isSpace());
+    QCOMPARE(w.Src()->text(), space.isSpace() ? in.path() : pasted);
+    // Unicode's own table agrees for every character, not only these.
+    for (char32_t c = 0; space == ' ' && c <= 0x10FFFF; ++c) {
+        std::string text = QStringView(QChar::fromUcs4(c)).toUtf8().toStdString() + "x";
+        Trim(text);
+        QVERIFY2((text == "x") == QChar::isSpace(c), qPrintable(QString::number(c, 16)));
+    }
 }
 
 void BrellowDlgTest::messageBoxes() {
