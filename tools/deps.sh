@@ -14,6 +14,11 @@ packages=(
     libfuse3-dev fuse3
 )
 
+# The catalogue tools, and Qt's own translations for the window's standard texts.
+packages+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+# Packages given as arguments, for this run only (tools/screenshots.sh asks for fonts).
+packages+=("$@")
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

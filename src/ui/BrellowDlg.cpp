@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QStringDecoder>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QUrl>
 
 #include <algorithm>
@@ -37,17 +39,28 @@ QString FromUtf8(const std::string& text) {
     return decoder(text);
 }
 
+// The width that shows the whole text of a label or a push button; a button
+// keeps some air around its text, as the template's buttons have.
+int TextWidth(const QWidget& control) {
+    const auto* button = qobject_cast<const QPushButton*>(&control);
+    if (!button)
+        return control.sizeHint().width();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+    return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width() +
+           button->fontMetrics().averageCharWidth();
+}
+
 } // namespace
 
 CBrellowDlg::CBrellowDlg(QWidget* parent)
-    : QDialog(parent), m_stSource(QStringLiteral("Source:"), this), m_editSrc(this),
-      m_btnBrowseSrc(QStringLiteral("..."), this),
-      m_stDestination(QStringLiteral("Destination Folder:"), this), m_editDst(this),
-      m_btnBrowseDst(QStringLiteral("..."), this),
-      m_btnOpenFolder(QStringLiteral("&Open containing folder"), this),
-      m_stStatus(QStringLiteral("Static"), this), m_progress(this),
-      m_btnRun(QStringLiteral("&Run"), this), m_btnStop(QStringLiteral("&Stop"), this),
-      m_btnClose(QStringLiteral("&Close"), this) {
+    : QDialog(parent), m_stSource(tr("Source:"), this), m_editSrc(this),
+      m_btnBrowseSrc(QStringLiteral("..."), this), m_stDestination(tr("Destination Folder:"), this),
+      m_editDst(this), m_btnBrowseDst(QStringLiteral("..."), this),
+      m_btnOpenFolder(tr("&Open containing folder"), this),
+      m_stStatus(QStringLiteral("Static"), this), m_progress(this), m_btnRun(tr("&Run"), this),
+      m_btnStop(tr("&Stop"), this), m_btnClose(tr("&Close"), this) {
     setObjectName(QStringLiteral("IDD_MAIN_DIALOG"));
     setWindowTitle(QStringLiteral(BRELLOW_PRODUCT)); // "Brellow"
     // A caption and a close box; no minimise, maximise or sizing border.
@@ -88,11 +101,8 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     for (QLabel* label : {&m_stSource, &m_stDestination, &m_stStatus}) {
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        // Fonts here run wider than the template's: a caption longer than its
-        // box grows to the right instead of losing its end.
-        if (label->sizeHint().width() > label->width())
-            label->resize(label->sizeHint().width(), label->height());
     }
+    FitToTexts();
 
     // Windows' smooth bar: no percentage text.
     m_progress.setTextVisible(false);
@@ -140,6 +150,21 @@ QRect CBrellowDlg::MapDialogRect(const QRect& units) const {
     const int baseY = metrics.height();
     return {MulDiv(units.x(), baseX, 4), MulDiv(units.y(), baseY, 8),
             MulDiv(units.width(), baseX, 4), MulDiv(units.height(), baseY, 8)};
+}
+
+void CBrellowDlg::FitToTexts() {
+    // Fonts here run wider than the template's, and translations longer than
+    // its captions: a control grows away from the dialog's edge that it stands
+    // at, instead of losing the end of its text.
+    for (QWidget* control : std::initializer_list<QWidget*>{&m_stSource, &m_stDestination,
+                                                            &m_stStatus, &m_btnOpenFolder})
+        control->resize(std::max(control->width(), TextWidth(*control)), control->height());
+    // Run, Stop and Close keep one width and their right edge.
+    int width = 0;
+    for (const QPushButton* button : {&m_btnRun, &m_btnStop, &m_btnClose})
+        width = std::max({width, button->width(), TextWidth(*button)});
+    for (QPushButton* button : {&m_btnRun, &m_btnStop, &m_btnClose})
+        button->setGeometry(button->geometry().adjusted(button->width() - width, 0, 0, 0));
 }
 
 void CBrellowDlg::OnInitDialog() {
@@ -267,8 +292,8 @@ void CBrellowDlg::OnPathChanged() {
 }
 
 void CBrellowDlg::AskToStop() {
-    if (AskConfirmation(*this, "Are you sure you want to stop conversion?", "Confirmation") ==
-        IDYES)
+    if (AskConfirmation(*this, tr("Are you sure you want to stop conversion?").toStdString(),
+                        tr("Confirmation").toStdString().c_str()) == IDYES)
         m_bStop = true;
 }
 
@@ -305,8 +330,8 @@ void CBrellowDlg::OnDestroy() {
 void CBrellowDlg::OnBrowseSource() {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("IDR_BROWSE_MENU"));
-    const QAction* browseForFile = menu.addAction(QStringLiteral("Browse For File"));
-    const QAction* browseForFolder = menu.addAction(QStringLiteral("Browse For Folder"));
+    const QAction* browseForFile = menu.addAction(tr("Browse For File"));
+    const QAction* browseForFolder = menu.addAction(tr("Browse For Folder"));
     // Next to the pointer, also when the button was pressed from the keyboard.
     const QAction* chosen = menu.exec(QCursor::pos() + QPoint(5, 5));
     if (chosen == browseForFile)
@@ -333,7 +358,7 @@ void CBrellowDlg::OnBrowseForFile() {
 }
 
 void CBrellowDlg::OnBrowseForFolder() {
-    CDirDialog dialog("Source", m_strSrc, this, std::string());
+    CDirDialog dialog(tr("Source").toStdString(), m_strSrc, this, std::string());
     if (dialog.Browse(dialog.m_strPath)) {
         // Saved with the other path when the dialog ends.
         m_strSrc = dialog.m_strPath;
@@ -342,7 +367,7 @@ void CBrellowDlg::OnBrowseForFolder() {
 }
 
 void CBrellowDlg::OnBrowseDestination() {
-    CDirDialog dialog("Destination", m_strDst, this, std::string());
+    CDirDialog dialog(tr("Destination").toStdString(), m_strDst, this, std::string());
     if (dialog.Browse(dialog.m_strPath)) {
         m_strDst = dialog.m_strPath;
         CSettings().WriteString(PathDstEntry, m_strDst);

@@ -63,6 +63,8 @@ protected:
 
 private:
     void OnInitDialog();
+    // Widens the controls whose (translated) text is longer than their box.
+    void FitToTexts();
     void OnDestroy();
     // The close box, Alt+F4 or Escape while a job runs: at most a stop request.
     void AskToStop();

@@ -9,6 +9,7 @@
 #include "ui/BrellowApp.h"
 #include "ui/BrellowDlg.h"
 #include "ui/Settings.h"
+#include "ui/Translations.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -95,6 +96,24 @@ public:
     CBrellowDlg& dlg;
 };
 
+// Every text of the sources, by context, as the catalogue tool finds them.
+QList<std::pair<QByteArray, QByteArray>> SourceTexts() {
+    QTemporaryDir dir;
+    const QString found = dir.filePath("found.ts"), src = BRELLOW_SOURCE_DIR;
+    QProcess::execute(BRELLOW_LUPDATE, {"-silent", "-tr-function-alias", "translate+=Tr", "-I", src,
+                                        src + "/audio", src + "/batch", src + "/ui", "-ts", found});
+    QFile file(found);
+    file.open(QIODevice::ReadOnly);
+    QList<std::pair<QByteArray, QByteArray>> texts;
+    QByteArray context;
+    for (QXmlStreamReader xml(&file); !xml.atEnd();)
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"name")
+            context = xml.readElementText().toUtf8();
+        else if (xml.isStartElement() && xml.name() == u"source")
+            texts.append({context, xml.readElementText().toUtf8()});
+    return texts;
+}
+
 const QStringList AllButtons = {"IDC_RUN",         "IDOK",    "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
                                 "IDC_OPEN_FOLDER", "IDC_STOP"};
 const QStringList BusyButtons = {"IDC_STOP"};
@@ -111,6 +130,7 @@ private slots:
     void pumpRunsPendingEvents();
     void applicationRunsDialogModally();
     void firstStartShowsEmptyIdleDialog();
+    void templateLayout_data();
     void templateLayout();
     void trimsPastedSource_data();
     void trimsPastedSource();
@@ -186,7 +206,32 @@ void BrellowDlgTest::firstStartShowsEmptyIdleDialog() {
     QCOMPARE(dlg.focusWidget(), w.Src());
 }
 
+void BrellowDlgTest::templateLayout_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& qm :
+         QDir(":/i18n").entryList() + QStringList{"brellow_en.qm", "brellow_C.qm"})
+        QTest::newRow(qPrintable(qm)) << qm.section('_', 1).chopped(3);
+}
+
 void BrellowDlgTest::templateLayout() {
+    QFETCH(QString, language);
+    const CTranslations translations({language});
+    const bool english = translations.Language().isEmpty();
+    QCOMPARE(english, language == "en" || language == "C");
+    // The job's texts and Qt's own come in the same language.
+    QCOMPARE(Tr("Job", "Wrong path") == "Wrong path", english);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel") == "Cancel", english);
+    // Each text of the sources translated, its placeholders, mnemonic and lines kept.
+    QTranslator catalogue;
+    QCOMPARE(catalogue.load("brellow_" + language, ":/i18n"), !english);
+    static const auto sourceTexts = SourceTexts();
+    QVERIFY(sourceTexts.size() > 40 || english);
+    for (const auto& [context, source] : english ? decltype(sourceTexts)() : sourceTexts)
+        for (const char* mark : {"%1", "%2", "&", "\n"})
+            QVERIFY2(catalogue.translate(context, source).count(mark) == source.count(mark) &&
+                         !catalogue.translate(context, source).isEmpty(),
+                     source);
+
     CBrellowDlg dlg;
     QCOMPARE(dlg.windowTitle(), QStringLiteral("Brellow"));
     const Qt::WindowFlags flags = dlg.windowFlags();
@@ -211,8 +256,10 @@ void BrellowDlgTest::templateLayout() {
             QVERIFY(other == control || !other->geometry().intersects(control->geometry()));
         texts << text;
     }
-    QCOMPARE(texts, QStringList({"Source:", "", "...", "Destination Folder:", "", "...",
-                                 "&Open containing folder", "", "", "&Run", "&Stop", "&Close"}));
+    if (english)
+        QCOMPARE(texts,
+                 QStringList({"Source:", "", "...", "Destination Folder:", "", "...",
+                              "&Open containing folder", "", "", "&Run", "&Stop", "&Close"}));
     // The edits run up to their "..." buttons, level with them, several buttons wide; Run,
     // Stop and Close line up under the "..." buttons.
     const Window w(dlg);
