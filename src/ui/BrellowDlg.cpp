@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStringDecoder>
@@ -50,6 +51,17 @@ int TextWidth(const QWidget& control) {
     const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
     return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width() +
            button->fontMetrics().averageCharWidth();
+}
+
+// What a job lets through of the keyboard: Escape, which asks whether to
+// stop, and Space on a button, the button's own key. Everything else would
+// type, move the focus, or press the default button behind the user's back.
+bool PassesDuringJob(const QObject& target, const QEvent& event) {
+    if (event.type() != QEvent::KeyPress)
+        return false; // a mnemonic's shortcut or an input method's text
+    const int key = static_cast<const QKeyEvent&>(event).key();
+    return key == Qt::Key_Escape ||
+           (key == Qt::Key_Space && qobject_cast<const QAbstractButton*>(&target));
 }
 
 } // namespace
@@ -126,6 +138,10 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     connect(&m_btnBrowseDst, &QPushButton::clicked, this, &CBrellowDlg::OnBrowseDestination);
     connect(&m_btnOpenFolder, &QPushButton::clicked, this, &CBrellowDlg::OnOpenContainingFolder);
     connect(&m_btnClose, &QPushButton::clicked, this, &CBrellowDlg::OnOK);
+
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->installEventFilter(this);
 
     OnInitDialog();
 }
@@ -295,6 +311,23 @@ void CBrellowDlg::AskToStop() {
     if (AskConfirmation(*this, tr("Are you sure you want to stop conversion?").toStdString(),
                         tr("Confirmation").toStdString().c_str()) == IDYES)
         m_bStop = true;
+}
+
+bool CBrellowDlg::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+        // The job's pump lets events run, not the keyboard's dialog handling.
+        if (m_bBusy && !PassesDuringJob(*watched, *event)) {
+            event->accept();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CBrellowDlg::closeEvent(QCloseEvent* event) {

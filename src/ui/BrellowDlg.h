@@ -60,6 +60,8 @@ public:
 protected:
     virtual void DoDataExchange(bool bSaveAndValidate);
     void closeEvent(QCloseEvent* event) override;
+    // Keys while a job runs.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnInitDialog();

@@ -141,9 +141,8 @@ private slots:
     void emptyFolderShowsEmptyBar();
     void stopWhileIdleDoesNotStopNextRun();
     void stopDuringJobEndsBeforeNextFile();
-    void closeDuringJobOnlyAsks_data();
-    void closeDuringJobOnlyAsks();
-    void typingDuringJobChangesMembersAtOnce();
+    void keysAndCloseDuringJob_data();
+    void keysAndCloseDuringJob();
     void unsupportedFormatReportedWhenIdle();
     void openContainingFolder();
 
@@ -545,21 +544,28 @@ void BrellowDlgTest::stopDuringJobEndsBeforeNextFile() {
     QVERIFY(dlg.isVisible());
 }
 
-void BrellowDlgTest::closeDuringJobOnlyAsks_data() {
-    QTest::addColumn<bool>("escape");
-    QTest::addColumn<int>("answer"); // a button, or -1 for the box's close box
+void BrellowDlgTest::keysAndCloseDuringJob_data() {
+    QTest::addColumn<int>("escape"); // a key for Stop (typing: for an edit), or 0: the close box
+    QTest::addColumn<int>("answer"); // a button, -1 for the box's close box, 0: nothing asked
     QTest::addColumn<bool>("stops");
-    for (const bool escape : {false, true}) {
+    for (const int escape : {0, int(Qt::Key_Escape)}) {
         const QByteArray how = escape ? "Escape, " : "close box, ";
         QTest::newRow(how + "Yes") << escape << int(QMessageBox::Yes) << true;
         QTest::newRow(how + "No") << escape << int(QMessageBox::No) << false;
         QTest::newRow(how + "Cancel") << escape << int(QMessageBox::Cancel) << false;
         QTest::newRow(how + "box closed") << escape << -1 << false;
     }
+    // The job lets no other key through but Space, a button's own key.
+    QTest::newRow("Return") << int(Qt::Key_Return) << 0 << false;
+    QTest::newRow("Enter") << int(Qt::Key_Enter) << 0 << false;
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << 0 << false;
+    QTest::newRow("typing") << int(Qt::Key_X) << 0 << false;
+    QTest::newRow("Stop's mnemonic") << (Qt::ALT | Qt::Key_S).toCombined() << 0 << false;
+    QTest::newRow("Space") << int(Qt::Key_Space) << 0 << true;
 }
 
-void BrellowDlgTest::closeDuringJobOnlyAsks() {
-    QFETCH(bool, escape);
+void BrellowDlgTest::keysAndCloseDuringJob() {
+    QFETCH(int, escape);
     QFETCH(int, answer);
     QFETCH(bool, stops);
     QTemporaryDir in, out;
@@ -573,35 +579,47 @@ void BrellowDlgTest::closeDuringJobOnlyAsks() {
     QSignalSpy finished(&dlg, &QDialog::finished);
 
     QList<SeenBox> seen;
-    bool stopAfterAnswer = false;
+    bool stopAfterAnswer = false, focusKept = false;
     UiScript script;
     script.Then([&] { return dlg.m_bBusy && w.Status()->text() == "1 of 3"; },
                 [&] {
+                    QWidget* at = w.Get<QWidget>(escape == Qt::Key_X ? "IDC_DST_PATH" : "IDC_STOP");
+                    QApplication::setActiveWindow(&dlg); // where mnemonics apply
+                    at->setFocus();
+                    const QKeyCombination key = QKeyCombination::fromCombined(escape);
                     if (escape)
-                        QTest::keyClick(&dlg, Qt::Key_Escape);
+                        QTest::keyClick(at, key.key(), key.keyboardModifiers());
                     else
                         dlg.close();
-                    stopAfterAnswer = dlg.m_bStop;
+                    // A mnemonic presses its button at once and clicks it a moment later.
+                    stopAfterAnswer = dlg.m_bStop || w.Button("IDC_STOP")->isDown();
+                    focusKept = dlg.focusWidget() == at;
                 });
-    script.OnTop<QMessageBox>([&](QMessageBox* box) {
-        seen << w.See(box);
-        if (answer < 0)
-            box->close();
-        else
-            QTest::mouseClick(box->button(QMessageBox::StandardButton(answer)), Qt::LeftButton);
-    });
+    if (answer)
+        script.OnTop<QMessageBox>([&](QMessageBox* box) {
+            seen << w.See(box);
+            if (answer < 0)
+                box->close();
+            else
+                QTest::mouseClick(box->button(QMessageBox::StandardButton(answer)), Qt::LeftButton);
+        });
     if (stops)
         w.AcknowledgeBoxes(script, seen);
     QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
 
     QVERIFY(script.Done());
     QCOMPARE(script.Unexpected(), QStringList());
+    QCOMPARE(stopAfterAnswer, stops);
+    if (!answer) { // no typing, no moving on, no default button
+        QVERIFY(focusKept && seen.size() == int(stops) && w.Dst()->text() == out.path());
+        QCOMPARE(QFile::exists(out.filePath("c.WAV")), !stops);
+        return;
+    }
     QCOMPARE(seen.size(), stops ? 2 : 1);
     QCOMPARE(seen[0].caption, QStringLiteral("Confirmation"));
     QCOMPARE(seen[0].text, QStringLiteral("Are you sure you want to stop conversion?"));
     QCOMPARE(seen[0].icon, QMessageBox::Question);
     QVERIFY(seen[0].busy);
-    QCOMPARE(stopAfterAnswer, stops);
     if (stops) {
         QCOMPARE(seen[1].caption, QStringLiteral("Info"));
         QCOMPARE(seen[1].status, QStringLiteral("2 of 3"));
@@ -623,37 +641,6 @@ void BrellowDlgTest::closeDuringJobOnlyAsks() {
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Rejected));
     QCOMPARE(StoredOnDisk("Path Src").toString(), in.path());
-}
-
-void BrellowDlgTest::typingDuringJobChangesMembersAtOnce() {
-    QTemporaryDir in, out, later;
-    CopyExample(in.filePath("a.wav"));
-    CopyExample(in.filePath("b.wav"));
-    CBrellowDlg dlg;
-    dlg.show();
-    const Window w(dlg);
-    QTest::keyClicks(w.Src(), in.path());
-    QTest::keyClicks(w.Dst(), out.path());
-
-    std::string srcAfterTyping, dstAfterTyping;
-    UiScript script;
-    script.Then([&] { return dlg.m_bBusy && w.Status()->text() == "1 of 2"; },
-                [&] {
-                    QTest::keyClicks(w.Src(), "/");
-                    srcAfterTyping = dlg.m_strSrc;
-                    Window::Retype(w.Dst(), later.path());
-                    dstAfterTyping = dlg.m_strDst;
-                });
-    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
-    QVERIFY(script.Done());
-    QCOMPARE(script.Unexpected(), QStringList());
-    QCOMPARE(QString::fromStdString(srcAfterTyping), in.path() + "/");
-    QCOMPARE(QString::fromStdString(dstAfterTyping), later.path());
-    // The destination applies to the files after the change.
-    QVERIFY(QFile::exists(out.filePath("a.WAV")));
-    QVERIFY(QFile::exists(later.filePath("b.WAV")));
-    QCOMPARE(w.Src()->text(), in.path() + "/");
-    QCOMPARE(w.Dst()->text(), later.path());
 }
 
 void BrellowDlgTest::unsupportedFormatReportedWhenIdle() {
