@@ -8,14 +8,17 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QStringDecoder>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QSysInfo>
 #include <QUrl>
 
 #include <algorithm>
@@ -51,6 +54,19 @@ int TextWidth(const QWidget& control) {
     const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
     return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width() +
            button->fontMetrics().averageCharWidth();
+}
+
+// The local path of the one file or folder a drag carries; empty for several
+// items, a URL of another machine or anything else.
+QString DroppedPath(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return {};
+    const QString host = urls.constFirst().host();
+    if (!host.isEmpty() && host != QLatin1String("localhost") &&
+        host != QSysInfo::machineHostName())
+        return {};
+    return urls.constFirst().toLocalFile();
 }
 
 // What a job lets through of the keyboard: Escape, which asks whether to
@@ -139,6 +155,7 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     connect(&m_btnOpenFolder, &QPushButton::clicked, this, &CBrellowDlg::OnOpenContainingFolder);
     connect(&m_btnClose, &QPushButton::clicked, this, &CBrellowDlg::OnOK);
 
+    setAcceptDrops(true);
     installEventFilter(this);
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         control->installEventFilter(this);
@@ -315,6 +332,18 @@ void CBrellowDlg::AskToStop() {
 
 bool CBrellowDlg::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        auto& drop = static_cast<QDropEvent&>(*event);
+        // Text dragged onto an edit goes in as the edit would have it.
+        if (edit && !drop.mimeData()->hasUrls())
+            return false;
+        // The dialog itself, or a control that takes no drops: the source.
+        OnDrop(drop, edit ? *edit : m_editSrc);
+        return true;
+    }
     case QEvent::KeyPress:
     case QEvent::Shortcut:
     case QEvent::InputMethod:
@@ -328,6 +357,22 @@ bool CBrellowDlg::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void CBrellowDlg::OnDrop(QDropEvent& event, QLineEdit& edit) {
+    const QString path = DroppedPath(*event.mimeData());
+    if (path.isEmpty()) {
+        event.ignore();
+        return;
+    }
+    event.acceptProposedAction();
+    if (event.type() != QEvent::Drop)
+        return;
+    // Replaced as a user would, by typing over the whole text: the members
+    // follow through OnPathChanged, undo works, and the path is stored when
+    // a typed one would be.
+    edit.selectAll();
+    edit.insert(path);
 }
 
 void CBrellowDlg::closeEvent(QCloseEvent* event) {

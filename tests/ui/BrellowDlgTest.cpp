@@ -114,6 +114,9 @@ QList<std::pair<QByteArray, QByteArray>> SourceTexts() {
     return texts;
 }
 
+// A name that decoding twice, or not at all, would change; it need not exist.
+const QString DroppedPath = QStringLiteral(u"/home/learner/\u00dcbung 1 %41");
+
 const QStringList AllButtons = {"IDC_RUN",         "IDOK",    "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
                                 "IDC_OPEN_FOLDER", "IDC_STOP"};
 const QStringList BusyButtons = {"IDC_STOP"};
@@ -132,6 +135,8 @@ private slots:
     void firstStartShowsEmptyIdleDialog();
     void templateLayout_data();
     void templateLayout();
+    void drops_data();
+    void drops();
     void trimsPastedSource_data();
     void trimsPastedSource();
     void messageBoxes();
@@ -288,6 +293,45 @@ void BrellowDlgTest::templateLayout() {
     QTest::keyClick(w.Src(), Qt::Key_Return);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Accepted));
+}
+
+void BrellowDlgTest::drops_data() {
+    const QUrl local = QUrl::fromLocalFile(DroppedPath);
+    QTest::addColumn<QString>("on"); // a control, or the dialog itself
+    QTest::addColumn<QList<QUrl>>("urls");
+    QTest::addColumn<QString>("gets"); // the edit that shows the path
+    QTest::newRow("on source") << "IDC_SRC_PATH" << QList{local} << "IDC_SRC_PATH";
+    QTest::newRow("on destination") << "IDC_DST_PATH" << QList{local} << "IDC_DST_PATH";
+    QTest::newRow("on dialog") << QString() << QList{local} << "IDC_SRC_PATH";
+    QTest::newRow("two") << "IDC_SRC_PATH" << QList{local, local} << QString();
+    QTest::newRow("remote") << "IDC_DST_PATH" << QList{QUrl("https://quorvel.example/a.wav")}
+                            << QString();
+    QTest::newRow("other host") << QString() << QList{QUrl("file://far/a.wav")} << QString();
+}
+
+void BrellowDlgTest::drops() {
+    QFETCH(QString, on);
+    QFETCH(QList<QUrl>, urls);
+    QFETCH(QString, gets);
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    // As a file manager offers them: a URI list, and the same as text.
+    const QByteArray list = QUrl::toStringList(urls, QUrl::FullyEncoded).join("\r\n").toUtf8();
+    QMimeData data;
+    data.setData("text/uri-list", list);
+    data.setText(list);
+    QDragEnterEvent enter({1, 1}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QWidget* target = on.isEmpty() ? &dlg : w.Get<QWidget>(qPrintable(on));
+    if (QApplication::sendEvent(target, &enter) && enter.isAccepted())
+        QApplication::sendEvent(target, &drop);
+    QCOMPARE(enter.isAccepted() && drop.isAccepted(), !gets.isEmpty());
+    QCOMPARE(w.Src()->text(), gets == "IDC_SRC_PATH" ? DroppedPath : QString());
+    QCOMPARE(w.Dst()->text(), gets == "IDC_DST_PATH" ? DroppedPath : QString());
+    dlg.close(); // stored when a typed path is
+    QCOMPARE(StoredOnDisk("Path Src").toString() + StoredOnDisk("Path Dst").toString(),
+             gets.isEmpty() ? QString() : DroppedPath);
 }
 
 void BrellowDlgTest::trimsPastedSource_data() {
