@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
@@ -425,6 +426,13 @@ void CBrellowDlg::OnBrowseForFile() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (UseNonNativeDialogs())
         dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Where the source edit points: its folder, or the folder its file is in.
+    if (!m_strSrc.empty()) {
+        const QFileInfo source(FromUtf8(m_strSrc));
+        const QString folder = source.isDir() ? source.absoluteFilePath() : source.absolutePath();
+        if (QFileInfo(folder).isDir())
+            dialog.setDirectory(folder);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QStringList chosen = dialog.selectedFiles();
