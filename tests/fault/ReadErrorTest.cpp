@@ -1,6 +1,6 @@
 #include "audio/ADCPMObj.h"
-#include "fault/FailingFileSystem.h"
 #include "batch/ConvertFile.h"
+#include "fault/FailingFileSystem.h"
 #include "support/RecordingWindow.h"
 #include "support/TempDir.h"
 
