@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config clang clang-format libclang-rt-14-dev
     qt6-base-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     ffmpeg sox espeak-ng
@@ -13,6 +14,9 @@ packages=(
     desktop-file-utils appstream dpkg-dev fakeroot file groff-base
     hyperfine time
 )
+
+# Packages given as arguments, for this run only (tools/screenshots.sh asks for fonts).
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,10 +5,12 @@
 #include "ui/BrellowDlg.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 #include <utility>
 
-CBrellowApp::CBrellowApp(int& argc, char** argv) : QApplication(argc, argv) {
+CBrellowApp::CBrellowApp(int& argc, char** argv)
+    : QApplication(argc, argv), m_translations(QLocale::system().uiLanguages()) {
     Q_INIT_RESOURCE(brellow);
 
     setOrganizationName(QStringLiteral(BRELLOW_COMPANY));

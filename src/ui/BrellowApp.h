@@ -1,11 +1,14 @@
 #pragma once
 
+#include "ui/Translations.h"
+
 #include <QApplication>
 
 #include <functional>
 
 // The application object: names the settings location after the company and
-// the program file, installs the message pump, and runs the main dialog.
+// the program file, speaks the desktop's language, installs the message pump,
+// and runs the main dialog.
 class CBrellowApp : public QApplication {
 public:
     CBrellowApp(int& argc, char** argv);
@@ -17,5 +20,6 @@ public:
     int InitInstance();
 
 private:
+    CTranslations m_translations;
     std::function<void()> m_previousPump;
 };

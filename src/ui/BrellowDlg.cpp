@@ -8,10 +8,18 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QStringDecoder>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QSysInfo>
 #include <QUrl>
 
 #include <algorithm>
@@ -31,20 +39,57 @@ int MulDiv(int number, int numerator, int denominator) {
 }
 
 QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
+    // A path may begin with U+FEFF: it is no byte order mark to drop here.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(text);
+}
+
+// The width that shows the whole text of a label or a push button; a button
+// keeps some air around its text, as the template's buttons have.
+int TextWidth(const QWidget& control) {
+    const auto* button = qobject_cast<const QPushButton*>(&control);
+    if (!button)
+        return control.sizeHint().width();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+    return button->style()->sizeFromContents(QStyle::CT_PushButton, &option, text, button).width() +
+           button->fontMetrics().averageCharWidth();
+}
+
+// The local path of the one file or folder a drag carries; empty for several
+// items, a URL of another machine or anything else.
+QString DroppedPath(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() != 1 || !urls.constFirst().isLocalFile())
+        return {};
+    const QString host = urls.constFirst().host();
+    if (!host.isEmpty() && host != QLatin1String("localhost") &&
+        host != QSysInfo::machineHostName())
+        return {};
+    return urls.constFirst().toLocalFile();
+}
+
+// What a job lets through of the keyboard: Escape, which asks whether to
+// stop, and Space on a button, the button's own key. Everything else would
+// type, move the focus, or press the default button behind the user's back.
+bool PassesDuringJob(const QObject& target, const QEvent& event) {
+    if (event.type() != QEvent::KeyPress)
+        return false; // a mnemonic's shortcut or an input method's text
+    const int key = static_cast<const QKeyEvent&>(event).key();
+    return key == Qt::Key_Escape ||
+           (key == Qt::Key_Space && qobject_cast<const QAbstractButton*>(&target));
 }
 
 } // namespace
 
 CBrellowDlg::CBrellowDlg(QWidget* parent)
-    : QDialog(parent), m_stSource(QStringLiteral("Source:"), this), m_editSrc(this),
-      m_btnBrowseSrc(QStringLiteral("..."), this),
-      m_stDestination(QStringLiteral("Destination Folder:"), this), m_editDst(this),
-      m_btnBrowseDst(QStringLiteral("..."), this),
-      m_btnOpenFolder(QStringLiteral("&Open containing folder"), this),
-      m_stStatus(QStringLiteral("Static"), this), m_progress(this),
-      m_btnRun(QStringLiteral("&Run"), this), m_btnStop(QStringLiteral("&Stop"), this),
-      m_btnClose(QStringLiteral("&Close"), this) {
+    : QDialog(parent), m_stSource(tr("Source:"), this), m_editSrc(this),
+      m_btnBrowseSrc(QStringLiteral("..."), this), m_stDestination(tr("Destination Folder:"), this),
+      m_editDst(this), m_btnBrowseDst(QStringLiteral("..."), this),
+      m_btnOpenFolder(tr("&Open containing folder"), this),
+      m_stStatus(QStringLiteral("Static"), this), m_progress(this), m_btnRun(tr("&Run"), this),
+      m_btnStop(tr("&Stop"), this), m_btnClose(tr("&Close"), this) {
     setObjectName(QStringLiteral("IDD_MAIN_DIALOG"));
     setWindowTitle(QStringLiteral(BRELLOW_PRODUCT)); // "Brellow"
     // A caption and a close box; no minimise, maximise or sizing border.
@@ -85,11 +130,8 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     for (QLabel* label : {&m_stSource, &m_stDestination, &m_stStatus}) {
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        // Fonts here run wider than the template's: a caption longer than its
-        // box grows to the right instead of losing its end.
-        if (label->sizeHint().width() > label->width())
-            label->resize(label->sizeHint().width(), label->height());
     }
+    FitToTexts();
 
     // Windows' smooth bar: no percentage text.
     m_progress.setTextVisible(false);
@@ -114,6 +156,11 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     connect(&m_btnOpenFolder, &QPushButton::clicked, this, &CBrellowDlg::OnOpenContainingFolder);
     connect(&m_btnClose, &QPushButton::clicked, this, &CBrellowDlg::OnOK);
 
+    setAcceptDrops(true);
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        control->installEventFilter(this);
+
     OnInitDialog();
 }
 
@@ -137,6 +184,21 @@ QRect CBrellowDlg::MapDialogRect(const QRect& units) const {
     const int baseY = metrics.height();
     return {MulDiv(units.x(), baseX, 4), MulDiv(units.y(), baseY, 8),
             MulDiv(units.width(), baseX, 4), MulDiv(units.height(), baseY, 8)};
+}
+
+void CBrellowDlg::FitToTexts() {
+    // Fonts here run wider than the template's, and translations longer than
+    // its captions: a control grows away from the dialog's edge that it stands
+    // at, instead of losing the end of its text.
+    for (QWidget* control : std::initializer_list<QWidget*>{&m_stSource, &m_stDestination,
+                                                            &m_stStatus, &m_btnOpenFolder})
+        control->resize(std::max(control->width(), TextWidth(*control)), control->height());
+    // Run, Stop and Close keep one width and their right edge.
+    int width = 0;
+    for (const QPushButton* button : {&m_btnRun, &m_btnStop, &m_btnClose})
+        width = std::max({width, button->width(), TextWidth(*button)});
+    for (QPushButton* button : {&m_btnRun, &m_btnStop, &m_btnClose})
+        button->setGeometry(button->geometry().adjusted(button->width() - width, 0, 0, 0));
 }
 
 void CBrellowDlg::OnInitDialog() {
@@ -264,9 +326,54 @@ void CBrellowDlg::OnPathChanged() {
 }
 
 void CBrellowDlg::AskToStop() {
-    if (AskConfirmation(*this, "Are you sure you want to stop conversion?", "Confirmation") ==
-        IDYES)
+    if (AskConfirmation(*this, tr("Are you sure you want to stop conversion?").toStdString(),
+                        tr("Confirmation").toStdString().c_str()) == IDYES)
         m_bStop = true;
+}
+
+bool CBrellowDlg::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        auto& drop = static_cast<QDropEvent&>(*event);
+        // Text dragged onto an edit goes in as the edit would have it.
+        if (edit && !drop.mimeData()->hasUrls())
+            return false;
+        // The dialog itself, or a control that takes no drops: the source.
+        OnDrop(drop, edit ? *edit : m_editSrc);
+        return true;
+    }
+    case QEvent::KeyPress:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+        // The job's pump lets events run, not the keyboard's dialog handling.
+        if (m_bBusy && !PassesDuringJob(*watched, *event)) {
+            event->accept();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CBrellowDlg::OnDrop(QDropEvent& event, QLineEdit& edit) {
+    const QString path = DroppedPath(*event.mimeData());
+    if (path.isEmpty()) {
+        event.ignore();
+        return;
+    }
+    event.acceptProposedAction();
+    if (event.type() != QEvent::Drop)
+        return;
+    // Replaced as a user would, by typing over the whole text: the members
+    // follow through OnPathChanged, undo works, and the path is stored when
+    // a typed one would be.
+    edit.selectAll();
+    edit.insert(path);
 }
 
 void CBrellowDlg::closeEvent(QCloseEvent* event) {
@@ -302,8 +409,8 @@ void CBrellowDlg::OnDestroy() {
 void CBrellowDlg::OnBrowseSource() {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("IDR_BROWSE_MENU"));
-    const QAction* browseForFile = menu.addAction(QStringLiteral("Browse For File"));
-    const QAction* browseForFolder = menu.addAction(QStringLiteral("Browse For Folder"));
+    const QAction* browseForFile = menu.addAction(tr("Browse For File"));
+    const QAction* browseForFolder = menu.addAction(tr("Browse For Folder"));
     // Next to the pointer, also when the button was pressed from the keyboard.
     const QAction* chosen = menu.exec(QCursor::pos() + QPoint(5, 5));
     if (chosen == browseForFile)
@@ -319,6 +426,13 @@ void CBrellowDlg::OnBrowseForFile() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (UseNonNativeDialogs())
         dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Where the source edit points: its folder, or the folder its file is in.
+    if (!m_strSrc.empty()) {
+        const QFileInfo source(FromUtf8(m_strSrc));
+        const QString folder = source.isDir() ? source.absoluteFilePath() : source.absolutePath();
+        if (QFileInfo(folder).isDir())
+            dialog.setDirectory(folder);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QStringList chosen = dialog.selectedFiles();
@@ -330,7 +444,7 @@ void CBrellowDlg::OnBrowseForFile() {
 }
 
 void CBrellowDlg::OnBrowseForFolder() {
-    CDirDialog dialog("Source", m_strSrc, this, std::string());
+    CDirDialog dialog(tr("Source").toStdString(), m_strSrc, this, std::string());
     if (dialog.Browse(dialog.m_strPath)) {
         // Saved with the other path when the dialog ends.
         m_strSrc = dialog.m_strPath;
@@ -339,7 +453,7 @@ void CBrellowDlg::OnBrowseForFolder() {
 }
 
 void CBrellowDlg::OnBrowseDestination() {
-    CDirDialog dialog("Destination", m_strDst, this, std::string());
+    CDirDialog dialog(tr("Destination").toStdString(), m_strDst, this, std::string());
     if (dialog.Browse(dialog.m_strPath)) {
         m_strDst = dialog.m_strPath;
         CSettings().WriteString(PathDstEntry, m_strDst);

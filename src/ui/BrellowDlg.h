@@ -13,6 +13,7 @@
 #include <string>
 
 class QCloseEvent;
+class QDropEvent;
 
 // The program's only window. Runs the batch job on the GUI thread; the job
 // keeps it alive through the message pump, so the handlers below can run
@@ -60,9 +61,15 @@ public:
 protected:
     virtual void DoDataExchange(bool bSaveAndValidate);
     void closeEvent(QCloseEvent* event) override;
+    // Keys while a job runs, and files dropped on the edits or the dialog.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnInitDialog();
+    // Widens the controls whose (translated) text is longer than their box.
+    void FitToTexts();
+    // One local file or folder dropped on edit: its path, as if typed there.
+    void OnDrop(QDropEvent& event, QLineEdit& edit);
     void OnDestroy();
     // The close box, Alt+F4 or Escape while a job runs: at most a stop request.
     void AskToStop();

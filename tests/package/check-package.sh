@@ -156,6 +156,10 @@ icon_sizes=(16 24 32 48 64 128 256)
 for size in "${icon_sizes[@]}"; do
     expected_files+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
+# One catalogue for each translation in the source tree.
+for ts in "$source_dir"/res/translations/"$package"_*.ts; do
+    expected_files+=("./usr/share/$package/translations/$(basename "$ts" .ts).qm")
+done
 dpkg-deb -c "$deb" >"$work/contents" || die "dpkg-deb -c failed"
 # Columns: mode owner/group size date time path
 awk '$1 !~ /^d/ {print $6}' "$work/contents" | sort >"$work/files.actual"
@@ -254,6 +258,12 @@ for size in "${icon_sizes[@]}"; do
     height=$(($(u32be "$icon" 20)))
     [ "$width" = "$size" ] && [ "$height" = "$size" ] \
         || fail "${size}x${size} icon is ${width}x${height}"
+done
+
+# --- Catalogues ----------------------------------------------------------------
+for qm in "$root/usr/share/$package/translations/"*.qm; do
+    [ "$(od -An -t x1 -N 16 "$qm" | tr -d ' \n')" = 3cb86418caef9c95cd211cbf60a1bddd ] \
+        || fail "$(basename "$qm") is not a Qt catalogue"
 done
 
 # --- Licence and manual pages --------------------------------------------------

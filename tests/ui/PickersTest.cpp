@@ -207,6 +207,7 @@ void PickersTest::sourceFilePickSavesAtOnce() {
 
     CBrellowDlg dlg;
     dlg.show();
+    Edit(dlg, "IDC_SRC_PATH")->setText(folder); // where the dialog opens
     SeenDialog seen;
     QStringList filters;
     UiScript script;
@@ -220,6 +221,7 @@ void PickersTest::sourceFilePickSavesAtOnce() {
     QVERIFY(script.Done());
     QCOMPARE(script.Unexpected(), QStringList());
     QCOMPARE(seen.mode, QFileDialog::ExistingFile);
+    QCOMPARE(seen.directory, folder);
     QCOMPARE(seen.parent, &dlg);
     QVERIFY(filters.isEmpty() || filters == QStringList("All Files (*)"));
     QCOMPARE(QString::fromStdString(dlg.m_strSrc), file);
@@ -236,11 +238,16 @@ void PickersTest::sourceFileCancelChangesNothing() {
     dlg.show();
     QTest::keyClick(Edit(dlg, "IDC_SRC_PATH"), Qt::Key_End); // the text is selected on show
     QTest::keyClicks(Edit(dlg, "IDC_SRC_PATH"), " typed");
+    SeenDialog seen;
     UiScript script;
     PickFromSourceMenu(script, "Browse For File");
-    script.OnTop<QFileDialog>([](QFileDialog* dialog) { Cancel(dialog); });
+    script.OnTop<QFileDialog>([&](QFileDialog* dialog) {
+        seen = See(dialog);
+        Cancel(dialog);
+    });
     QTest::mouseClick(Button(dlg, "IDC_SRC_BROWSE"), Qt::LeftButton);
     QVERIFY(script.Done());
+    QCOMPARE(seen.directory, QStringLiteral("/")); // the folder of that file
     QCOMPARE(QString::fromStdString(dlg.m_strSrc), QStringLiteral("/stored typed"));
     QCOMPARE(StoredOnDisk("Path Src").toString(), QStringLiteral("/stored"));
 }
