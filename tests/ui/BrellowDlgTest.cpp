@@ -3,8 +3,10 @@
 #include "UiTestSupport.h"
 
 #include "BrellowVersion.h"
+#include "batch/ConvertFile.h"
 #include "batch/MessageBox.h"
 #include "pause/MessagePump.h"
+#include "support/RecordingWindow.h"
 #include "ui/BrellowApp.h"
 #include "ui/BrellowDlg.h"
 #include "ui/Settings.h"
@@ -148,6 +150,7 @@ private slots:
     void keysAndCloseDuringJob_data();
     void keysAndCloseDuringJob();
     void unsupportedFormatReportedWhenIdle();
+    void twinSourcesAskBeforeTheSecondOutput();
     void openContainingFolder();
 
 public slots:
@@ -708,6 +711,35 @@ void BrellowDlgTest::unsupportedFormatReportedWhenIdle() {
     QVERIFY(QFile::exists(out.filePath("a.WAV")));
     QVERIFY(!QFile::exists(out.filePath("b.WAV")));
     QVERIFY(!QFile::exists(out.filePath("c.WAV")));
+}
+
+void BrellowDlgTest::twinSourcesAskBeforeTheSecondOutput() {
+    QTemporaryDir in, out, alone;
+    CopyExample(in.filePath("lesson.WAV")); // converted first: capitals come first
+    QVERIFY(QFile::copy(BRELLOW_TEST_DATA "/german.wav", in.filePath("lesson.wav")));
+    RecordingWindow reference;
+    QVERIFY(ConvertFile(reference, in.filePath("lesson.WAV").toStdString(),
+                        alone.filePath("first.WAV").toStdString()));
+    CBrellowDlg dlg;
+    dlg.show();
+    const Window w(dlg);
+    QTest::keyClicks(w.Src(), in.path());
+    QTest::keyClicks(w.Dst(), out.path());
+
+    QList<SeenBox> seen;
+    UiScript script;
+    script.OnTop<QMessageBox>([&w, &seen](QMessageBox* box) {
+        seen << w.See(box);
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+    QVERIFY(script.Done());
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text, "Cannot open file ' " + out.filePath("lesson.WAV") +
+                               "' for writing. Do you want to continue?");
+    QFile first(out.filePath("lesson.WAV")), expected(alone.filePath("first.WAV"));
+    QVERIFY(first.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
+    QVERIFY(first.readAll() == expected.readAll());
 }
 
 void BrellowDlgTest::openContainingFolder() {
