@@ -1,10 +1,10 @@
 #include "media/plugin/EncodingStream.h"
 #include "audio/FileOpener.h"
 #include "audio/MemoryStream.h"
-#include "audio/WAVObj.h"
 #include "batch/TunedConversion.h"
 #include "media/EncodedConverter.h"
 #include "support/Ffmpeg.h"
+#include "support/PcmWav.h"
 #include "support/RecordingWindow.h"
 #include "support/Streams.h"
 #include "support/TempDir.h"
@@ -53,20 +53,12 @@ std::vector<std::int16_t> Lesson(std::uint32_t rate) {
     return samples;
 }
 
-// The header as the WAV writer makes it.
-std::string WavHeaderBytes(std::uint32_t rate, std::uint32_t dataBytes) {
-    CWAVObj wav;
-    wav.InitPcmHeader(dataBytes);
-    wav.SetSampleRate(rate);
-    return std::string(reinterpret_cast<const char*>(&wav.m_header), sizeof wav.m_header);
-}
-
 // Writes a WAV stream as a writer that does not know its length yet: sizes 0
 // first, pieces of ever other sizes (zeros through WriteZeros), then the
 // header again with the sizes. False at the first call that fails.
 bool WriteLesson(CByteStream& out, const std::vector<std::int16_t>& samples, std::uint32_t rate) {
     const std::string wav =
-        WavHeaderBytes(rate, 0) +
+        PcmWavHeader(rate, 0) +
         std::string(reinterpret_cast<const char*>(samples.data()), 2 * samples.size());
     for (std::size_t at = 0, n = 1; at < wav.size(); at += n, n = n * 7 % 4099 + 1) {
         n = std::min(n, wav.size() - at);
@@ -74,7 +66,7 @@ bool WriteLesson(CByteStream& out, const std::vector<std::int16_t>& samples, std
         if (!(zeros ? out.WriteZeros(n) : out.Write(wav.data() + at, n)))
             return false;
     }
-    const std::string final = WavHeaderBytes(rate, static_cast<std::uint32_t>(2 * samples.size()));
+    const std::string final = PcmWavHeader(rate, static_cast<std::uint32_t>(2 * samples.size()));
     return out.Tell() == static_cast<std::int64_t>(wav.size()) && out.Seek(0) &&
            out.Write(final.data(), final.size());
 }
@@ -137,7 +129,7 @@ TEST_P(Encoding, FullDiskFailsTheStream) {
 
 TEST_P(Encoding, HeaderAloneGivesAFileWithoutAudio) {
     TempDir dir;
-    const std::string header = WavHeaderBytes(GetParam().rate, 0);
+    const std::string header = PcmWavHeader(GetParam().rate, 0);
     CEncodingStream empty(CFileOpener().Open(dir / "empty", true), GetParam().format,
                           GetParam().kbps, Title);
     ASSERT_TRUE(empty.Write(header.data(), header.size()) && empty.Close());
@@ -159,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(EncodingStream, TakesOnlyTheWavWritersOwnStream) {
-    const std::string header = WavHeaderBytes(22050, 0), sized = WavHeaderBytes(22050, 4);
+    const std::string header = PcmWavHeader(22050, 0), sized = PcmWavHeader(22050, 4);
     const std::string stereo = header.substr(0, 22) + '\2' + header.substr(23);
     // Whether the stream works to the end, given first bytes and then what is done to it.
     const auto works = [&](OutputFormat format, const std::string& first,
@@ -179,15 +171,14 @@ TEST(EncodingStream, TakesOnlyTheWavWritersOwnStream) {
         s.Write("abcd", 4), s.Seek(0), s.Write(sized.data(), 44), s.Write("ab", 2);
     }));
     EXPECT_FALSE(works(OutputFormat::Flac, header, [&](CByteStream& s) {
-        s.Seek(0), s.Write(WavHeaderBytes(44100, 0).data(), 44);
+        s.Seek(0), s.Write(PcmWavHeader(44100, 0).data(), 44);
     }));
     EXPECT_FALSE(works(OutputFormat::Opus, header,
                        [&](CByteStream& s) { s.Seek(0), s.Write(stereo.data(), 44); }));
     const auto nothing = [](CByteStream&) {};
     EXPECT_FALSE(works(OutputFormat::Opus, stereo, nothing));
     EXPECT_FALSE(works(OutputFormat::Flac, header.substr(0, 43), nothing));
-    EXPECT_FALSE(
-        works(OutputFormat::Mp3, WavHeaderBytes(7000, 0), nothing)); // LAME refuses the rate
+    EXPECT_FALSE(works(OutputFormat::Mp3, PcmWavHeader(7000, 0), nothing)); // LAME refuses the rate
 }
 
 TEST(EncodedConverter, AFileThatCannotBeWrittenIsToldAndRemoved) {

@@ -6,6 +6,7 @@
 #include "media/plugin/MediaSource.h"
 #include "support/Ffmpeg.h"
 #include "support/PauseModel.h"
+#include "support/PcmWav.h"
 #include "support/RecordingWindow.h"
 #include "support/Streams.h"
 #include "support/TempDir.h"
@@ -15,21 +16,6 @@
 #include <cstdlib>
 
 namespace {
-
-std::string Le(std::uint32_t v, int bytes) {
-    std::string s;
-    for (int i = 0; i < bytes; ++i)
-        s += static_cast<char>(v >> (8 * i));
-    return s;
-}
-
-// A 16-bit PCM WAV file of the given data.
-std::string PcmWav(const std::string& data, std::uint32_t rate, std::uint16_t channels = 1) {
-    const auto size = static_cast<std::uint32_t>(data.size());
-    return "RIFF" + Le(36 + size, 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) + Le(channels, 2) +
-           Le(rate, 4) + Le(rate * 2 * channels, 4) + Le(2 * channels, 2) + Le(16, 2) + "data" +
-           Le(size, 4) + data;
-}
 
 std::string Bytes(const std::vector<std::int16_t>& samples) {
     return {reinterpret_cast<const char*>(samples.data()), 2 * samples.size()};
