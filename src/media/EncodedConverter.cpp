@@ -38,18 +38,6 @@ CEncodedConverter::CEncodedConverter(std::unique_ptr<CFileConverter> converter, 
     : m_converter(std::move(converter)), m_format(format), m_nBitrateKbps(bitrateKbps),
       m_makeEncoder(std::move(makeEncoder)) {}
 
-std::string CEncodedConverter::OutputExtension() const {
-    switch (m_format) {
-    case OutputFormat::Flac:
-        return ".flac";
-    case OutputFormat::Mp3:
-        return ".mp3";
-    case OutputFormat::Opus:
-        break;
-    }
-    return ".opus";
-}
-
 bool CEncodedConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
                                 const std::filesystem::path& destination, CFileOpener& files) {
     CEncodingFiles encoding(files, m_format, m_nBitrateKbps, m_makeEncoder);

@@ -21,7 +21,7 @@ public:
                       int bitrateKbps, EncoderMaker makeEncoder);
 
     std::string FolderPattern() const override { return m_converter->FolderPattern(); }
-    std::string OutputExtension() const override;
+    std::string OutputExtension() const override { return FileExtension(m_format); }
     bool Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
                  const std::filesystem::path& destination, CFileOpener& files) override;
 

@@ -15,3 +15,16 @@ constexpr int DefaultBitrateKbps(OutputFormat format) {
     }
     return 0;
 }
+
+// What follows a practice file's title in its name.
+constexpr const char* FileExtension(OutputFormat format) {
+    switch (format) {
+    case OutputFormat::Flac:
+        return ".flac";
+    case OutputFormat::Mp3:
+        return ".mp3";
+    case OutputFormat::Opus:
+        break;
+    }
+    return ".opus";
+}
