@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Where the samples of a practice file go: a WAV file, an encoder, a clip, a
+// label file. Open at a rate, samples and silence in order, then Finish.
+// Samples are 16-bit mono, little-endian, at any alignment. Failures are
+// false results, never exceptions; once failed, every later call fails too.
+class CSampleSink {
+public:
+    CSampleSink() = default;
+    CSampleSink(const CSampleSink&) = delete;
+    CSampleSink& operator=(const CSampleSink&) = delete;
+    virtual ~CSampleSink() = default;
+
+    // Before any samples: the rate they come at. False when the sink cannot take it.
+    virtual bool Begin(std::uint32_t rate) = 0;
+    virtual bool Write(const std::uint8_t* samples, std::size_t count) = 0;
+    virtual bool WriteSilence(std::uint64_t count) = 0;
+    // After the last samples: completes the file. False when anything failed.
+    virtual bool Finish() = 0;
+    // Why the sink failed, in plain words, when it can tell; empty otherwise.
+    virtual std::string Failure() const { return {}; }
+};
