@@ -1,91 +1,6 @@
 #include "cli/CommandLine.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
-
-namespace {
-
-// A tuning option: its name, its range, and the setting it fills.
-struct Tuning {
-    const char* name;
-    double low, high;
-    bool lowIncluded;
-    const char* range; // as the usage message tells it
-    double PauseSettings::*setting;
-};
-
-const Tuning Tunings[] = {
-    {"--threshold", -90, 0, true, "a level in dB from -90 to 0", &PauseSettings::thresholdDb},
-    {"--min-silence", 0, 10, false, "seconds above 0, up to 10", &PauseSettings::minSilenceSeconds},
-    {"--min-phrase", 0, 60, true, "seconds from 0 to 60", &PauseSettings::minPhraseSeconds},
-    {"--pause-factor", 0, 10, false, "a factor above 0, up to 10", &PauseSettings::pauseFactor},
-    {"--pause-extra", 0, 30, true, "seconds from 0 to 30", &PauseSettings::pauseExtraSeconds},
-};
-
-// The whole text as a finite number, or nothing.
-std::optional<double> Number(const std::string& text) {
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-// The options that take a value, as "--name value" or "--name=value".
-const char* const ValueOptions[] = {"--threshold",    "--min-silence", "--min-phrase",
-                                    "--pause-factor", "--pause-extra", "--output-format",
-                                    "--bitrate"};
-
-const std::pair<const char*, OutputFormat> OutputFormats[] = {
-    {"flac", OutputFormat::Flac}, {"mp3", OutputFormat::Mp3}, {"opus", OutputFormat::Opus}};
-
-// Why the bitrate does not fit the output format, or "" when it does.
-std::string BitrateProblem(const CommandLine& command, double bitrate) {
-    if (command.outputFormat == OutputFormat::Mp3)
-        return bitrate >= 32 && bitrate <= 320 ? ""
-                                               : "--bitrate needs kbit/s from 32 to 320 for mp3";
-    if (command.outputFormat == OutputFormat::Opus)
-        return bitrate >= 12 && bitrate <= 256 ? ""
-                                               : "--bitrate needs kbit/s from 12 to 256 for opus";
-    return "--bitrate applies to --output-format mp3 and opus only";
-}
-
-// Takes the option's value into command; false, with the error set, when it does not fit.
-bool TakeValue(CommandLine& command, const std::string& name, const std::string& value) {
-    for (const Tuning& tuning : Tunings) {
-        if (name != tuning.name)
-            continue;
-        const std::optional<double> number = Number(value);
-        if (!number || *number < tuning.low || *number > tuning.high ||
-            (*number == tuning.low && !tuning.lowIncluded)) {
-            command.error = name + " needs " + tuning.range;
-            return false;
-        }
-        if (!command.tuning)
-            command.tuning.emplace();
-        (*command.tuning).*tuning.setting = *number;
-        return true;
-    }
-    if (name == "--output-format") {
-        command.outputFormat.reset();
-        for (const auto& [text, format] : OutputFormats)
-            if (value == text)
-                command.outputFormat = format;
-        if (value != "wav" && !command.outputFormat)
-            command.error = "--output-format needs wav, flac, mp3 or opus";
-        return command.error.empty();
-    }
-    const std::optional<double> number = Number(value);
-    if (!number || *number != std::floor(*number)) {
-        command.error = "--bitrate needs a whole number of kbit/s";
-        return false;
-    }
-    command.bitrateKbps = static_cast<int>(std::min(*number, 100000.0));
-    return true;
-}
-
-} // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine result;
@@ -93,47 +8,47 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        std::string name;
-        std::optional<std::string> value;
-        for (const std::string option : ValueOptions) {
-            if (argument == option || argument.starts_with(option + "=")) {
-                name = option;
-                if (argument.size() > option.size())
-                    value = argument.substr(option.size() + 1);
-            }
-        }
         // A lone "-" is an operand, as it is for most commands.
         if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
             operands.push_back(argument);
-        } else if (!name.empty()) {
-            // The value may begin with '-' (a level in dB): it is the next argument, whatever it
-            // is.
-            if (!value && i + 1 < arguments.size())
-                value = arguments[++i];
-            if (!TakeValue(result, name, value.value_or("")))
-                return result;
-        } else if (argument == "--any-format") {
-            result.anyFormat = true;
-        } else if (argument == "--") {
+            continue;
+        }
+        if (argument == "--") {
             optionsEnded = true;
-        } else if (argument == "--help") {
-            result.action = CommandLine::Action::Help;
+            continue;
+        }
+        if (argument == "--help" || argument == "--version") {
+            result.action =
+                argument == "--help" ? CommandLine::Action::Help : CommandLine::Action::Version;
             return result;
-        } else if (argument == "--version") {
-            result.action = CommandLine::Action::Version;
-            return result;
-        } else if (argument == "--yes") {
-            result.yesToAll = true;
-        } else {
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string name =
+            argument.substr(2, equals == std::string::npos ? equals : equals - 2);
+        const auto options = JobOptionList();
+        const auto option = std::find_if(options.begin(), options.end(), [&](const JobOption& o) {
+            return name == o.name && (o.takesValue || equals == std::string::npos);
+        });
+        if (!argument.starts_with("--") || option == options.end()) {
             result.error = "unknown option '" + argument + "'";
             return result;
         }
-    }
-    if (result.bitrateKbps) {
-        result.error = BitrateProblem(result, *result.bitrateKbps);
+        std::string value = "true";
+        if (option->takesValue) {
+            // The value may begin with '-' (a level in dB): it is the next argument, whatever it
+            // is.
+            if (equals != std::string::npos)
+                value = argument.substr(equals + 1);
+            else
+                value = i + 1 < arguments.size() ? arguments[++i] : "";
+        }
+        result.error = SetJobOption(result.options, name, value);
         if (!result.error.empty())
             return result;
     }
+    result.error = CheckJobOptions(result.options);
+    if (!result.error.empty())
+        return result;
     if (operands.size() != 2) {
         result.error =
             operands.size() < 2 ? "SOURCE and DESTINATION are both needed" : "too many arguments";

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "media/OutputFormat.h"
-#include "pause/PhraseDetector.h"
+#include "batch/JobOptions.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,12 +12,8 @@ struct CommandLine {
     Action action = Action::UsageError;
     std::string source;
     std::string destination;
-    bool yesToAll = false;
-    bool anyFormat = false;                   // every source read with FFmpeg's libraries
-    std::optional<PauseSettings> tuning;      // set by any tuning option
-    std::optional<OutputFormat> outputFormat; // none: WAV
-    std::optional<int> bitrateKbps;           // none: the format's default
-    std::string error;                        // why the command line was refused
+    JobOptions options;
+    std::string error; // why the command line was refused
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

@@ -30,35 +30,38 @@ int ExitStatus(JobEnd end) {
 }
 
 // What the options ask to be done with each file.
-std::unique_ptr<CFileConverter> Converter(const CommandLine& command) {
+std::unique_ptr<CFileConverter> Converter(const JobOptions& options) {
+    std::optional<PauseSettings> tuning;
+    if (options.tuned)
+        tuning = options.pauses;
     std::unique_ptr<CFileConverter> converter;
-    if (command.anyFormat)
-        converter = std::make_unique<CAnyFormatConverter>(command.tuning);
-    else if (command.tuning)
-        converter = std::make_unique<CTunedConverter>(*command.tuning);
+    if (options.anyFormat)
+        converter = std::make_unique<CAnyFormatConverter>(tuning);
+    else if (tuning)
+        converter = std::make_unique<CTunedConverter>(*tuning);
     else
         converter = std::make_unique<CFileConverter>();
-    if (command.outputFormat)
-        converter = std::make_unique<CEncodedConverter>(std::move(converter), *command.outputFormat,
-                                                        command.bitrateKbps.value_or(0),
+    if (options.outputFormat)
+        converter = std::make_unique<CEncodedConverter>(std::move(converter), *options.outputFormat,
+                                                        options.bitrateKbps.value_or(0),
                                                         MediaLibrary::MakeEncoder);
     return converter;
 }
 
 int Run(const CommandLine& command) {
     // FFmpeg's libraries, when asked for, before anything is touched.
-    if (std::string reason;
-        (command.anyFormat || command.outputFormat) && !MediaLibrary::Load(reason)) {
+    if (std::string reason; (command.options.anyFormat || command.options.outputFormat) &&
+                            !MediaLibrary::Load(reason)) {
         PrintError(std::string(ProgramName) + ": FFmpeg's libraries cannot be loaded: " + reason +
                    "\n");
         return 1;
     }
     InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
-    CTerminalWindow window(command.yesToAll);
+    CTerminalWindow window(command.options.yesToAll);
     window.m_strSrc = command.source;
     window.m_strDst = command.destination;
     SetMessagePump([&window] { window.TakeInterrupt(); });
-    const std::unique_ptr<CFileConverter> converter = Converter(command);
+    const std::unique_ptr<CFileConverter> converter = Converter(command.options);
     CFileOpener files;
     OnRun(window, *converter, files);
     SetMessagePump(nullptr);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "batch/FileConverter.h"
-#include "media/OutputFormat.h"
+#include "audio/OutputFormat.h"
 
 #include <functional>
 #include <memory>

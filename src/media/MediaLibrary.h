@@ -2,7 +2,7 @@
 
 #include "audio/ByteStream.h"
 #include "audio/SampleSource.h"
-#include "media/OutputFormat.h"
+#include "audio/OutputFormat.h"
 
 #include <filesystem>
 #include <memory>

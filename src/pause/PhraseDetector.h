@@ -26,6 +26,8 @@ inline constexpr std::uint32_t QuietBytesPerSample = 2;
 struct PauseSettings {
     // Quiet means a magnitude below 32767 x 10^(dB/20).
     double thresholdDb = -20;
+    // The quiet limit follows the recording's own levels instead.
+    bool autoThreshold = false;
     double minSilenceSeconds = PhraseDetector::MinimumSilenceSeconds;
     double minPhraseSeconds = PhraseDetector::MinimumPhraseSeconds;
     // A pause is floor(factor x the phrase's samples) + floor(extra x rate) samples.

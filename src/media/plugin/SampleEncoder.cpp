@@ -19,30 +19,6 @@ constexpr int OpusRate = 48000;
 // Frame size for an encoder that would take any, and the most samples per resampler call.
 constexpr int ChunkSamples = 4096;
 
-const char* EncoderName(OutputFormat format) {
-    switch (format) {
-    case OutputFormat::Mp3:
-        return "libmp3lame";
-    case OutputFormat::Opus:
-        return "libopus";
-    case OutputFormat::Flac:
-        break;
-    }
-    return "flac";
-}
-
-const char* MuxerName(OutputFormat format) {
-    switch (format) {
-    case OutputFormat::Mp3:
-        return "mp3";
-    case OutputFormat::Opus:
-        return "opus"; // Ogg with the .opus conventions
-    case OutputFormat::Flac:
-        break;
-    }
-    return "flac";
-}
-
 // Interleaved 16-bit where the encoder takes it; for one channel, planar is the same layout.
 AVSampleFormat SixteenBitFormat(const AVCodec* codec) {
     bool planar = false;
@@ -75,8 +51,8 @@ void CSampleEncoder::Deleter::operator()(SwrContext* p) const {
 CSampleEncoder::CSampleEncoder(CByteStream& output, OutputFormat format, int bitrateKbps,
                                std::string title)
     : m_format(format), m_nBitrateKbps(bitrateKbps > 0 ? bitrateKbps : DefaultBitrateKbps(format)),
-      m_title(std::move(title)), m_codec(avcodec_find_encoder_by_name(EncoderName(format))),
-      m_muxer(av_guess_format(MuxerName(format), nullptr, nullptr)), m_io(output, true) {}
+      m_title(std::move(title)), m_codec(avcodec_find_encoder_by_name(FormatInfo(format).encoder)),
+      m_muxer(av_guess_format(FormatInfo(format).muxer, nullptr, nullptr)), m_io(output, true) {}
 
 CSampleEncoder::~CSampleEncoder() = default;
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audio/ByteStream.h"
-#include "media/OutputFormat.h"
+#include "audio/OutputFormat.h"
 #include "media/plugin/ByteStreamIo.h"
 
 #include <cstddef>

@@ -1,0 +1,233 @@
+#include "batch/JobOptions.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr std::size_t MaxPasses = 8;
+constexpr double MinTempo = 0.5;
+constexpr double MaxTempo = 2.0;
+
+// A number option: its range, and the setting it fills.
+struct Range {
+    const char* name;
+    double low, high;
+    bool lowIncluded;
+    const char* told; // as the usage message tells the range
+};
+
+const Range Ranges[] = {
+    {"threshold", -90, 0, true, "auto or a level in dB from -90 to 0"},
+    {"min-silence", 0, 10, false, "seconds above 0, up to 10"},
+    {"min-phrase", 0, 60, true, "seconds from 0 to 60"},
+    {"pause-factor", 0, 10, false, "a factor above 0, up to 10"},
+    {"pause-extra", 0, 30, true, "seconds from 0 to 30"},
+    {"min-pause", 0, 60, true, "seconds from 0 to 60"},
+    {"max-pause", 0, 60, true, "seconds from 0 to 60"},
+};
+
+const JobOption Options[] = {
+    {"yes", false, true},           {"keep-going", false, true},
+    {"verbose", false, true},       {"any-format", false, false},
+    {"threshold", true, false},     {"min-silence", true, false},
+    {"min-phrase", true, false},    {"pause-factor", true, false},
+    {"pause-extra", true, false},   {"min-pause", true, false},
+    {"max-pause", true, false},     {"passes", true, false},
+    {"output-format", true, false}, {"bitrate", true, false},
+    {"labels", true, false},        {"clips", false, false},
+    {"phrases-from", true, true},   {"phrases-from-srt", false, false},
+};
+
+// The whole text as a finite number, or nothing.
+std::optional<double> Number(std::string_view text) {
+    const std::string copy(text);
+    char* end = nullptr;
+    const double value = std::strtod(copy.c_str(), &end);
+    if (copy.empty() || end != copy.c_str() + copy.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The tempos of a list such as "0.75,1"; nothing when the list is bad.
+std::optional<std::vector<double>> Tempos(std::string_view text) {
+    std::vector<double> tempos;
+    for (std::size_t from = 0;;) {
+        const std::size_t comma = std::min(text.find(',', from), text.size());
+        const std::optional<double> tempo = Number(text.substr(from, comma - from));
+        if (!tempo || *tempo < MinTempo || *tempo > MaxTempo || tempos.size() == MaxPasses)
+            return std::nullopt;
+        tempos.push_back(*tempo);
+        if (comma == text.size())
+            return tempos;
+        from = comma + 1;
+    }
+}
+
+std::string Needs(std::string_view name, std::string_view what) {
+    return "--" + std::string(name) + " needs " + std::string(what);
+}
+
+std::string SetNumber(JobOptions& options, const Range& range, std::string_view value) {
+    const std::string_view name = range.name;
+    if (name == "threshold" && value == "auto") {
+        options.pauses.autoThreshold = true;
+        options.thresholdGiven = options.tuned = true;
+        return {};
+    }
+    const std::optional<double> number = Number(value);
+    if (!number || *number < range.low || *number > range.high ||
+        (*number == range.low && !range.lowIncluded))
+        return Needs(name, range.told);
+    options.tuned = true;
+    if (name == "threshold") {
+        options.pauses.thresholdDb = *number;
+        options.pauses.autoThreshold = false;
+        options.thresholdGiven = true;
+    } else if (name == "min-silence") {
+        options.pauses.minSilenceSeconds = *number;
+    } else if (name == "min-phrase") {
+        options.pauses.minPhraseSeconds = *number;
+    } else if (name == "pause-factor") {
+        options.pauses.pauseFactor = *number;
+    } else if (name == "pause-extra") {
+        options.pauses.pauseExtraSeconds = *number;
+    } else if (name == "min-pause") {
+        options.minPauseSeconds = *number;
+    } else {
+        options.maxPauseSeconds = *number;
+    }
+    return {};
+}
+
+// A switch's stored text.
+std::optional<bool> Switch(std::string_view value) {
+    if (value == "true")
+        return true;
+    if (value == "false")
+        return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::uint64_t JobOptions::PauseSamples(std::uint64_t passSamples, std::uint32_t rate) const {
+    const double scaled = pauses.pauseFactor == 1
+                              ? static_cast<double>(passSamples)
+                              : std::floor(pauses.pauseFactor * static_cast<double>(passSamples));
+    const double extra = std::floor(pauses.pauseExtraSeconds * static_cast<double>(rate));
+    double samples = scaled + extra;
+    if (minPauseSeconds)
+        samples = std::max(samples, std::floor(*minPauseSeconds * static_cast<double>(rate)));
+    if (maxPauseSeconds)
+        samples = std::min(samples, std::floor(*maxPauseSeconds * static_cast<double>(rate)));
+    return static_cast<std::uint64_t>(samples);
+}
+
+std::span<const JobOption> JobOptionList() {
+    return Options;
+}
+
+std::string SetJobOption(JobOptions& options, std::string_view name, std::string_view value) {
+    for (const Range& range : Ranges)
+        if (name == range.name)
+            return SetNumber(options, range, value);
+    if (name == "passes") {
+        const std::optional<std::vector<double>> tempos = Tempos(value);
+        if (!tempos)
+            return Needs(name, "1 to 8 tempos from 0.5 to 2, separated by commas");
+        options.passes = *tempos;
+        options.tuned = true;
+        return {};
+    }
+    if (name == "output-format") {
+        const OutputFormatInfo* format = FindOutputFormat(value);
+        if (!format && value != "wav")
+            return Needs(name, "wav, flac, mp3 or opus");
+        options.outputFormat.reset();
+        if (format)
+            options.outputFormat = format->format;
+        return {};
+    }
+    if (name == "bitrate") {
+        const std::optional<double> number = Number(value);
+        if (!number || *number != std::floor(*number))
+            return Needs(name, "a whole number of kbit/s");
+        options.bitrateKbps = static_cast<int>(std::clamp(*number, -1.0, 100000.0));
+        return {};
+    }
+    if (name == "labels") {
+        const std::pair<std::string_view, LabelFormat> formats[] = {
+            {"srt", LabelFormat::Srt},
+            {"lrc", LabelFormat::Lrc},
+            {"audacity", LabelFormat::Audacity}};
+        const auto found = std::find_if(std::begin(formats), std::end(formats),
+                                        [&](const auto& f) { return f.first == value; });
+        if (found == std::end(formats))
+            return Needs(name, "srt, lrc or audacity");
+        options.labels = found->second;
+        options.tuned = true;
+        return {};
+    }
+    if (name == "phrases-from") {
+        if (value.empty())
+            return Needs(name, "a subtitle file (.srt)");
+        options.phrasesFrom = value;
+        options.tuned = true;
+        return {};
+    }
+    bool JobOptions::*flags[] = {&JobOptions::yesToAll, &JobOptions::keepGoing,
+                                 &JobOptions::verbose,  &JobOptions::anyFormat,
+                                 &JobOptions::clips,    &JobOptions::phrasesFromSrt};
+    const char* flagNames[] = {"yes",        "keep-going", "verbose",
+                               "any-format", "clips",      "phrases-from-srt"};
+    for (std::size_t i = 0; i < std::size(flags); ++i) {
+        if (name != flagNames[i])
+            continue;
+        const std::optional<bool> on = Switch(value);
+        if (!on)
+            return Needs(name, "true or false");
+        options.*flags[i] = *on;
+        if (flags[i] == &JobOptions::clips || flags[i] == &JobOptions::phrasesFromSrt)
+            options.tuned = options.tuned || *on;
+        return {};
+    }
+    return "unknown option '--" + std::string(name) + "'";
+}
+
+std::string CheckJobOptions(const JobOptions& options) {
+    if (options.bitrateKbps) {
+        const int kbps = *options.bitrateKbps;
+        if (!options.outputFormat || FormatInfo(*options.outputFormat).defaultKbps == 0)
+            return "--bitrate applies to --output-format mp3 and opus only";
+        const OutputFormatInfo& format = FormatInfo(*options.outputFormat);
+        if (kbps < format.minKbps || kbps > format.maxKbps)
+            return "--bitrate needs kbit/s from " + std::to_string(format.minKbps) + " to " +
+                   std::to_string(format.maxKbps) + " for " + format.name;
+    }
+    if (options.minPauseSeconds && options.maxPauseSeconds &&
+        *options.minPauseSeconds > *options.maxPauseSeconds)
+        return "--min-pause needs seconds no more than --max-pause";
+    if (!options.phrasesFrom.empty() && options.phrasesFromSrt)
+        return "--phrases-from and --phrases-from-srt cannot be given together";
+    return {};
+}
+
+JobOptions JobOptionsFromStore(const std::vector<std::pair<std::string, std::string>>& stored) {
+    JobOptions options;
+    // In the list's order, whatever the store's: a bit rate is checked against its format.
+    for (const JobOption& option : Options) {
+        const auto found = std::find_if(stored.begin(), stored.end(), [&](const auto& entry) {
+            return entry.first == option.name;
+        });
+        if (option.terminalOnly || found == stored.end())
+            continue;
+        JobOptions changed = options;
+        if (SetJobOption(changed, option.name, found->second).empty() &&
+            CheckJobOptions(changed).empty())
+            options = changed;
+    }
+    return options;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "audio/OutputFormat.h"
+#include "pause/PhraseDetector.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Where each phrase is, written beside a practice file.
+enum class LabelFormat { None, Srt, Lrc, Audacity };
+
+// Everything a job can be asked to do beyond the exact conversion, as one
+// model for both front ends: the terminal reads it from its options, the
+// window from its settings, in the same syntax, so that the two give the
+// same files for the same options.
+struct JobOptions {
+    bool anyFormat = false;      // every source read with FFmpeg's libraries
+    bool tuned = false;          // set by any option of the phrases, pauses or passes
+    PauseSettings pauses;        // the detector and the pause length
+    bool thresholdGiven = false; // --threshold, auto or a level, was given
+    std::optional<double> minPauseSeconds;
+    std::optional<double> maxPauseSeconds;
+    std::vector<double> passes{1.0};          // one tempo per pass, in order
+    std::optional<OutputFormat> outputFormat; // none: WAV
+    std::optional<int> bitrateKbps;           // none: the format's default
+    LabelFormat labels = LabelFormat::None;
+    bool clips = false;
+    bool phrasesFromSrt = false; // the .srt beside each source, when there is one
+    std::string phrasesFrom;     // one subtitle file for the source
+    // The terminal's own.
+    bool yesToAll = false;
+    bool keepGoing = false;
+    bool verbose = false;
+
+    // The pause after a pass of passSamples samples at rate, within the bounds.
+    std::uint64_t PauseSamples(std::uint64_t passSamples, std::uint32_t rate) const;
+};
+
+// One option, named as on the command line without its two dashes; the
+// settings store keys it by the same name.
+struct JobOption {
+    const char* name;
+    bool takesValue;   // false: a switch, whose stored value is "true" or "false"
+    bool terminalOnly; // not stored in the settings
+};
+
+std::span<const JobOption> JobOptionList();
+
+// Sets the option name (without dashes) from its text. The error, which
+// names the option and what it takes, or "" when it fits.
+std::string SetJobOption(JobOptions& options, std::string_view name, std::string_view value);
+// The checks of options against each other; the error, or "".
+std::string CheckJobOptions(const JobOptions& options);
+
+// Options read from stored name and text pairs: one that does not parse, or
+// does not fit with those before it, is left at its default.
+JobOptions JobOptionsFromStore(const std::vector<std::pair<std::string, std::string>>& stored);
