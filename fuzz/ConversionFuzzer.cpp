@@ -58,6 +58,13 @@ public:
         created = true;
         return std::make_unique<CMemoryStream>(&output);
     }
+    std::unique_ptr<CByteStream> OpenReplacing(const std::filesystem::path& path) override {
+        return Open(path, true);
+    }
+    bool Commit(const std::filesystem::path& path) override {
+        Require(path == DestinationPath && created && !removed);
+        return true;
+    }
     void Remove(const std::filesystem::path& path) override {
         Require(path == DestinationPath && created);
         removed = true;

@@ -3,17 +3,33 @@
 #include "audio/ByteStream.h"
 
 #include <filesystem>
+#include <map>
 #include <memory>
 
 // Opens the files of a conversion: the file system's own, held exclusively
 // (see CBinaryFile), unless a test or a fuzzer hands out streams of its own.
 class CFileOpener {
 public:
-    virtual ~CFileOpener() = default;
+    CFileOpener() = default;
+    CFileOpener(const CFileOpener&) = delete;
+    CFileOpener& operator=(const CFileOpener&) = delete;
+    // Discards every replacement never committed.
+    virtual ~CFileOpener();
 
     // An open stream: for reading, or created afresh for writing. Null when
     // the file cannot be opened or created.
     virtual std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool forWriting);
-    // Removes a file that a failed conversion left behind.
+    // An output that replaces a file of that name only once it is complete:
+    // written beside it under a temporary name until Commit. Null where
+    // Open(path, true) would fail: the file is held (it is the source, say),
+    // cannot be written, or is not a regular file.
+    virtual std::unique_ptr<CByteStream> OpenReplacing(const std::filesystem::path& path);
+    // Puts a closed replacement in the place of its file; false when that fails.
+    virtual bool Commit(const std::filesystem::path& path);
+    // Removes a file that a failed conversion left behind; for a replacement
+    // not committed, only the temporary file, never the file it would replace.
     virtual void Remove(const std::filesystem::path& path);
+
+private:
+    std::map<std::filesystem::path, std::filesystem::path> m_pending; // path, temporary
 };

@@ -61,8 +61,15 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
         const int got = src.ReadBlocks(buffers.data(), CADCPMObj::MaxBlocksTogether);
         more = got == CADCPMObj::MaxBlocksTogether;
         for (int i = 0; i < got; ++i, ++n) {
-            if (n % BlocksPerPump == 0)
+            if (n % BlocksPerPump == 0) {
                 PumpMessages();
+                if (JobAbandoned()) {
+                    dst.Close();
+                    dst.m_file.reset();
+                    files.Remove(destination);
+                    return false;
+                }
+            }
             if (!dst.WriteWithPauses(buffers[static_cast<std::size_t>(i)]))
                 return ReportCannotWrite(parent, destination);
         }

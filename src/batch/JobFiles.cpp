@@ -9,22 +9,46 @@ std::pair<std::uintmax_t, std::uintmax_t> CJobFiles::Identity(const std::filesys
     return {found ? st.st_dev : 0, found ? st.st_ino : 0};
 }
 
-std::unique_ptr<CByteStream> CJobFiles::Open(const std::filesystem::path& path, bool forWriting) {
-    if (!forWriting)
-        return m_files.Open(path, false);
+bool CJobFiles::IsNew(const std::filesystem::path& path) const {
     // Another name for a file written before (other letter case on a
     // case-insensitive disk, a link) is caught by its identity.
     bool found = false;
-    const auto before = Identity(path, found);
-    const std::string spelled = path.lexically_normal().string();
-    if ((found && m_written.count(before) != 0) || m_writtenPaths.count(spelled) != 0)
+    const auto identity = Identity(path, found);
+    return !(found && m_written.count(identity) != 0) &&
+           m_writtenPaths.count(path.lexically_normal().string()) == 0;
+}
+
+void CJobFiles::Written(const std::filesystem::path& path) {
+    bool found = false;
+    const auto identity = Identity(path, found);
+    if (found)
+        m_written.insert(identity);
+    m_writtenPaths.insert(path.lexically_normal().string()); // also for streams not on disk
+}
+
+std::unique_ptr<CByteStream> CJobFiles::Open(const std::filesystem::path& path, bool forWriting) {
+    if (!forWriting)
+        return m_files.Open(path, false);
+    if (!IsNew(path))
         return nullptr;
     auto stream = m_files.Open(path, true);
-    if (!stream)
-        return nullptr;
-    const auto created = Identity(path, found);
-    if (found)
-        m_written.insert(created);
-    m_writtenPaths.insert(spelled); // also for streams that are not on disk
+    if (stream)
+        Written(path);
     return stream;
+}
+
+std::unique_ptr<CByteStream> CJobFiles::OpenReplacing(const std::filesystem::path& path) {
+    if (!IsNew(path))
+        return nullptr;
+    auto stream = m_files.OpenReplacing(path);
+    if (stream) // by name now; by identity once it is in its place
+        m_writtenPaths.insert(path.lexically_normal().string());
+    return stream;
+}
+
+bool CJobFiles::Commit(const std::filesystem::path& path) {
+    if (!m_files.Commit(path))
+        return false;
+    Written(path);
+    return true;
 }

@@ -16,9 +16,16 @@ public:
     explicit CJobFiles(CFileOpener& files) : m_files(files) {}
 
     std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool forWriting) override;
+    std::unique_ptr<CByteStream> OpenReplacing(const std::filesystem::path& path) override;
+    bool Commit(const std::filesystem::path& path) override;
     void Remove(const std::filesystem::path& path) override { m_files.Remove(path); }
 
 private:
+    // False when path names a destination written before.
+    bool IsNew(const std::filesystem::path& path) const;
+    // Notes path as written, by its identity too when it is on disk.
+    void Written(const std::filesystem::path& path);
+
     // The file's device and inode; found false when it is not on disk.
     static std::pair<std::uintmax_t, std::uintmax_t> Identity(const std::filesystem::path& path,
                                                               bool& found);

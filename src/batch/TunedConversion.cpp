@@ -132,7 +132,8 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
         return AskToSkipSource(parent, source);
 
     CWAVObj dst;
-    if (!dst.Open(files.Open(destination, true), true))
+    // An existing practice file of that name stays until this one is complete.
+    if (!dst.Open(files.OpenReplacing(destination), true))
         return AskToSkipDestination(parent, destination);
     // Whatever stops the conversion leaves no half-made practice file behind.
     const auto removeOutput = [&] {
@@ -154,6 +155,10 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     for (SampleBuffer* block; (block = blocks.Next()) != nullptr; ++n) {
         if (n % BlocksPerPump == 0)
             PumpMessages();
+        if (JobAbandoned()) {
+            removeOutput();
+            return false;
+        }
         if (const auto result = output.Block(*block); result != CTunedOutput::Result::Written)
             return fail(result);
     }
@@ -167,5 +172,5 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     }
     if (const auto result = output.End(); result != CTunedOutput::Result::Written)
         return fail(result);
-    return true;
+    return files.Commit(destination) || ReportCannotWrite(parent, destination);
 }

@@ -1,8 +1,11 @@
 #include "pause/MessagePump.h"
 
+#include <csignal>
 #include <utility>
 
 namespace {
+
+volatile std::sig_atomic_t s_abandoned = 0;
 
 std::function<void()>& InstalledPump() {
     static std::function<void()> pump;
@@ -18,4 +21,12 @@ void PumpMessages() {
 
 std::function<void()> SetMessagePump(std::function<void()> pump) {
     return std::exchange(InstalledPump(), std::move(pump));
+}
+
+void AbandonJob() {
+    s_abandoned = 1;
+}
+
+bool JobAbandoned() {
+    return s_abandoned != 0;
 }

@@ -19,6 +19,11 @@ public:
         return found == files.end() ? nullptr : std::make_unique<CMemoryStream>(found->second);
     }
 
+    // Written in place: memory has no file to lose.
+    std::unique_ptr<CByteStream> OpenReplacing(const std::filesystem::path& path) override {
+        return Open(path, true);
+    }
+    bool Commit(const std::filesystem::path& path) override { return files.count(path) != 0; }
     void Remove(const std::filesystem::path& path) override { files.erase(path); }
 
     std::map<std::filesystem::path, std::string> files;
@@ -32,13 +37,20 @@ public:
         : m_path(std::move(path)), m_nFailAt(failAt) {}
 
     std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool forWriting) override {
-        auto stream = CFileOpener::Open(path, forWriting);
+        return Faulty(CFileOpener::Open(path, forWriting), path);
+    }
+    std::unique_ptr<CByteStream> OpenReplacing(const std::filesystem::path& path) override {
+        return Faulty(CFileOpener::OpenReplacing(path), path);
+    }
+
+private:
+    std::unique_ptr<CByteStream> Faulty(std::unique_ptr<CByteStream> stream,
+                                        const std::filesystem::path& path) {
         if (stream && path == m_path)
             return std::make_unique<CFailingStream>(std::move(stream), m_nFailAt);
         return stream;
     }
 
-private:
     std::filesystem::path m_path;
     std::int64_t m_nFailAt;
 };
