@@ -1,11 +1,9 @@
 #include "BrellowVersion.h"
 #include "batch/BatchRun.h"
-#include "batch/TunedConversion.h"
 #include "cli/CommandLine.h"
 #include "cli/Interrupt.h"
 #include "cli/TerminalWindow.h"
-#include "media/AnyFormatConverter.h"
-#include "media/EncodedConverter.h"
+#include "media/JobConverter.h"
 #include "media/MediaLibrary.h"
 #include "pause/MessagePump.h"
 
@@ -29,25 +27,6 @@ int ExitStatus(JobEnd end) {
     return 1;
 }
 
-// What the options ask to be done with each file.
-std::unique_ptr<CFileConverter> Converter(const JobOptions& options) {
-    std::optional<PauseSettings> tuning;
-    if (options.tuned)
-        tuning = options.pauses;
-    std::unique_ptr<CFileConverter> converter;
-    if (options.anyFormat)
-        converter = std::make_unique<CAnyFormatConverter>(tuning);
-    else if (tuning)
-        converter = std::make_unique<CTunedConverter>(*tuning);
-    else
-        converter = std::make_unique<CFileConverter>();
-    if (options.outputFormat)
-        converter = std::make_unique<CEncodedConverter>(std::move(converter), *options.outputFormat,
-                                                        options.bitrateKbps.value_or(0),
-                                                        MediaLibrary::MakeEncoder);
-    return converter;
-}
-
 int Run(const CommandLine& command) {
     // FFmpeg's libraries, when asked for, before anything is touched.
     if (std::string reason; (command.options.anyFormat || command.options.outputFormat) &&
@@ -61,7 +40,7 @@ int Run(const CommandLine& command) {
     window.m_strSrc = command.source;
     window.m_strDst = command.destination;
     SetMessagePump([&window] { window.TakeInterrupt(); });
-    const std::unique_ptr<CFileConverter> converter = Converter(command.options);
+    const std::unique_ptr<CFileConverter> converter = MakeJobConverter(command.options);
     CFileOpener files;
     OnRun(window, *converter, files);
     SetMessagePump(nullptr);
