@@ -3,6 +3,7 @@
 #include "audio/ADCPMObj.h"
 #include "audio/WAVException.h"
 #include "audio/WAVObj.h"
+#include "audio/WavSink.h"
 #include "batch/ConversionMessages.h"
 #include "batch/ConvertFile.h"
 #include "pause/MessagePump.h"
@@ -60,56 +61,24 @@ private:
     bool m_bEnded = false;
 };
 
-// The output: a PCM file whose sizes are known only at its end, counted in
-// 64 bits so that a recording too long for it is told, not wrapped.
-class CTunedOutput {
+// The detector's state: a WAV file never opened, which counts a phrase's
+// bytes as the written file would.
+class CDetector {
 public:
-    CTunedOutput(CWAVObj& file, const PauseSettings& settings, std::uint32_t rate)
-        : m_file(file), m_settings(settings), m_nRate(rate) {}
-
-    enum class Result { Written, TooLong, Failed };
-
-    Result Begin() {
-        m_file.InitPcmHeader(0);
-        m_file.SetSampleRate(m_nRate);
-        return m_file.WriteHeader() ? Result::Written : Result::Failed;
+    explicit CDetector(std::uint32_t rate) {
+        m_state.InitPcmHeader(0);
+        m_state.SetSampleRate(rate);
     }
 
-    Result Block(SampleBuffer& block) {
-        const std::optional<std::uint64_t> pause = FindPhraseEnd(m_file, block, m_settings);
-        if (const Result result = Add(pause.value_or(0) + static_cast<std::uint32_t>(block.length));
-            result != Result::Written)
-            return result;
-        return (!pause || m_file.WriteLongSilence(*pause)) && m_file.Write(block, true)
-                   ? Result::Written
-                   : Result::Failed;
-    }
-
-    // The last phrase's pause, then the sizes into the header.
-    Result End() {
-        if (m_file.m_dwPhraseBytes > 0) {
-            const std::uint64_t pause = m_settings.PauseBytes(m_file.m_dwPhraseBytes, m_nRate);
-            if (const Result result = Add(pause); result != Result::Written)
-                return result;
-            if (!m_file.WriteLongSilence(pause))
-                return Result::Failed;
-        }
-        m_file.InitPcmHeader(static_cast<std::uint32_t>(m_nTotal));
-        m_file.SetSampleRate(m_nRate);
-        return m_file.m_file->Seek(0) && m_file.WriteHeader() && m_file.Close() ? Result::Written
-                                                                                : Result::Failed;
+    // Whether a phrase ends before the block; then the block is counted.
+    bool PhraseEndsBefore(const SampleBuffer& block, const PauseSettings& settings) {
+        const bool ends = FindPhraseEnd(m_state, block, settings).has_value();
+        m_state.m_dwPhraseBytes += static_cast<std::uint32_t>(block.length);
+        return ends;
     }
 
 private:
-    Result Add(std::uint64_t bytes) {
-        m_nTotal += bytes;
-        return m_nTotal > MaxDeclaredDataSize ? Result::TooLong : Result::Written;
-    }
-
-    CWAVObj& m_file;
-    const PauseSettings& m_settings;
-    std::uint32_t m_nRate;
-    std::uint64_t m_nTotal = 0;
+    CWAVObj m_state;
 };
 
 } // namespace
@@ -122,44 +91,67 @@ std::unique_ptr<CSampleSource> MakeAdpcmSamples(std::unique_ptr<CByteStream> str
     return samples;
 }
 
+std::unique_ptr<CSampleSink> MakeWavSink(std::unique_ptr<CByteStream> stream,
+                                         const std::string& /*title*/) {
+    return std::make_unique<CWavSink>(std::move(stream));
+}
+
 bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
                   const std::filesystem::path& destination, CFileOpener& files,
                   const PauseSettings& settings, const SampleSourceMaker& makeSamples) {
+    JobOptions options;
+    options.pauses = settings;
+    TunedMedia media;
+    media.makeSamples = makeSamples;
+    return ConvertTuned(parent, source, destination, files, options, media);
+}
+
+bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                  const std::filesystem::path& destination, CFileOpener& files,
+                  const JobOptions& options, const TunedMedia& media) {
     std::unique_ptr<CByteStream> input = files.Open(source, false);
     std::unique_ptr<CSampleSource> samples =
-        input ? makeSamples(std::move(input), source) : nullptr;
+        input ? media.makeSamples(std::move(input), source) : nullptr;
     if (!samples)
         return AskToSkipSource(parent, source);
 
-    CWAVObj dst;
     // An existing practice file of that name stays until this one is complete.
-    if (!dst.Open(files.OpenReplacing(destination), true))
+    std::unique_ptr<CByteStream> output = files.OpenReplacing(destination);
+    if (!output)
         return AskToSkipDestination(parent, destination);
+    // The title tag is the source's title, which names the destination too.
+    std::unique_ptr<CSampleSink> sink =
+        media.makeSink(std::move(output), destination.stem().string());
     // Whatever stops the conversion leaves no half-made practice file behind.
     const auto removeOutput = [&] {
-        dst.Close();
-        dst.m_file.reset();
+        sink.reset();
         files.Remove(destination);
     };
-    const auto fail = [&](CTunedOutput::Result result) {
+    const auto fail = [&](CPracticeWriter::Result result) {
         removeOutput();
-        return result == CTunedOutput::Result::TooLong ? ReportTooLong(parent, source)
-                                                       : ReportCannotWrite(parent, destination);
+        if (JobAbandoned())
+            return false;
+        return result == CPracticeWriter::Result::TooLong ? ReportTooLong(parent, source)
+                                                          : ReportCannotWrite(parent, destination);
     };
 
-    CTunedOutput output(dst, settings, samples->SampleRate());
-    if (const auto result = output.Begin(); result != CTunedOutput::Result::Written)
-        return fail(result);
+    const std::uint32_t rate = samples->SampleRate();
+    if (!sink || !sink->Begin(rate))
+        return fail(CPracticeWriter::Result::Failed);
+    CPhraseStore store(destination.parent_path());
+    CPracticeWriter writer(*sink, options, rate, store, media.makeStretcher);
+    CDetector detector(rate);
     CBlocks blocks(*samples);
     std::uint32_t n = 0;
     for (SampleBuffer* block; (block = blocks.Next()) != nullptr; ++n) {
         if (n % BlocksPerPump == 0)
             PumpMessages();
-        if (JobAbandoned()) {
-            removeOutput();
-            return false;
-        }
-        if (const auto result = output.Block(*block); result != CTunedOutput::Result::Written)
+        if (JobAbandoned())
+            return fail(CPracticeWriter::Result::Failed);
+        const bool ends = detector.PhraseEndsBefore(*block, options.pauses);
+        if (const auto result =
+                writer.Block(block->data.get(), static_cast<std::size_t>(block->length / 2), ends);
+            result != CPracticeWriter::Result::Written)
             return fail(result);
     }
     if (samples->ReadFailed()) {
@@ -170,7 +162,10 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
         removeOutput();
         throw CWAVException(failure);
     }
-    if (const auto result = output.End(); result != CTunedOutput::Result::Written)
+    if (const auto result = writer.End(); result != CPracticeWriter::Result::Written)
         return fail(result);
+    if (!sink->Finish())
+        return fail(CPracticeWriter::Result::Failed);
+    sink.reset();
     return files.Commit(destination) || ReportCannotWrite(parent, destination);
 }

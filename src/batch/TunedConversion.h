@@ -2,14 +2,17 @@
 
 #include "audio/ByteStream.h"
 #include "audio/FileOpener.h"
+#include "audio/SampleSink.h"
 #include "audio/SampleSource.h"
 #include "batch/FileConverter.h"
+#include "batch/JobOptions.h"
 #include "batch/MessageBox.h"
-#include "pause/PhraseDetector.h"
+#include "batch/PracticeWriter.h"
 
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 // Makes the samples of the recording in stream (opened from path). Null when
 // the file cannot be read at all; CWAVException when it is not a recording
@@ -17,29 +20,53 @@
 using SampleSourceMaker = std::function<std::unique_ptr<CSampleSource>(
     std::unique_ptr<CByteStream> stream, const std::filesystem::path& path)>;
 
+// Makes the sink of a practice file on stream, with the title tag where the
+// format has one. Null when it cannot be made.
+using SinkMaker = std::function<std::unique_ptr<CSampleSink>(std::unique_ptr<CByteStream> stream,
+                                                             const std::string& title)>;
+
 // The ADPCM source's samples, read as by the exact conversion.
 std::unique_ptr<CSampleSource> MakeAdpcmSamples(std::unique_ptr<CByteStream> stream,
                                                 const std::filesystem::path& path);
 
-// Converts one recording with tuned pauses: the samples reach the detector
-// in blocks of 1010, the last phrase gets its pause too, and the output is a
-// PCM file at the recording's own rate whose sizes are written at the end.
-// Results and questions as ConvertFile's; a failed output is removed. A
-// recording that cannot be decoded to its end leaves as CWAVException.
+// A 16-bit PCM WAV file at the recording's rate.
+std::unique_ptr<CSampleSink> MakeWavSink(std::unique_ptr<CByteStream> stream,
+                                         const std::string& title);
+
+// What a tuned conversion reads and writes with.
+struct TunedMedia {
+    SampleSourceMaker makeSamples = MakeAdpcmSamples;
+    SinkMaker makeSink = MakeWavSink;
+    StretcherMaker makeStretcher; // for passes at another tempo than 1
+};
+
+// Converts one recording into a practice file: the samples reach the
+// detector in blocks of 1010, each phrase is written once per pass with its
+// pause after each, the last phrase too, at the recording's own rate. An
+// existing file of the destination's name is replaced only once the new one
+// is complete. Results and questions as ConvertFile's. A recording that
+// cannot be decoded to its end leaves as CWAVException.
+bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                  const std::filesystem::path& destination, CFileOpener& files,
+                  const JobOptions& options, const TunedMedia& media);
+// The same, with one pass at tempo 1 into a WAV file.
 bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
                   const std::filesystem::path& destination, CFileOpener& files,
                   const PauseSettings& settings, const SampleSourceMaker& makeSamples);
 
-// The job's converter for tuned pauses on the ADPCM sources the exact conversion reads.
+// The job's converter for tuned practice files from the ADPCM sources the exact conversion reads.
 class CTunedConverter : public CFileConverter {
 public:
-    explicit CTunedConverter(const PauseSettings& settings) : m_settings(settings) {}
+    CTunedConverter(const JobOptions& options, TunedMedia media)
+        : m_options(options), m_media(std::move(media)) {}
+    explicit CTunedConverter(const PauseSettings& settings) { m_options.pauses = settings; }
 
     bool Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
                  const std::filesystem::path& destination, CFileOpener& files) override {
-        return ConvertTuned(owner, source, destination, files, m_settings, MakeAdpcmSamples);
+        return ConvertTuned(owner, source, destination, files, m_options, m_media);
     }
 
 private:
-    PauseSettings m_settings;
+    JobOptions m_options;
+    TunedMedia m_media;
 };

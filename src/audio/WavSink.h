@@ -1,0 +1,28 @@
+#pragma once
+
+#include "audio/ByteStream.h"
+#include "audio/SampleSink.h"
+#include "audio/WAVObj.h"
+
+#include <memory>
+
+// A 16-bit mono PCM WAV file as a sink: the canonical header first, with
+// its sizes written when the file is finished and they are known.
+class CWavSink final : public CSampleSink {
+public:
+    explicit CWavSink(std::unique_ptr<CByteStream> stream);
+
+    bool Begin(std::uint32_t rate) override;
+    bool Write(const std::uint8_t* samples, std::size_t count) override;
+    bool WriteSilence(std::uint64_t count) override;
+    bool Finish() override;
+
+private:
+    bool WriteHeader(std::uint64_t dataSize);
+    bool Fail();
+
+    CWAVObj m_file;
+    std::uint32_t m_nRate = 0;
+    std::uint64_t m_nDataBytes = 0;
+    bool m_bFailed = false;
+};

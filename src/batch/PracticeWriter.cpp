@@ -1,0 +1,106 @@
+#include "batch/PracticeWriter.h"
+
+#include "batch/ConvertFile.h"
+#include "pause/MessagePump.h"
+
+CPracticeWriter::CPracticeWriter(CSampleSink& sink, const JobOptions& options, std::uint32_t rate,
+                                 CPhraseStore& store, const StretcherMaker& makeStretcher)
+    : m_sink(sink), m_options(options), m_nRate(rate), m_store(store),
+      m_makeStretcher(makeStretcher), m_stretchers(options.passes.size()) {}
+
+bool CPracticeWriter::Streams() const {
+    return m_options.passes.size() == 1 && m_options.passes[0] == 1;
+}
+
+CPracticeWriter::Result CPracticeWriter::Add(std::uint64_t samples) {
+    m_nTotalSamples += samples;
+    return 2 * m_nTotalSamples > MaxDeclaredDataSize ? Result::TooLong : Result::Written;
+}
+
+CPracticeWriter::Result CPracticeWriter::Pause(std::uint64_t passSamples) {
+    const std::uint64_t pause = m_options.PauseSamples(passSamples, m_nRate);
+    if (const Result result = Add(pause); result != Result::Written)
+        return result;
+    ++m_nPauses;
+    return m_sink.WriteSilence(pause) ? Result::Written : Result::Failed;
+}
+
+CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std::size_t count,
+                                               bool phraseEndsBefore) {
+    if (Streams()) {
+        // The pause due before the block, then the block, counted as one step.
+        const std::uint64_t pause =
+            phraseEndsBefore ? m_options.PauseSamples(m_nPhraseSamples, m_nRate) : 0;
+        if (const Result result = Add(pause + count); result != Result::Written)
+            return result;
+        if (phraseEndsBefore) {
+            ++m_nPauses;
+            m_nPhraseSamples = 0;
+            if (!m_sink.WriteSilence(pause))
+                return Result::Failed;
+        }
+        m_nPhraseSamples += count;
+        return m_sink.Write(samples, count) ? Result::Written : Result::Failed;
+    }
+    if (phraseEndsBefore && m_nPhraseSamples > 0)
+        if (const Result result = EndPhrase(); result != Result::Written)
+            return result;
+    m_nPhraseSamples += count;
+    return m_store.Append(samples, count) ? Result::Written : Result::Failed;
+}
+
+CPracticeWriter::Result CPracticeWriter::End() {
+    if (m_nPhraseSamples == 0)
+        return Result::Written;
+    if (Streams()) {
+        const Result result = Pause(m_nPhraseSamples);
+        m_nPhraseSamples = 0;
+        return result;
+    }
+    return EndPhrase();
+}
+
+CPracticeWriter::Result CPracticeWriter::EndPhrase() {
+    for (std::size_t k = 0; k < m_options.passes.size(); ++k) {
+        const double tempo = m_options.passes[k];
+        std::uint64_t samples = m_nPhraseSamples;
+        Result result = Result::Written;
+        if (tempo == 1) {
+            result = Add(samples);
+            if (result == Result::Written &&
+                !m_store.Read([this](const std::uint8_t* p, std::size_t n) {
+                    return !JobAbandoned() && m_sink.Write(p, n);
+                }))
+                result = Result::Failed;
+        } else {
+            samples = CTimeStretcher::OutputLength(m_nPhraseSamples, tempo);
+            result = Add(samples);
+            if (result == Result::Written)
+                result = Stretch(k, tempo);
+        }
+        if (result == Result::Written)
+            result = Pause(samples);
+        if (result != Result::Written)
+            return result;
+    }
+    m_store.Clear();
+    m_nPhraseSamples = 0;
+    return Result::Written;
+}
+
+CPracticeWriter::Result CPracticeWriter::Stretch(std::size_t pass, double tempo) {
+    std::unique_ptr<CTimeStretcher>& stretcher = m_stretchers[pass];
+    if (!stretcher && m_makeStretcher)
+        stretcher = m_makeStretcher(m_nRate, tempo);
+    if (!stretcher || !stretcher->Begin(m_nPhraseSamples, m_sink))
+        return Result::Failed;
+    const auto feed = [&](bool study) {
+        return m_store.Read([&](const std::uint8_t* p, std::size_t n) {
+            PumpMessages(); // a long phrase takes a while
+            return !JobAbandoned() && (study ? stretcher->Study(p, n) : stretcher->Process(p, n));
+        });
+    };
+    if (stretcher->NeedsStudy() && !feed(true))
+        return Result::Failed;
+    return feed(false) && stretcher->Finish() ? Result::Written : Result::Failed;
+}

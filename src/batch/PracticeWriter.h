@@ -1,0 +1,54 @@
+#pragma once
+
+#include "audio/SampleSink.h"
+#include "audio/TimeStretcher.h"
+#include "batch/JobOptions.h"
+#include "batch/PhraseStore.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Makes the stretcher for a rate and a tempo; null when there is none.
+using StretcherMaker =
+    std::function<std::unique_ptr<CTimeStretcher>(std::uint32_t rate, double tempo)>;
+
+// Writes a practice file's phrases into a sink: each phrase once per pass,
+// at the pass's tempo, each pass followed by its pause. A phrase is the
+// audio from one pause point to the next; with one pass at tempo 1 it goes
+// straight through, otherwise it is held in a store until it ends.
+class CPracticeWriter {
+public:
+    enum class Result { Written, TooLong, Failed };
+
+    // store is used only when there is more than one pass, or another tempo.
+    CPracticeWriter(CSampleSink& sink, const JobOptions& options, std::uint32_t rate,
+                    CPhraseStore& store, const StretcherMaker& makeStretcher);
+
+    // The next samples of the recording; when a phrase ends before them, its
+    // passes and pauses are written first.
+    Result Block(const std::uint8_t* samples, std::size_t count, bool phraseEndsBefore);
+    // After the last samples: the last phrase's passes and pauses.
+    Result End();
+
+    std::uint64_t Pauses() const { return m_nPauses; }
+
+private:
+    bool Streams() const;
+    Result EndPhrase();
+    Result Stretch(std::size_t pass, double tempo);
+    Result Pause(std::uint64_t passSamples);
+    // Counts samples about to be written; TooLong past what a WAV file holds.
+    Result Add(std::uint64_t samples);
+
+    CSampleSink& m_sink;
+    const JobOptions& m_options;
+    std::uint32_t m_nRate;
+    CPhraseStore& m_store;
+    const StretcherMaker& m_makeStretcher;
+    std::vector<std::unique_ptr<CTimeStretcher>> m_stretchers; // one per pass, made when due
+    std::uint64_t m_nPhraseSamples = 0;
+    std::uint64_t m_nTotalSamples = 0;
+    std::uint64_t m_nPauses = 0;
+};
