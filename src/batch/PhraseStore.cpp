@@ -2,7 +2,9 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <cstdlib>
 #include <memory>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -33,9 +35,16 @@ CPhraseStore::~CPhraseStore() {
 
 bool CPhraseStore::Spill() {
     // Unnamed: the file system removes it when it is closed, or the program ends.
-    m_fd = ::open(m_folder.empty() ? "." : m_folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
-    if (m_fd < 0)
-        return false;
+    const std::filesystem::path folder = m_folder.empty() ? "." : m_folder;
+    m_fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+    if (m_fd < 0) {
+        // A file system without unnamed files: a named one, unlinked at once.
+        std::string name = (folder / ".brellow-phrase-XXXXXX").string();
+        m_fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (m_fd < 0)
+            return false;
+        ::unlink(name.c_str());
+    }
     if (!WriteAll(m_fd, m_memory.data(), m_memory.size()))
         return false;
     m_memory = {};

@@ -1,28 +1,30 @@
 #include "media/JobConverter.h"
 
-#include "batch/TunedConversion.h"
-#include "media/AnyFormatConverter.h"
+#include "batch/PracticeConverter.h"
 #include "media/EncodedConverter.h"
 #include "media/MediaLibrary.h"
 
+#include <algorithm>
+
 std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options) {
-    std::optional<PauseSettings> tuning;
-    if (options.tuned)
-        tuning = options.pauses;
-    std::unique_ptr<CFileConverter> converter;
+    std::unique_ptr<CFileConverter> exact = std::make_unique<CFileConverter>();
+    TunedMedia media;
     if (options.anyFormat)
-        converter = std::make_unique<CAnyFormatConverter>(tuning);
-    else if (tuning)
-        converter = std::make_unique<CTunedConverter>(*tuning);
-    else
-        converter = std::make_unique<CFileConverter>();
-    if (options.outputFormat)
-        converter = std::make_unique<CEncodedConverter>(std::move(converter), *options.outputFormat,
-                                                        options.bitrateKbps.value_or(0),
-                                                        MediaLibrary::MakeEncoder);
-    return converter;
+        media.makeSamples = MediaLibrary::OpenSource;
+    if (const std::optional<OutputFormat> format = options.outputFormat) {
+        const int bitrate = options.bitrateKbps.value_or(0);
+        exact = std::make_unique<CEncodedConverter>(std::move(exact), *format, bitrate,
+                                                    MediaLibrary::MakeEncoder);
+        media.makeSink = [format, bitrate](std::unique_ptr<CByteStream> output,
+                                           const std::string& title) {
+            return MediaLibrary::MakeEncoderSink(std::move(output), *format, bitrate, title);
+        };
+    }
+    return std::make_unique<CPracticeConverter>(options, std::move(media), std::move(exact));
 }
 
 bool NeedsMediaLibrary(const JobOptions& options) {
-    return options.anyFormat || options.outputFormat.has_value();
+    const bool stretched = std::any_of(options.passes.begin(), options.passes.end(),
+                                       [](double tempo) { return tempo != 1; });
+    return options.anyFormat || options.outputFormat.has_value() || stretched;
 }

@@ -13,6 +13,7 @@ struct Module {
     std::string error;
     decltype(&BrellowOpenMediaSource) openSource = nullptr;
     decltype(&BrellowMakeEncodingStream) makeEncoder = nullptr;
+    decltype(&BrellowMakeEncoderSink) makeEncoderSink = nullptr;
 };
 
 Module& TheModule() {
@@ -53,10 +54,13 @@ bool MediaLibrary::Load(std::string& reason) {
                 ::dlsym(handle, "BrellowOpenMediaSource"));
             module.makeEncoder = reinterpret_cast<decltype(&BrellowMakeEncodingStream)>(
                 ::dlsym(handle, "BrellowMakeEncodingStream"));
+            module.makeEncoderSink = reinterpret_cast<decltype(&BrellowMakeEncoderSink)>(
+                ::dlsym(handle, "BrellowMakeEncoderSink"));
         }
     }
     reason = module.error;
-    return module.openSource != nullptr && module.makeEncoder != nullptr;
+    return module.openSource != nullptr && module.makeEncoder != nullptr &&
+           module.makeEncoderSink != nullptr;
 }
 
 std::unique_ptr<CSampleSource> MediaLibrary::OpenSource(std::unique_ptr<CByteStream> stream,
@@ -79,5 +83,15 @@ std::unique_ptr<CByteStream> MediaLibrary::MakeEncoder(std::unique_ptr<CByteStre
     if (!output || !Load(reason))
         return nullptr;
     return std::unique_ptr<CByteStream>(TheModule().makeEncoder(
+        output.release(), static_cast<int>(format), bitrateKbps, title.c_str()));
+}
+
+std::unique_ptr<CSampleSink> MediaLibrary::MakeEncoderSink(std::unique_ptr<CByteStream> output,
+                                                           OutputFormat format, int bitrateKbps,
+                                                           const std::string& title) {
+    std::string reason;
+    if (!output || !Load(reason))
+        return nullptr;
+    return std::unique_ptr<CSampleSink>(TheModule().makeEncoderSink(
         output.release(), static_cast<int>(format), bitrateKbps, title.c_str()));
 }

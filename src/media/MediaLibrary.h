@@ -1,8 +1,9 @@
 #pragma once
 
 #include "audio/ByteStream.h"
-#include "audio/SampleSource.h"
 #include "audio/OutputFormat.h"
+#include "audio/SampleSink.h"
+#include "audio/SampleSource.h"
 
 #include <filesystem>
 #include <memory>
@@ -26,5 +27,11 @@ std::unique_ptr<CSampleSource> OpenSource(std::unique_ptr<CByteStream> stream,
 // bitrate (0: the format's default), with the title tag. Null when it cannot be made.
 std::unique_ptr<CByteStream> MakeEncoder(std::unique_ptr<CByteStream> output, OutputFormat format,
                                          int bitrateKbps, const std::string& title);
+
+// A sink that encodes a practice file's samples into output, at the bitrate
+// (0: the format's default), with the title tag. Null when it cannot be made.
+std::unique_ptr<CSampleSink> MakeEncoderSink(std::unique_ptr<CByteStream> output,
+                                             OutputFormat format, int bitrateKbps,
+                                             const std::string& title);
 
 } // namespace MediaLibrary

@@ -1,6 +1,7 @@
 #include "media/plugin/MediaPlugin.h"
 
 #include "audio/WAVException.h"
+#include "media/plugin/EncoderSink.h"
 #include "media/plugin/EncodingStream.h"
 #include "media/plugin/MediaSource.h"
 
@@ -45,6 +46,17 @@ BrellowMakeEncodingStream(CByteStream* output, int format, int bitrateKbps, cons
     try {
         return new CEncodingStream(std::move(owned), static_cast<OutputFormat>(format), bitrateKbps,
                                    title);
+    } catch (const std::exception&) {
+        return nullptr; // no memory
+    }
+}
+
+__attribute__((visibility("default"))) CSampleSink*
+BrellowMakeEncoderSink(CByteStream* output, int format, int bitrateKbps, const char* title) {
+    std::unique_ptr<CByteStream> owned(output);
+    try {
+        return new CEncoderSink(std::move(owned), static_cast<OutputFormat>(format), bitrateKbps,
+                                title);
     } catch (const std::exception&) {
         return nullptr; // no memory
     }

@@ -7,10 +7,11 @@
 #include <cstddef>
 
 class CByteStream;
+class CSampleSink;
 class CSampleSource;
 
 // Bumped whenever an entry point changes, so that a stale module is refused.
-#define BRELLOW_MEDIA_INTERFACE 1
+#define BRELLOW_MEDIA_INTERFACE 2
 
 extern "C" {
 
@@ -25,4 +26,9 @@ CSampleSource* BrellowOpenMediaSource(CByteStream* stream, const char* path, cha
 // output, in the format (an OutputFormat) at the bitrate, with the title tag.
 CByteStream* BrellowMakeEncodingStream(CByteStream* output, int format, int bitrateKbps,
                                        const char* title);
+
+// Takes output. A sink that encodes its samples into output, in the format
+// (an OutputFormat) at the bitrate, with the title tag; null without memory.
+CSampleSink* BrellowMakeEncoderSink(CByteStream* output, int format, int bitrateKbps,
+                                    const char* title);
 }
