@@ -1,8 +1,8 @@
 #include "batch/PhraseStore.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <cstdlib>
+#include <fcntl.h>
 #include <memory>
 #include <string>
 #include <unistd.h>

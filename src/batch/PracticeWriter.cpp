@@ -3,6 +3,8 @@
 #include "batch/ConvertFile.h"
 #include "pause/MessagePump.h"
 
+#include <algorithm>
+
 CPracticeWriter::CPracticeWriter(CSampleSink& sink, const JobOptions& options, std::uint32_t rate,
                                  CPhraseStore& store, const StretcherMaker& makeStretcher)
     : m_sink(sink), m_options(options), m_nRate(rate), m_store(store),
@@ -22,7 +24,19 @@ CPracticeWriter::Result CPracticeWriter::Pause(std::uint64_t passSamples) {
     if (const Result result = Add(pause); result != Result::Written)
         return result;
     ++m_nPauses;
-    return m_sink.WriteSilence(pause) ? Result::Written : Result::Failed;
+    return Silence(pause) ? Result::Written : Result::Failed;
+}
+
+bool CPracticeWriter::Silence(std::uint64_t count) {
+    // A second at a time: encoding minutes of silence takes a while, and a
+    // job given up at once does not wait for it.
+    while (count > 0) {
+        const std::uint64_t part = std::min<std::uint64_t>(count, std::max(m_nRate, 1u));
+        if (JobAbandoned() || !m_sink.WriteSilence(part))
+            return false;
+        count -= part;
+    }
+    return true;
 }
 
 CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std::size_t count,
@@ -36,7 +50,7 @@ CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std:
         if (phraseEndsBefore) {
             ++m_nPauses;
             m_nPhraseSamples = 0;
-            if (!m_sink.WriteSilence(pause))
+            if (!Silence(pause))
                 return Result::Failed;
         }
         m_nPhraseSamples += count;

@@ -39,6 +39,7 @@ private:
     Result EndPhrase();
     Result Stretch(std::size_t pass, double tempo);
     Result Pause(std::uint64_t passSamples);
+    bool Silence(std::uint64_t count);
     // Counts samples about to be written; TooLong past what a WAV file holds.
     Result Add(std::uint64_t samples);
 

@@ -138,7 +138,7 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     const std::uint32_t rate = samples->SampleRate();
     if (!sink || !sink->Begin(rate))
         return fail(CPracticeWriter::Result::Failed);
-    CPhraseStore store(destination.parent_path());
+    CPhraseStore store(destination.parent_path(), media.phraseMemoryLimit);
     CPracticeWriter writer(*sink, options, rate, store, media.makeStretcher);
     CDetector detector(rate);
     CBlocks blocks(*samples);

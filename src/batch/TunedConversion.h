@@ -38,6 +38,8 @@ struct TunedMedia {
     SampleSourceMaker makeSamples = MakeAdpcmSamples;
     SinkMaker makeSink = MakeWavSink;
     StretcherMaker makeStretcher; // for passes at another tempo than 1
+    // How much of a phrase is held in memory before the rest goes to a file.
+    std::size_t phraseMemoryLimit = CPhraseStore::DefaultMemoryLimit;
 };
 
 // Converts one recording into a practice file: the samples reach the

@@ -5,6 +5,7 @@
 
 #include "pause/PhraseDetector.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -16,6 +17,7 @@ struct PauseModel {
     PauseSettings settings;
     std::uint32_t rate = 22050;
     std::uint64_t phrase = 0, quiet = 0, loudRun = 0, written = 0;
+    bool ended = false; // a phrase ended before the last block
 
     // A duration in bytes: whole groups of 8 samples of 16 bits.
     std::uint64_t Bytes(double seconds) const {
@@ -33,6 +35,7 @@ struct PauseModel {
     std::uint64_t Block(const std::int16_t* samples, std::size_t count) {
         const double below = 32767 * std::pow(10.0, settings.thresholdDb / 20);
         std::uint64_t pause = 0;
+        ended = false;
         for (std::size_t i = 0; i < count; ++i) {
             if (std::abs(std::int32_t{samples[i]}) < below) {
                 quiet += 2;
@@ -44,6 +47,7 @@ struct PauseModel {
                 phrase >= Bytes(settings.minPhraseSeconds)) {
                 pause = Pause(phrase);
                 phrase = quiet = 0;
+                ended = true;
                 break;
             }
         }
@@ -62,6 +66,34 @@ struct PauseModel {
             data.append(reinterpret_cast<const char*>(samples.data() + at), 2 * count);
         }
         return data.append(phrase > 0 ? Pause(phrase) : 0, '\0');
+    }
+
+    // The same with every phrase played `passes` times, each time followed
+    // by its pause, bounded in whole samples to [minPause, maxPause] seconds.
+    std::string PassesData(const std::vector<std::int16_t>& samples, int passes, double minPause,
+                           double maxPause) {
+        std::vector<std::size_t> ends; // where each phrase ends, in samples
+        for (std::size_t at = 0; at < samples.size(); at += 1010) {
+            Block(samples.data() + at, std::min<std::size_t>(1010, samples.size() - at));
+            if (ended)
+                ends.push_back(at);
+        }
+        ends.push_back(samples.size());
+        std::string data;
+        std::size_t from = 0;
+        for (const std::size_t end : ends) {
+            if (end == from)
+                continue;
+            const std::string audio(reinterpret_cast<const char*>(samples.data() + from),
+                                    2 * (end - from));
+            const double pause =
+                std::clamp(static_cast<double>(Pause(audio.size()) / 2),
+                           std::floor(minPause * rate), std::floor(maxPause * rate));
+            for (int k = 0; k < passes; ++k)
+                data.append(audio).append(2 * static_cast<std::size_t>(pause), '\0');
+            from = end;
+        }
+        return data;
     }
 };
 
