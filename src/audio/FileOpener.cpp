@@ -30,17 +30,26 @@ bool MayReplace(const fs::path& path) {
     return free;
 }
 
-// A new, hidden file beside path, made by us alone: its name, or empty.
-fs::path CreateTemporary(const fs::path& path) {
+// Removes a temporary file or folder with what it holds.
+void Discard(const fs::path& temporary) {
+    std::error_code ignored;
+    fs::remove_all(temporary, ignored);
+}
+
+// A new, hidden file (or folder) beside path, made by us alone: its name, or empty.
+fs::path CreateTemporary(const fs::path& path, bool folder = false) {
     static std::minstd_rand random(std::random_device{}());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, ".%08x.part", static_cast<unsigned>(random()));
         fs::path temporary = path;
         temporary.replace_filename("." + path.filename().string() + suffix);
-        const int fd =
-            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
-        if (fd >= 0) {
+        if (folder) {
+            if (::mkdir(temporary.c_str(), 0755) == 0)
+                return temporary;
+        } else if (const int fd = ::open(temporary.c_str(),
+                                         O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0644);
+                   fd >= 0) {
             ::close(fd);
             return temporary;
         }
@@ -54,7 +63,7 @@ fs::path CreateTemporary(const fs::path& path) {
 
 CFileOpener::~CFileOpener() {
     for (const auto& [path, temporary] : m_pending)
-        ::unlink(temporary.c_str());
+        Discard(temporary);
 }
 
 std::unique_ptr<CByteStream> CFileOpener::Open(const fs::path& path, bool forWriting) {
@@ -79,20 +88,37 @@ std::unique_ptr<CByteStream> CFileOpener::OpenReplacing(const fs::path& path) {
     return file;
 }
 
+fs::path CFileOpener::OpenFolderReplacing(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status st = fs::symlink_status(path, ec);
+    if (m_pending.count(path) != 0 || (fs::exists(st) && !fs::is_directory(st)))
+        return {};
+    fs::path temporary = CreateTemporary(path, true);
+    if (!temporary.empty())
+        m_pending.emplace(path, temporary);
+    return temporary;
+}
+
 bool CFileOpener::Commit(const fs::path& path) {
     const auto found = m_pending.find(path);
     if (found == m_pending.end())
         return false;
-    const bool renamed = ::rename(found->second.c_str(), path.c_str()) == 0;
-    if (!renamed)
-        ::unlink(found->second.c_str());
+    const fs::path temporary = found->second;
     m_pending.erase(found);
+    // A folder cannot be renamed over one that holds files: the two are
+    // swapped in one step, and the old one then goes.
+    std::error_code ec;
+    const bool swap = fs::is_directory(temporary, ec) && fs::is_directory(path, ec);
+    const bool renamed = swap ? ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(),
+                                            RENAME_EXCHANGE) == 0
+                              : ::rename(temporary.c_str(), path.c_str()) == 0;
+    Discard(temporary);
     return renamed;
 }
 
 void CFileOpener::Remove(const fs::path& path) {
     if (const auto found = m_pending.find(path); found != m_pending.end()) {
-        ::unlink(found->second.c_str());
+        Discard(found->second);
         m_pending.erase(found);
         return;
     }

@@ -24,7 +24,11 @@ public:
     // Open(path, true) would fail: the file is held (it is the source, say),
     // cannot be written, or is not a regular file.
     virtual std::unique_ptr<CByteStream> OpenReplacing(const std::filesystem::path& path);
-    // Puts a closed replacement in the place of its file; false when that fails.
+    // A folder that replaces a folder of that name only once it is complete:
+    // the temporary folder to fill, made beside it; empty when it cannot be made.
+    virtual std::filesystem::path OpenFolderReplacing(const std::filesystem::path& path);
+    // Puts a closed replacement, file or folder, in the place of its
+    // namesake; false when that fails.
     virtual bool Commit(const std::filesystem::path& path);
     // Removes a file that a failed conversion left behind; for a replacement
     // not committed, only the temporary file, never the file it would replace.

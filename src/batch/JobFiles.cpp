@@ -46,6 +46,15 @@ std::unique_ptr<CByteStream> CJobFiles::OpenReplacing(const std::filesystem::pat
     return stream;
 }
 
+std::filesystem::path CJobFiles::OpenFolderReplacing(const std::filesystem::path& path) {
+    if (!IsNew(path))
+        return {};
+    std::filesystem::path temporary = m_files.OpenFolderReplacing(path);
+    if (!temporary.empty())
+        m_writtenPaths.insert(path.lexically_normal().string());
+    return temporary;
+}
+
 bool CJobFiles::Commit(const std::filesystem::path& path) {
     if (!m_files.Commit(path))
         return false;

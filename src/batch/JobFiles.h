@@ -17,6 +17,7 @@ public:
 
     std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool forWriting) override;
     std::unique_ptr<CByteStream> OpenReplacing(const std::filesystem::path& path) override;
+    std::filesystem::path OpenFolderReplacing(const std::filesystem::path& path) override;
     bool Commit(const std::filesystem::path& path) override;
     void Remove(const std::filesystem::path& path) override { m_files.Remove(path); }
 

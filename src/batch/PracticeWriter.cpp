@@ -39,8 +39,27 @@ bool CPracticeWriter::Silence(std::uint64_t count) {
     return true;
 }
 
+bool CPracticeWriter::PhraseEnded() {
+    for (CPhraseListener* listener : m_listeners)
+        if (!listener->PhraseEnd(m_nPhrase, m_nPhraseSourceStart,
+                                 m_nPhraseSourceStart + m_nPhraseSamples))
+            return false;
+    return true;
+}
+
+void CPracticeWriter::Passed(std::size_t pass, std::uint64_t start, std::uint64_t samples) {
+    for (CPhraseListener* listener : m_listeners)
+        listener->Pass(m_nPhrase, pass, start, start + samples);
+}
+
 CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std::size_t count,
                                                bool phraseEndsBefore) {
+    if (phraseEndsBefore && m_nPhraseSamples > 0) {
+        if (Streams())
+            Passed(1, m_nPhraseOutputStart, m_nPhraseSamples);
+        if (!PhraseEnded())
+            return Result::Failed;
+    }
     if (Streams()) {
         // The pause due before the block, then the block, counted as one step.
         const std::uint64_t pause =
@@ -53,30 +72,43 @@ CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std:
             if (!Silence(pause))
                 return Result::Failed;
         }
-        m_nPhraseSamples += count;
-        return m_sink.Write(samples, count) ? Result::Written : Result::Failed;
-    }
-    if (phraseEndsBefore && m_nPhraseSamples > 0)
+    } else if (phraseEndsBefore && m_nPhraseSamples > 0) {
         if (const Result result = EndPhrase(); result != Result::Written)
             return result;
+    }
+    if (m_nPhraseSamples == 0) {
+        ++m_nPhrase;
+        m_nPhraseSourceStart = m_nSourceSamples;
+        // Streamed, this block is counted already.
+        m_nPhraseOutputStart = Streams() ? m_nTotalSamples - count : m_nTotalSamples;
+    }
     m_nPhraseSamples += count;
+    m_nSourceSamples += count;
+    for (CPhraseListener* listener : m_listeners)
+        if (!listener->PhraseSamples(samples, count))
+            return Result::Failed;
+    if (Streams())
+        return m_sink.Write(samples, count) ? Result::Written : Result::Failed;
     return m_store.Append(samples, count) ? Result::Written : Result::Failed;
 }
 
 CPracticeWriter::Result CPracticeWriter::End() {
     if (m_nPhraseSamples == 0)
         return Result::Written;
-    if (Streams()) {
-        const Result result = Pause(m_nPhraseSamples);
-        m_nPhraseSamples = 0;
-        return result;
-    }
-    return EndPhrase();
+    if (!Streams())
+        return PhraseEnded() ? EndPhrase() : Result::Failed;
+    Passed(1, m_nPhraseOutputStart, m_nPhraseSamples);
+    if (!PhraseEnded())
+        return Result::Failed;
+    const Result result = Pause(m_nPhraseSamples);
+    m_nPhraseSamples = 0;
+    return result;
 }
 
 CPracticeWriter::Result CPracticeWriter::EndPhrase() {
     for (std::size_t k = 0; k < m_options.passes.size(); ++k) {
         const double tempo = m_options.passes[k];
+        const std::uint64_t start = m_nTotalSamples;
         std::uint64_t samples = m_nPhraseSamples;
         Result result = Result::Written;
         if (tempo == 1) {
@@ -92,8 +124,10 @@ CPracticeWriter::Result CPracticeWriter::EndPhrase() {
             if (result == Result::Written)
                 result = Stretch(k, tempo);
         }
-        if (result == Result::Written)
+        if (result == Result::Written) {
+            Passed(k + 1, start, samples);
             result = Pause(samples);
+        }
         if (result != Result::Written)
             return result;
     }

@@ -3,6 +3,7 @@
 #include "audio/SampleSink.h"
 #include "audio/TimeStretcher.h"
 #include "batch/JobOptions.h"
+#include "batch/PhraseListener.h"
 #include "batch/PhraseStore.h"
 
 #include <cstdint>
@@ -32,11 +33,17 @@ public:
     // After the last samples: the last phrase's passes and pauses.
     Result End();
 
+    // Told of every phrase and pass from now on.
+    void Listen(CPhraseListener& listener) { m_listeners.push_back(&listener); }
+
     std::uint64_t Pauses() const { return m_nPauses; }
 
 private:
     bool Streams() const;
     Result EndPhrase();
+    // The phrase under way has ended: the listeners are told.
+    bool PhraseEnded();
+    void Passed(std::size_t pass, std::uint64_t start, std::uint64_t samples);
     Result Stretch(std::size_t pass, double tempo);
     Result Pause(std::uint64_t passSamples);
     bool Silence(std::uint64_t count);
@@ -49,7 +56,12 @@ private:
     CPhraseStore& m_store;
     const StretcherMaker& m_makeStretcher;
     std::vector<std::unique_ptr<CTimeStretcher>> m_stretchers; // one per pass, made when due
+    std::vector<CPhraseListener*> m_listeners;
+    std::uint64_t m_nPhrase = 0; // the phrase under way, from 1
     std::uint64_t m_nPhraseSamples = 0;
+    std::uint64_t m_nPhraseSourceStart = 0; // where the phrase began in the recording
+    std::uint64_t m_nPhraseOutputStart = 0; // and in the practice file, when it streams
+    std::uint64_t m_nSourceSamples = 0;
     std::uint64_t m_nTotalSamples = 0;
     std::uint64_t m_nPauses = 0;
 };

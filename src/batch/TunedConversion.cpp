@@ -4,12 +4,16 @@
 #include "audio/WAVException.h"
 #include "audio/WAVObj.h"
 #include "audio/WavSink.h"
+#include "batch/ClipWriter.h"
 #include "batch/ConversionMessages.h"
 #include "batch/ConvertFile.h"
+#include "batch/LabelWriter.h"
+#include "batch/Subtitles.h"
 #include "pause/MessagePump.h"
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -61,25 +65,69 @@ private:
     bool m_bEnded = false;
 };
 
-// The detector's state: a WAV file never opened, which counts a phrase's
-// bytes as the written file would.
+// Where phrases end: found by the detector, or given by subtitles. The
+// detector's state is a WAV file never opened, which counts a phrase's bytes
+// as the written file would.
 class CDetector {
 public:
-    explicit CDetector(std::uint32_t rate) {
+    CDetector(std::uint32_t rate, std::optional<std::vector<std::uint64_t>> cueEnds)
+        : m_cueEnds(std::move(cueEnds)) {
         m_state.InitPcmHeader(0);
         m_state.SetSampleRate(rate);
     }
 
     // Whether a phrase ends before the block; then the block is counted.
     bool PhraseEndsBefore(const SampleBuffer& block, const PauseSettings& settings) {
-        const bool ends = FindPhraseEnd(m_state, block, settings).has_value();
-        m_state.m_dwPhraseBytes += static_cast<std::uint32_t>(block.length);
+        bool ends = false;
+        if (m_cueEnds) {
+            ends = m_nNextCue < m_cueEnds->size() && (*m_cueEnds)[m_nNextCue] == m_nAt;
+            m_nNextCue += ends ? 1 : 0;
+            m_nAt += static_cast<std::uint64_t>(block.length / 2);
+        } else {
+            ends = FindPhraseEnd(m_state, block, settings).has_value();
+            m_state.m_dwPhraseBytes += static_cast<std::uint32_t>(block.length);
+        }
         return ends;
     }
 
 private:
     CWAVObj m_state;
+    std::optional<std::vector<std::uint64_t>> m_cueEnds; // sample by sample, each a block's start
+    std::size_t m_nNextCue = 0;
+    std::uint64_t m_nAt = 0;
 };
+
+// The phrase ends of the subtitles the options name for source, if any.
+// CWAVException when they cannot be read.
+std::optional<std::vector<std::uint64_t>> CueEnds(CFileOpener& files,
+                                                  const std::filesystem::path& source,
+                                                  const JobOptions& options, std::uint32_t rate) {
+    std::filesystem::path subtitles = options.phrasesFrom;
+    if (subtitles.empty() && options.phrasesFromSrt) {
+        subtitles = source;
+        subtitles.replace_extension(".srt");
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(subtitles, ec))
+            return std::nullopt; // then the detector finds them
+    }
+    if (subtitles.empty())
+        return std::nullopt;
+    std::string error;
+    const std::vector<SubtitleCue> cues = ReadSubtitles(files, subtitles, error);
+    if (!error.empty())
+        throw CWAVException(error);
+    return PhraseEndsOfCues(cues, rate, SamplesPerBlock);
+}
+
+// The label file, complete, waiting to replace one of its name.
+bool WriteLabels(CFileOpener& files, const std::filesystem::path& path, const std::string& text) {
+    std::unique_ptr<CByteStream> stream = files.OpenReplacing(path);
+    if (stream && stream->Write(text.data(), text.size()) && stream->Close())
+        return true;
+    stream.reset();
+    files.Remove(path);
+    return false;
+}
 
 } // namespace
 
@@ -114,6 +162,8 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
         input ? media.makeSamples(std::move(input), source) : nullptr;
     if (!samples)
         return AskToSkipSource(parent, source);
+    const std::uint32_t rate = samples->SampleRate();
+    const std::optional<std::vector<std::uint64_t>> cueEnds = CueEnds(files, source, options, rate);
 
     // An existing practice file of that name stays until this one is complete.
     std::unique_ptr<CByteStream> output = files.OpenReplacing(destination);
@@ -122,10 +172,14 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     // The title tag is the source's title, which names the destination too.
     std::unique_ptr<CSampleSink> sink =
         media.makeSink(std::move(output), destination.stem().string());
-    // Whatever stops the conversion leaves no half-made practice file behind.
+    std::optional<CClipWriter> clips;
+    // Whatever stops the conversion leaves no half-made practice file behind,
+    // nor clips or labels of it.
     const auto removeOutput = [&] {
         sink.reset();
         files.Remove(destination);
+        if (clips)
+            clips->Discard();
     };
     const auto fail = [&](CPracticeWriter::Result result) {
         removeOutput();
@@ -135,12 +189,20 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
                                                           : ReportCannotWrite(parent, destination);
     };
 
-    const std::uint32_t rate = samples->SampleRate();
     if (!sink || !sink->Begin(rate))
         return fail(CPracticeWriter::Result::Failed);
     CPhraseStore store(destination.parent_path(), media.phraseMemoryLimit);
     CPracticeWriter writer(*sink, options, rate, store, media.makeStretcher);
-    CDetector detector(rate);
+    CLabelWriter labels(options.labels, rate, options.passes.size());
+    if (options.labels != LabelFormat::None)
+        writer.Listen(labels);
+    if (options.clips) {
+        clips.emplace(files, destination, media.makeSink, rate);
+        if (!clips->Open())
+            return fail(CPracticeWriter::Result::Failed);
+        writer.Listen(*clips);
+    }
+    CDetector detector(rate, cueEnds);
     CBlocks blocks(*samples);
     std::uint32_t n = 0;
     for (SampleBuffer* block; (block = blocks.Next()) != nullptr; ++n) {
@@ -164,8 +226,25 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     }
     if (const auto result = writer.End(); result != CPracticeWriter::Result::Written)
         return fail(result);
-    if (!sink->Finish())
+    if (!sink->Finish() || (clips && !clips->Finish()))
         return fail(CPracticeWriter::Result::Failed);
     sink.reset();
-    return files.Commit(destination) || ReportCannotWrite(parent, destination);
+    std::filesystem::path labelFile = destination;
+    labelFile.replace_extension(LabelExtension(options.labels));
+    if (options.labels != LabelFormat::None && !WriteLabels(files, labelFile, labels.Text())) {
+        removeOutput();
+        return ReportCannotWrite(parent, labelFile);
+    }
+    // The practice file first: what comes with it is of no use without it.
+    if (!files.Commit(destination)) {
+        removeOutput();
+        if (options.labels != LabelFormat::None)
+            files.Remove(labelFile);
+        return ReportCannotWrite(parent, destination);
+    }
+    if (options.labels != LabelFormat::None && !files.Commit(labelFile))
+        return ReportCannotWrite(parent, labelFile);
+    if (clips && !clips->Commit())
+        return ReportCannotWrite(parent, clips->Folder());
+    return true;
 }

@@ -23,8 +23,16 @@ public:
     std::unique_ptr<CByteStream> OpenReplacing(const std::filesystem::path& path) override {
         return Open(path, true);
     }
-    bool Commit(const std::filesystem::path& path) override { return files.count(path) != 0; }
-    void Remove(const std::filesystem::path& path) override { files.erase(path); }
+    std::filesystem::path OpenFolderReplacing(const std::filesystem::path& path) override {
+        return path;
+    }
+    bool Commit(const std::filesystem::path&) override { return true; }
+    // A folder goes with what it holds.
+    void Remove(const std::filesystem::path& path) override {
+        std::erase_if(files, [&](const auto& file) {
+            return file.first == path || file.first.parent_path() == path;
+        });
+    }
 
     std::map<std::filesystem::path, std::string> files;
 };

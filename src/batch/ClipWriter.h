@@ -1,0 +1,51 @@
+#pragma once
+
+#include "audio/FileOpener.h"
+#include "audio/SampleSink.h"
+#include "batch/PhraseListener.h"
+#include "batch/TunedConversion.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+// Each phrase as recorded, without pauses or passes, in a file of its own,
+// and a table of them that flash-card programs import: for studying phrases
+// one by one. They go to "<title>-phrases/" beside the practice file, which
+// replaces a folder of that name only once it is complete.
+class CClipWriter final : public CPhraseListener {
+public:
+    // destination: the practice file, whose title and extension the clips take.
+    CClipWriter(CFileOpener& files, const std::filesystem::path& destination,
+                const SinkMaker& makeSink, std::uint32_t rate);
+    ~CClipWriter() override;
+
+    // Makes the temporary folder; false when it cannot be made.
+    bool Open();
+    bool PhraseSamples(const std::uint8_t* samples, std::size_t count) override;
+    bool PhraseEnd(std::uint64_t phrase, std::uint64_t sourceStart,
+                   std::uint64_t sourceEnd) override;
+    void Pass(std::uint64_t, std::size_t, std::uint64_t, std::uint64_t) override {}
+    // Writes the table; then Commit puts the folder in its place.
+    bool Finish();
+    bool Commit();
+    // Removes what was made.
+    void Discard();
+
+    const std::filesystem::path& Folder() const { return m_folder; }
+
+private:
+    std::string ClipName(std::uint64_t phrase) const;
+
+    CFileOpener& m_files;
+    std::filesystem::path m_folder;
+    std::filesystem::path m_temporary;
+    std::string m_strTitle;
+    std::string m_strExtension;
+    const SinkMaker& m_makeSink;
+    std::uint32_t m_nRate;
+    std::unique_ptr<CSampleSink> m_clip; // the phrase under way
+    std::uint64_t m_nEnded = 0;          // phrases whose clip is done
+    std::string m_table;
+    bool m_bOpen = false;
+};

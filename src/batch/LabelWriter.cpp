@@ -1,0 +1,71 @@
+#include "batch/LabelWriter.h"
+
+#include <cinttypes>
+#include <cstdio>
+
+namespace {
+
+// samples at rate in whole units of 1/perSecond of a second, to the nearest.
+std::uint64_t Units(std::uint64_t samples, std::uint32_t rate, std::uint64_t perSecond) {
+    return (samples * perSecond + rate / 2) / rate;
+}
+
+std::string SrtTime(std::uint64_t ms) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%02" PRIu64 ":%02" PRIu64 ":%02" PRIu64 ",%03" PRIu64,
+                  ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000);
+    return text;
+}
+
+std::string LrcTime(std::uint64_t cs) {
+    char text[40];
+    std::snprintf(text, sizeof text, "[%02" PRIu64 ":%02" PRIu64 ".%02" PRIu64 "]", cs / 6000,
+                  cs / 100 % 60, cs % 100);
+    return text;
+}
+
+std::string Seconds(std::uint64_t us) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%" PRIu64 ".%06" PRIu64, us / 1000000, us % 1000000);
+    return text;
+}
+
+} // namespace
+
+const char* LabelExtension(LabelFormat format) {
+    switch (format) {
+    case LabelFormat::Srt:
+        return ".srt";
+    case LabelFormat::Lrc:
+        return ".lrc";
+    case LabelFormat::Audacity:
+    case LabelFormat::None:
+        break;
+    }
+    return ".txt";
+}
+
+std::string CLabelWriter::Text() const {
+    std::string text;
+    std::uint64_t cue = 0;
+    for (const Entry& entry : m_entries) {
+        std::string label = "Phrase " + std::to_string(entry.phrase);
+        if (m_nPasses > 1)
+            label += ", pass " + std::to_string(entry.pass);
+        switch (m_format) {
+        case LabelFormat::Srt:
+            text += std::to_string(++cue) + "\n" + SrtTime(Units(entry.start, m_nRate, 1000)) +
+                    " --> " + SrtTime(Units(entry.end, m_nRate, 1000)) + "\n" + label + "\n\n";
+            break;
+        case LabelFormat::Lrc:
+            text += LrcTime(Units(entry.start, m_nRate, 100)) + label + "\n";
+            break;
+        case LabelFormat::Audacity:
+        case LabelFormat::None:
+            text += Seconds(Units(entry.start, m_nRate, 1000000)) + "\t" +
+                    Seconds(Units(entry.end, m_nRate, 1000000)) + "\t" + label + "\n";
+            break;
+        }
+    }
+    return text;
+}

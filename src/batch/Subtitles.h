@@ -1,0 +1,31 @@
+#pragma once
+
+#include "audio/FileOpener.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A subtitle file (SubRip, .srt) as the ends of phrases: learners' lessons
+// often come with one, and its cues mark sentence ends better than any level.
+struct SubtitleCue {
+    std::uint64_t startMs;
+    std::uint64_t endMs;
+};
+
+// The cues of SubRip text. On a text that is not SubRip, none, and error
+// says what is wrong and on which line.
+std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error);
+
+// The cues of the subtitle file at path, opened by files. Empty, with error
+// set ("The subtitles '...' cannot be read: line 3: ..."), when it cannot be
+// read or is not SubRip.
+std::vector<SubtitleCue> ReadSubtitles(CFileOpener& files, const std::filesystem::path& path,
+                                       std::string& error);
+
+// Where phrases end, in samples at rate: each cue's end moved to the first
+// boundary of blocks of blockSamples at or after it, cues that overlap or
+// run out of order merged in time order, in increasing order, no repeats.
+std::vector<std::uint64_t> PhraseEndsOfCues(std::vector<SubtitleCue> cues, std::uint32_t rate,
+                                            std::uint32_t blockSamples);
