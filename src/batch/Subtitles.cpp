@@ -96,13 +96,17 @@ std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error
     return cues;
 }
 
-std::vector<SubtitleCue> ReadSubtitles(CFileOpener& files, const std::filesystem::path& path,
-                                       std::string& error) {
+std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
+                                                      const std::filesystem::path& path,
+                                                      bool mayBeMissing, std::string& error) {
     const auto cannot = [&](const std::string& why) {
         error = "The subtitles '" + path.string() + "' cannot be read: " + why;
         return std::vector<SubtitleCue>{};
     };
+    error.clear();
     const std::unique_ptr<CByteStream> stream = files.Open(path, false);
+    if (!stream && mayBeMissing)
+        return std::nullopt;
     const std::int64_t size = stream ? stream->Size() : -1;
     if (size < 0)
         return cannot("the file cannot be opened");
@@ -115,7 +119,6 @@ std::vector<SubtitleCue> ReadSubtitles(CFileOpener& files, const std::filesystem
     std::vector<SubtitleCue> cues = ParseSubRip(text, why);
     if (cues.empty())
         return cannot(why);
-    error.clear();
     return cues;
 }
 

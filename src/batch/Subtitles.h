@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,11 @@ std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error
 
 // The cues of the subtitle file at path, opened by files. Empty, with error
 // set ("The subtitles '...' cannot be read: line 3: ..."), when it cannot be
-// read or is not SubRip.
-std::vector<SubtitleCue> ReadSubtitles(CFileOpener& files, const std::filesystem::path& path,
-                                       std::string& error);
+// read or is not SubRip; nothing, without an error, when it cannot be opened
+// and may be missing.
+std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
+                                                      const std::filesystem::path& path,
+                                                      bool mayBeMissing, std::string& error);
 
 // Where phrases end, in samples at rate: each cue's end moved to the first
 // boundary of blocks of blockSamples at or after it, cues that overlap or

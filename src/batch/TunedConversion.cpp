@@ -103,20 +103,19 @@ std::optional<std::vector<std::uint64_t>> CueEnds(CFileOpener& files,
                                                   const std::filesystem::path& source,
                                                   const JobOptions& options, std::uint32_t rate) {
     std::filesystem::path subtitles = options.phrasesFrom;
-    if (subtitles.empty() && options.phrasesFromSrt) {
-        subtitles = source;
-        subtitles.replace_extension(".srt");
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(subtitles, ec))
-            return std::nullopt; // then the detector finds them
-    }
+    if (subtitles.empty() && options.phrasesFromSrt)
+        subtitles = std::filesystem::path(source).replace_extension(".srt");
     if (subtitles.empty())
         return std::nullopt;
     std::string error;
-    const std::vector<SubtitleCue> cues = ReadSubtitles(files, subtitles, error);
+    // Beside the source, subtitles may be missing: then the detector finds the phrases.
+    const std::optional<std::vector<SubtitleCue>> cues =
+        ReadSubtitles(files, subtitles, options.phrasesFrom.empty(), error);
     if (!error.empty())
         throw CWAVException(error);
-    return PhraseEndsOfCues(cues, rate, SamplesPerBlock);
+    if (!cues)
+        return std::nullopt;
+    return PhraseEndsOfCues(*cues, rate, SamplesPerBlock);
 }
 
 // The label file, complete, waiting to replace one of its name.

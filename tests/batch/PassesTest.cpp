@@ -5,36 +5,15 @@
 #include "support/PauseModel.h"
 #include "support/PcmWav.h"
 #include "support/RecordingWindow.h"
+#include "support/SpeechSource.h"
 #include "support/Streams.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <sstream>
 
 namespace {
-
-// Speech-like samples, in pieces of odd sizes as a decoder gives them.
-class CSpeech final : public CSampleSource {
-public:
-    CSpeech(std::vector<std::int16_t> samples, std::uint32_t rate)
-        : m_samples(std::move(samples)), m_nRate(rate) {}
-    std::uint32_t SampleRate() override { return m_nRate; }
-    bool ReadSamples(SampleBuffer& out) override {
-        const std::size_t take = std::min<std::size_t>(777, m_samples.size() - m_nAt);
-        out.ResizeAndClear(static_cast<std::uint32_t>(2 * std::max<std::size_t>(take, 1)));
-        std::memcpy(out.data.get(), m_samples.data() + m_nAt, 2 * take);
-        out.length = static_cast<std::int32_t>(2 * take);
-        m_nAt += take;
-        return take > 0;
-    }
-    bool ReadFailed() override { return false; }
-    std::string DecodeFailure() override { return {}; }
-
-private:
-    std::vector<std::int16_t> m_samples;
-    std::uint32_t m_nRate;
-    std::size_t m_nAt = 0;
-};
 
 struct Recipe {
     const char* name;
@@ -61,14 +40,13 @@ TEST_P(Passes, EachPhraseRepeatsWithItsBoundedPause) {
     options.tuned = true;
     options.pauses = recipe.pauses;
     options.passes.assign(static_cast<std::size_t>(recipe.passes), 1.0);
+    options.labels = LabelFormat::Audacity;
     if (recipe.minPause >= 0)
         options.minPauseSeconds = recipe.minPause;
     if (recipe.maxPause >= 0)
         options.maxPauseSeconds = recipe.maxPause;
     TunedMedia media;
-    media.makeSamples = [&](std::unique_ptr<CByteStream>, const std::filesystem::path&) {
-        return std::unique_ptr<CSampleSource>(new CSpeech(samples, recipe.rate));
-    };
+    media.makeSamples = GivenSamples(samples, recipe.rate);
     media.phraseMemoryLimit = recipe.memory;
     MemoryFiles files;
     files.files["in"] = "";
@@ -84,6 +62,17 @@ TEST_P(Passes, EachPhraseRepeatsWithItsBoundedPause) {
                recipe.rate);
     ASSERT_EQ(files.files["out.WAV"].size(), expected.size());
     EXPECT_TRUE(files.files["out.WAV"] == expected);
+
+    // One label a pass, each on its pass to the sample: microseconds hold them.
+    std::istringstream labels(files.files["out.txt"]);
+    std::size_t pass = 0;
+    for (double start, end; labels >> start >> end; ++pass) {
+        labels.ignore(100, '\n');
+        ASSERT_LT(pass, model.passBounds.size());
+        EXPECT_EQ(std::llround(start * recipe.rate), model.passBounds[pass].first) << pass;
+        EXPECT_EQ(std::llround(end * recipe.rate), model.passBounds[pass].second) << pass;
+    }
+    EXPECT_EQ(pass, model.passBounds.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -68,9 +68,9 @@ struct PauseModel {
         return data.append(phrase > 0 ? Pause(phrase) : 0, '\0');
     }
 
-    // The same with every phrase played `passes` times, each time followed
+    // The same with every phrase played count times, each time followed
     // by its pause, bounded in whole samples to [minPause, maxPause] seconds.
-    std::string PassesData(const std::vector<std::int16_t>& samples, int passes, double minPause,
+    std::string PassesData(const std::vector<std::int16_t>& samples, int count, double minPause,
                            double maxPause) {
         std::vector<std::size_t> ends; // where each phrase ends, in samples
         for (std::size_t at = 0; at < samples.size(); at += 1010) {
@@ -78,19 +78,30 @@ struct PauseModel {
             if (ended)
                 ends.push_back(at);
         }
+        return Practice(samples, ends, count, minPause, maxPause);
+    }
+
+    // Where each pass is in the data that Practice made: start and end samples.
+    std::vector<std::pair<std::size_t, std::size_t>> passBounds{};
+
+    // The phrases that end at ends (and the last one) played count times.
+    std::string Practice(const std::vector<std::int16_t>& samples, std::vector<std::size_t> ends,
+                         int count, double minPause, double maxPause) {
         ends.push_back(samples.size());
         std::string data;
         std::size_t from = 0;
         for (const std::size_t end : ends) {
-            if (end == from)
+            if (end <= from)
                 continue;
             const std::string audio(reinterpret_cast<const char*>(samples.data() + from),
                                     2 * (end - from));
             const double pause =
                 std::clamp(static_cast<double>(Pause(audio.size()) / 2),
                            std::floor(minPause * rate), std::floor(maxPause * rate));
-            for (int k = 0; k < passes; ++k)
+            for (int k = 0; k < count; ++k) {
+                passBounds.emplace_back(data.size() / 2, data.size() / 2 + (end - from));
                 data.append(audio).append(2 * static_cast<std::size_t>(pause), '\0');
+            }
             from = end;
         }
         return data;

@@ -1,0 +1,108 @@
+// Phrases that end where a lesson's subtitles end.
+
+#include "batch/Subtitles.h"
+#include "batch/TunedConversion.h"
+#include "support/PauseModel.h"
+#include "support/PcmWav.h"
+#include "support/RecordingWindow.h"
+#include "support/SpeechSource.h"
+#include "support/Streams.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+struct Subtitles {
+    const char* name;
+    std::string text;
+    std::uint32_t rate;
+    std::vector<std::uint64_t> ends; // samples, each a multiple of 1010
+    std::string error = {};
+};
+
+void PrintTo(const Subtitles& subtitles, std::ostream* os) {
+    *os << subtitles.name;
+}
+
+class SubRip : public testing::TestWithParam<Subtitles> {};
+
+} // namespace
+
+TEST_P(SubRip, CueEndsMoveToTheNextBlockBoundary) {
+    const Subtitles& row = GetParam();
+    std::string error;
+    const std::vector<SubtitleCue> cues = ParseSubRip(row.text, error);
+    EXPECT_EQ(error, row.error);
+    if (row.error.empty())
+        EXPECT_EQ(PhraseEndsOfCues(cues, row.rate, 1010), row.ends);
+    else
+        EXPECT_TRUE(cues.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SubRip,
+    testing::Values(
+        // 2 s is 44100 samples, in block 44; 4.5 s is 99225, in block 98.
+        Subtitles{"NumberedWithCrLfAndByteOrderMark",
+                  "\xEF\xBB\xBF"
+                  "1\r\n00:00:01,000 --> 00:00:02,000\r\nHi\r\n\r\n2\r\n00:00:03,000 --> "
+                  "00:00:04,500 X1:10\r\nThere\r\n",
+                  22050,
+                  {44440, 99990}},
+        // 1.0-2.5, 2.0-3.2 and 3.0-4.0 s are one stretch ending at 4 s, 88200 samples.
+        Subtitles{"UnnumberedOverlappingOutOfOrder",
+                  "00:00:03.000 --> 00:00:04.000\nc\n\n00:00:01,000 --> 00:00:02,500\na\n\n"
+                  "00:00:02,000 --> 00:00:03,200\nb\n",
+                  22050,
+                  {88880}},
+        Subtitles{"EndsBeforeItStarts",
+                  "1\n00:00:00,500 --> 00:00:01,000\na\n\n2\n00:00:01,500 --> 00:00:01,001\n"
+                  "b\n",
+                  10100,
+                  {},
+                  "line 6: the cue ends before it starts"},
+        Subtitles{"BoundaryAndJustPast",
+                  "1\n00:00:00,500 --> 00:00:01,000\na\n\n2\n00:00:01,000 --> 00:00:01,001\n",
+                  10100,
+                  {10100, 11110}},
+        Subtitles{"BadTime",
+                  "1\n00:00:01,000 --> 00:00:0x,000\nHi\n",
+                  22050,
+                  {},
+                  "line 2: a time such as 00:01:02,500 was expected"},
+        Subtitles{"MissingArrow",
+                  "1\n00:00:01,000 00:00:02,000\nHi\n",
+                  22050,
+                  {},
+                  "line 2: '-->' between two times was expected"},
+        Subtitles{"TextOnly",
+                  "Hello there\nand here\n",
+                  22050,
+                  {},
+                  "line 1: a cue number or a line of times was expected, not 'Hello there'"},
+        Subtitles{"Empty", "\n\n", 22050, {}, "it holds no cues"}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(SubRip, PausesFallWhereTheCuesEndAndAfterTheLastPhrase) {
+    std::mt19937 rng(11);
+    const std::vector<std::int16_t> samples = SpeechLike(rng, 6 * 22050);
+    MemoryFiles files;
+    files.files["in.wav"] = "";
+    // The last cue ends past the audio: the last phrase ends with it.
+    files.files["in.srt"] =
+        "1\n00:00:01,000 --> 00:00:02,000\nHi\n\n2\n00:00:03,000 --> 00:00:04,500\nThere\n\n"
+        "3\n00:00:05,000 --> 00:00:09,000\nEnd\n";
+    JobOptions options;
+    options.tuned = options.phrasesFromSrt = true;
+    TunedMedia media;
+    media.makeSamples = GivenSamples(samples, 22050);
+    RecordingWindow window;
+    ASSERT_TRUE(ConvertTuned(window, "in.wav", "out.WAV", files, options, media));
+    PauseModel model;
+    EXPECT_TRUE(files.files["out.WAV"] ==
+                PcmWav(model.Practice(samples, {44440, 99990}, 1, 0,
+                                      std::numeric_limits<double>::infinity()),
+                       22050));
+}
