@@ -1,5 +1,7 @@
 #include "batch/Subtitles.h"
 
+#include "batch/FileFind.h"
+
 #include <algorithm>
 #include <cctype>
 #include <memory>
@@ -138,4 +140,29 @@ std::vector<std::uint64_t> PhraseEndsOfCues(std::vector<SubtitleCue> cues, std::
             ends.push_back(boundary);
     }
     return ends;
+}
+
+std::string CheckJobSubtitles(const std::string& source, const std::string& folderPattern,
+                              bool phrasesFromSrt, const std::string& phrasesFrom) {
+    CFileOpener files;
+    std::string error;
+    if (!phrasesFrom.empty()) {
+        ReadSubtitles(files, phrasesFrom, false, error);
+        return error;
+    }
+    if (!phrasesFromSrt)
+        return {};
+    std::error_code ec;
+    const bool folder = std::filesystem::is_directory(source, ec);
+    CFileFind finder;
+    for (bool more = finder.FindFile(source, folder ? "/" + folderPattern : ""); more;) {
+        more = finder.FindNextFile();
+        if (finder.IsDirectory())
+            continue;
+        ReadSubtitles(files, std::filesystem::path(finder.GetFilePath()).replace_extension(".srt"),
+                      true, error);
+        if (!error.empty())
+            return error;
+    }
+    return {};
 }

@@ -32,3 +32,9 @@ std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
 // run out of order merged in time order, in increasing order, no repeats.
 std::vector<std::uint64_t> PhraseEndsOfCues(std::vector<SubtitleCue> cues, std::uint32_t rate,
                                             std::uint32_t blockSamples);
+
+// Reads, before a job, every subtitle file the options name for the job's
+// sources (source and the folder pattern as the batch run takes them): the
+// first one's error, or "" when all can be read.
+std::string CheckJobSubtitles(const std::string& source, const std::string& folderPattern,
+                              bool phrasesFromSrt, const std::string& phrasesFrom);

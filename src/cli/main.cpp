@@ -1,5 +1,6 @@
 #include "BrellowVersion.h"
 #include "batch/BatchRun.h"
+#include "batch/Subtitles.h"
 #include "cli/CommandLine.h"
 #include "cli/Interrupt.h"
 #include "cli/TerminalWindow.h"
@@ -35,12 +36,20 @@ int Run(const CommandLine& command) {
                    "\n");
         return 1;
     }
+    const std::unique_ptr<CFileConverter> converter = MakeJobConverter(command.options);
+    // Subtitles that cannot be read end the job before it converts anything.
+    if (const std::string error =
+            CheckJobSubtitles(command.source, converter->FolderPattern(),
+                              command.options.phrasesFromSrt, command.options.phrasesFrom);
+        !error.empty()) {
+        PrintError(std::string(ProgramName) + ": " + error + "\n");
+        return UsageExitStatus;
+    }
     InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
     CTerminalWindow window(command.options.yesToAll);
     window.m_strSrc = command.source;
     window.m_strDst = command.destination;
     SetMessagePump([&window] { window.TakeInterrupt(); });
-    const std::unique_ptr<CFileConverter> converter = MakeJobConverter(command.options);
     CFileOpener files;
     OnRun(window, *converter, files);
     SetMessagePump(nullptr);

@@ -6,8 +6,6 @@
 #include <string>
 #include <sys/wait.h>
 
-namespace {
-
 std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";
     for (const char c : text)
@@ -15,7 +13,6 @@ std::string ShellQuoted(const std::string& text) {
     return quoted + "'";
 }
 
-// What the command prints; fails the calling test when it cannot run or fails.
 std::string CommandOutput(const std::string& command) {
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) {
@@ -29,14 +26,12 @@ std::string CommandOutput(const std::string& command) {
         bytes.append(chunk, n);
     const int status = ::pclose(pipe);
     if (status == -1 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        ADD_FAILURE() << "ffmpeg failed (status " << status << "); it is needed for this test, "
+        ADD_FAILURE() << "failed (status " << status << "); the tool is needed for this test, "
                       << "tools/deps.sh installs it: " << command;
         return {};
     }
     return bytes;
 }
-
-} // namespace
 
 std::string TitleByFfprobe(const std::filesystem::path& file) {
     const std::string title = CommandOutput("ffprobe -v error -of default=nw=1:nk=1 -show_entries "

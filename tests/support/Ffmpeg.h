@@ -14,3 +14,7 @@ std::vector<std::int16_t> DecodeWithFfmpeg(const std::filesystem::path& file,
 
 // The title tag of a file, of the container or of its stream, as ffprobe reads it.
 std::string TitleByFfprobe(const std::filesystem::path& file);
+
+// What a shell command prints; fails the calling test when it cannot run or fails.
+std::string CommandOutput(const std::string& command);
+std::string ShellQuoted(const std::string& text);
