@@ -12,7 +12,7 @@ packages=(
     ffmpeg sox espeak-ng
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot file groff-base
-    hyperfine time
+    hyperfine time python3
 )
 
 # Packages given as arguments, for this run only (tools/screenshots.sh asks for fonts).
