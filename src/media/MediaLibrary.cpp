@@ -13,6 +13,7 @@ struct Module {
     std::string error;
     decltype(&BrellowOpenMediaSource) openSource = nullptr;
     decltype(&BrellowMakeEncodingStream) makeEncoder = nullptr;
+    decltype(&BrellowMakeTimeStretcher) makeStretcher = nullptr;
 };
 
 Module& TheModule() {
@@ -53,10 +54,13 @@ bool MediaLibrary::Load(std::string& reason) {
                 ::dlsym(handle, "BrellowOpenMediaSource"));
             module.makeEncoder = reinterpret_cast<decltype(&BrellowMakeEncodingStream)>(
                 ::dlsym(handle, "BrellowMakeEncodingStream"));
+            module.makeStretcher = reinterpret_cast<decltype(&BrellowMakeTimeStretcher)>(
+                ::dlsym(handle, "BrellowMakeTimeStretcher"));
         }
     }
     reason = module.error;
-    return module.openSource != nullptr && module.makeEncoder != nullptr;
+    return module.openSource != nullptr && module.makeEncoder != nullptr &&
+           module.makeStretcher != nullptr;
 }
 
 std::unique_ptr<CSampleSource> MediaLibrary::OpenSource(std::unique_ptr<CByteStream> stream,
@@ -80,4 +84,11 @@ std::unique_ptr<CByteStream> MediaLibrary::MakeEncoder(std::unique_ptr<CByteStre
         return nullptr;
     return std::unique_ptr<CByteStream>(TheModule().makeEncoder(
         output.release(), static_cast<int>(format), bitrateKbps, title.c_str()));
+}
+
+std::unique_ptr<CTimeStretcher> MediaLibrary::MakeStretcher(std::uint32_t rate, double tempo) {
+    std::string reason;
+    if (!Load(reason))
+        return nullptr;
+    return std::unique_ptr<CTimeStretcher>(TheModule().makeStretcher(rate, tempo));
 }

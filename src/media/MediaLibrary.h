@@ -2,6 +2,7 @@
 
 #include "audio/ByteStream.h"
 #include "audio/SampleSource.h"
+#include "audio/TimeStretcher.h"
 #include "media/OutputFormat.h"
 
 #include <filesystem>
@@ -26,5 +27,9 @@ std::unique_ptr<CSampleSource> OpenSource(std::unique_ptr<CByteStream> stream,
 // bitrate (0: the format's default), with the title tag. Null when it cannot be made.
 std::unique_ptr<CByteStream> MakeEncoder(std::unique_ptr<CByteStream> output, OutputFormat format,
                                          int bitrateKbps, const std::string& title);
+
+// A stretcher of phrases at the rate to the tempo. Null when the module cannot
+// be loaded, or the rate or the tempo is out of its range.
+std::unique_ptr<CTimeStretcher> MakeStretcher(std::uint32_t rate, double tempo);
 
 } // namespace MediaLibrary

@@ -3,6 +3,7 @@
 #include "audio/WAVException.h"
 #include "media/plugin/EncodingStream.h"
 #include "media/plugin/MediaSource.h"
+#include "media/plugin/TempoStretcher.h"
 
 #include <cstring>
 #include <memory>
@@ -45,6 +46,15 @@ BrellowMakeEncodingStream(CByteStream* output, int format, int bitrateKbps, cons
     try {
         return new CEncodingStream(std::move(owned), static_cast<OutputFormat>(format), bitrateKbps,
                                    title);
+    } catch (const std::exception&) {
+        return nullptr; // no memory
+    }
+}
+
+__attribute__((visibility("default"))) CTimeStretcher* BrellowMakeTimeStretcher(unsigned rate,
+                                                                                double tempo) {
+    try {
+        return CTempoStretcher::Make(rate, tempo).release();
     } catch (const std::exception&) {
         return nullptr; // no memory
     }

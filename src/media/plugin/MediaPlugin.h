@@ -8,9 +8,10 @@
 
 class CByteStream;
 class CSampleSource;
+class CTimeStretcher;
 
 // Bumped whenever an entry point changes, so that a stale module is refused.
-#define BRELLOW_MEDIA_INTERFACE 1
+#define BRELLOW_MEDIA_INTERFACE 2
 
 extern "C" {
 
@@ -25,4 +26,8 @@ CSampleSource* BrellowOpenMediaSource(CByteStream* stream, const char* path, cha
 // output, in the format (an OutputFormat) at the bitrate, with the title tag.
 CByteStream* BrellowMakeEncodingStream(CByteStream* output, int format, int bitrateKbps,
                                        const char* title);
+
+// A stretcher of phrases at the rate (Hz) to the tempo; null when either is
+// out of range, or without the memory.
+CTimeStretcher* BrellowMakeTimeStretcher(unsigned rate, double tempo);
 }
