@@ -137,24 +137,26 @@ const auto* Bytes(const Samples& s) {
 
 INSTANTIATE_TEST_SUITE_P(
     Calls, Misused,
-    testing::Values(Misuse{"more_than_the_count",
-                           [](auto& s, auto& sink, const Samples& in) {
-                               return s.Begin(in.size() - 1, sink) &&
-                                      s.Process(Bytes(in), in.size());
-                           }},
-                    Misuse{"finish_short",
-                           [](auto& s, auto& sink, const Samples& in) {
-                               return s.Begin(in.size(), sink) &&
-                                      s.Process(Bytes(in), in.size() - 1) && s.Finish();
-                           }},
-                    Misuse{"study_unasked",
-                           [](auto& s, auto& sink, const Samples& in) {
-                               return s.Begin(in.size(), sink) && s.Study(Bytes(in), in.size());
-                           }},
-                    Misuse{"no_begin", [](auto& s, auto&,
-                                          const Samples& in) { return s.Process(Bytes(in), 1); }},
-                    Misuse{"sink_full", [](auto& s, auto& sink,
-                                           const Samples& in) { return Stretch(s, in, sink); }}),
+    testing::Values(
+        Misuse{"more_than_the_count",
+               [](auto& s, auto& sink, const Samples& in) {
+                   return s.Begin(in.size() - 1, sink) && s.Process(Bytes(in), in.size());
+               }},
+        Misuse{"finish_short",
+               [](auto& s, auto& sink, const Samples& in) {
+                   return s.Begin(in.size(), sink) && s.Process(Bytes(in), in.size() - 1) &&
+                          s.Finish();
+               }},
+        Misuse{"study_unasked",
+               [](auto& s, auto& sink, const Samples& in) {
+                   return s.Begin(in.size(), sink) && s.Study(Bytes(in), in.size());
+               }},
+        Misuse{"count_beyond_years",
+               [](auto& s, auto& sink, const Samples&) { return s.Begin(1ull << 49, sink); }},
+        Misuse{"no_begin",
+               [](auto& s, auto&, const Samples& in) { return s.Process(Bytes(in), 1); }},
+        Misuse{"sink_full",
+               [](auto& s, auto& sink, const Samples& in) { return Stretch(s, in, sink); }}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(TempoStretcher, TakesOnlyTheRatesAndTemposInRange) {

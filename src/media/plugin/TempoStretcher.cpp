@@ -107,6 +107,8 @@ bool CTempoStretcher::MakeGraph() {
 }
 
 bool CTempoStretcher::Begin(std::uint64_t count, CSampleSink& sink) {
+    if (count > MaxCount) // beyond years of sound: a count gone wrong
+        return Fail();
     m_pSink = &sink;
     m_nExpected = count;
     m_nIn = m_nFed = m_nOut = 0;
@@ -127,7 +129,7 @@ bool CTempoStretcher::Process(const std::uint8_t* samples, std::size_t count) {
     m_nIn += count;
     if (m_dTempo == 1) { // the phrase as it is
         m_nOut += count;
-        return m_pSink->Write(samples, count) || Fail();
+        return count == 0 || m_pSink->Write(samples, count) || Fail();
     }
     return Feed(samples, count) || Fail();
 }

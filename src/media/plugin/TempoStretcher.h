@@ -17,6 +17,8 @@ public:
     // The rates it takes: atempo sizes its window from the rate and breaks on tiny ones.
     static constexpr std::uint32_t MinRate = 1000;
     static constexpr std::uint32_t MaxRate = 768000;
+    // The most samples a phrase may have (2^48: years at any rate).
+    static constexpr std::uint64_t MaxCount = std::uint64_t{1} << 48;
 
     // Null when the rate or the tempo is out of range, or FFmpeg lacks the filter.
     static std::unique_ptr<CTimeStretcher> Make(std::uint32_t rate, double tempo);
