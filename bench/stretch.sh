@@ -20,15 +20,19 @@ sentences=("en|The quick brown fox jumps over the lazy dog. Would you like a cup
     "en+f3|Where is the railway station, please? It is on the left."
     "de|Ich möchte gern ein Zimmer für zwei Nächte reservieren.")
 voice=(/usr/share/sounds/alsa/{Front_Center,Front_Left,Front_Right,Rear_Center,Rear_Left,Rear_Right,Side_Left,Side_Right}.wav)
-raw() { sox -D "$@" -c 1 -b 16 -e signed-integer -t raw; }
+raw() { # OUT RATE IN...: 16-bit mono samples at RATE
+    local out=$1 rate=$2
+    shift 2
+    sox -D "$@" -r "$rate" -c 1 -b 16 -e signed-integer -t raw "$out"
+}
 for rate in 22050 44100; do
     espeak=()
     for i in "${!sentences[@]}"; do
         [ -f "$work/espeak$i.wav" ] || espeak-ng -v "${sentences[$i]%%|*}" -s 160 -w "$work/espeak$i.wav" "${sentences[$i]#*|}"
-        raw "$work/espeak$i.wav" -r "$rate" "$work/espeak$i-$rate.raw"
+        raw "$work/espeak$i-$rate.raw" "$rate" "$work/espeak$i.wav"
         espeak+=("$work/espeak$i-$rate.raw")
     done
-    raw "${voice[@]}" -r "$rate" "$work/voice-$rate.raw"
+    raw "$work/voice-$rate.raw" "$rate" "${voice[@]}"
     for tempo in 0.6 0.8; do
         printf '\n### espeak-ng, %d Hz, tempo %s\n\n' "$rate" "$tempo"
         "$tool" quality "$rate" "$tempo" "${espeak[@]}"
@@ -40,7 +44,7 @@ done
 # Speed: two minutes of the tests' spoken material, at 0.75.
 lesson "$work/speech-2min.wav" 2
 for rate in 22050 44100; do
-    raw "$work/speech-2min.wav" -r "$rate" "$work/speech-2min-$rate.raw"
+    raw "$work/speech-2min-$rate.raw" "$rate" "$work/speech-2min.wav"
     printf '\n### Speed, 2 minutes at %d Hz, tempo 0.75; median of 3\n\n' "$rate"
     "$tool" speed "$rate" 0.75 "$work/speech-2min-$rate.raw"
 done

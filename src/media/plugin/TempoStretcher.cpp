@@ -1,18 +1,20 @@
-// Why atempo: measured against librubberband 3.1.2 (both engines, offline and
-// real-time) and FFmpeg's rubberband filter, mono speech at 22.05 and 44.1 kHz
-// (bench/StretchBench.cpp, figures in bench/RESULTS.md):
-// - Speed decides it. The lead's budget for a 10-minute lesson at 0.75 is about
-//   what ffmpeg's atempo takes. atempo stretches 39-43 million samples a second;
-//   R2 ("faster") 2.5-3.1, R3 ("finer", meant for speech) 0.9-1.9, R3 with the
-//   short window 3.2-3.7: at 44.1 kHz, R3 takes 27 s for that lesson, R2 8.6 s,
-//   atempo 0.6 s.
-// - Quality on speech at 0.6 and 0.8 is on a par, by measures that need no
-//   ears: all hold the pitch of a tone and of voiced speech within 0.1 %.
-//   atempo (overlap-add of waveform pieces) keeps the waveform's shape where
-//   the phase vocoders blur it (a buzz's crest factor 7.76 stays 7.76; R3 gives
-//   5.7-6.3) and keeps clicks sharper than R2 (92-98 % of their energy in place
-//   against 53-86 %), R3 being the best there (98-100 %). Its weak point is a
-//   pure tone: the joins leave it 26-29 dB clean, R3 35-45 dB.
+// Why atempo: measured against librubberband 3.1.2 (R3 "finer", the engine
+// meant for speech, and R2 "faster", each offline and real-time) and FFmpeg's
+// rubberband filter, on speech at 22.05 and 44.1 kHz (bench/stretch.sh,
+// figures in bench/RESULTS.md):
+// - Speed decides it. A 10-minute lesson at 44.1 kHz, stretched to 0.75, must
+//   cost about what `ffmpeg -af atempo=0.75` spends on it (3.2 s with decoding).
+//   atempo stretches 20-28 million samples a second, 1.2 s for the lesson; R2
+//   1.2-1.7 million (16 s), R3 0.5-1.0 million (43 s), R3 with its short
+//   window 2.5-2.8 million (9.4 s).
+// - On quality, by measures that need no ears, at 0.6 and 0.8, it holds its
+//   own. All hold the pitch of a tone and of voiced speech within 0.5 %,
+//   atempo within 0.1 %. Overlapping pieces of the waveform itself, atempo
+//   keeps the shape of voiced sound where the phase vocoders blur it (a
+//   buzz's crest factor stays 7.76; R3 gives 4.7-6.5, R2 5.8-7.2) and keeps
+//   clicks sharper than R2 (90-98 % of their energy in place, R2 51-86 %,
+//   R3 92-100 %). Its weak point is a pure tone, which its joins leave
+//   26-35 dB clean (R3 35-72 dB).
 #include "media/plugin/TempoStretcher.h"
 
 #include "audio/SampleSink.h"
