@@ -7,9 +7,9 @@ packages=(
     build-essential cmake pkg-config clang clang-format libclang-rt-14-dev
     qt6-base-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    ffmpeg sox espeak-ng
+    libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libavfilter-dev
+    libgtest-dev libgmock-dev libbenchmark-dev librubberband-dev
+    ffmpeg sox espeak-ng alsa-utils
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot file groff-base
     hyperfine time python3

@@ -9,6 +9,7 @@
 std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options) {
     std::unique_ptr<CFileConverter> exact = std::make_unique<CFileConverter>();
     TunedMedia media;
+    media.makeStretcher = MediaLibrary::MakeStretcher;
     if (options.anyFormat)
         media.makeSamples = MediaLibrary::OpenSource;
     if (const std::optional<OutputFormat> format = options.outputFormat) {

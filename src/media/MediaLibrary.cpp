@@ -14,6 +14,7 @@ struct Module {
     decltype(&BrellowOpenMediaSource) openSource = nullptr;
     decltype(&BrellowMakeEncodingStream) makeEncoder = nullptr;
     decltype(&BrellowMakeEncoderSink) makeEncoderSink = nullptr;
+    decltype(&BrellowMakeTimeStretcher) makeStretcher = nullptr;
 };
 
 Module& TheModule() {
@@ -56,11 +57,13 @@ bool MediaLibrary::Load(std::string& reason) {
                 ::dlsym(handle, "BrellowMakeEncodingStream"));
             module.makeEncoderSink = reinterpret_cast<decltype(&BrellowMakeEncoderSink)>(
                 ::dlsym(handle, "BrellowMakeEncoderSink"));
+            module.makeStretcher = reinterpret_cast<decltype(&BrellowMakeTimeStretcher)>(
+                ::dlsym(handle, "BrellowMakeTimeStretcher"));
         }
     }
     reason = module.error;
     return module.openSource != nullptr && module.makeEncoder != nullptr &&
-           module.makeEncoderSink != nullptr;
+           module.makeEncoderSink != nullptr && module.makeStretcher != nullptr;
 }
 
 std::unique_ptr<CSampleSource> MediaLibrary::OpenSource(std::unique_ptr<CByteStream> stream,
@@ -94,4 +97,11 @@ std::unique_ptr<CSampleSink> MediaLibrary::MakeEncoderSink(std::unique_ptr<CByte
         return nullptr;
     return std::unique_ptr<CSampleSink>(TheModule().makeEncoderSink(
         output.release(), static_cast<int>(format), bitrateKbps, title.c_str()));
+}
+
+std::unique_ptr<CTimeStretcher> MediaLibrary::MakeStretcher(std::uint32_t rate, double tempo) {
+    std::string reason;
+    if (!Load(reason))
+        return nullptr;
+    return std::unique_ptr<CTimeStretcher>(TheModule().makeStretcher(rate, tempo));
 }

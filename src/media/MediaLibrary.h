@@ -4,6 +4,7 @@
 #include "audio/OutputFormat.h"
 #include "audio/SampleSink.h"
 #include "audio/SampleSource.h"
+#include "audio/TimeStretcher.h"
 
 #include <filesystem>
 #include <memory>
@@ -33,5 +34,9 @@ std::unique_ptr<CByteStream> MakeEncoder(std::unique_ptr<CByteStream> output, Ou
 std::unique_ptr<CSampleSink> MakeEncoderSink(std::unique_ptr<CByteStream> output,
                                              OutputFormat format, int bitrateKbps,
                                              const std::string& title);
+
+// A stretcher of phrases at the rate to the tempo. Null when the module cannot
+// be loaded, or the rate or the tempo is out of its range.
+std::unique_ptr<CTimeStretcher> MakeStretcher(std::uint32_t rate, double tempo);
 
 } // namespace MediaLibrary

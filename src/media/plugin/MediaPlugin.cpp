@@ -4,6 +4,7 @@
 #include "media/plugin/EncoderSink.h"
 #include "media/plugin/EncodingStream.h"
 #include "media/plugin/MediaSource.h"
+#include "media/plugin/TempoStretcher.h"
 
 #include <cstring>
 #include <memory>
@@ -57,6 +58,15 @@ BrellowMakeEncoderSink(CByteStream* output, int format, int bitrateKbps, const c
     try {
         return new CEncoderSink(std::move(owned), static_cast<OutputFormat>(format), bitrateKbps,
                                 title);
+    } catch (const std::exception&) {
+        return nullptr; // no memory
+    }
+}
+
+__attribute__((visibility("default"))) CTimeStretcher* BrellowMakeTimeStretcher(unsigned rate,
+                                                                                double tempo) {
+    try {
+        return CTempoStretcher::Make(rate, tempo).release();
     } catch (const std::exception&) {
         return nullptr; // no memory
     }

@@ -9,6 +9,7 @@
 class CByteStream;
 class CSampleSink;
 class CSampleSource;
+class CTimeStretcher;
 
 // Bumped whenever an entry point changes, so that a stale module is refused.
 #define BRELLOW_MEDIA_INTERFACE 2
@@ -31,4 +32,8 @@ CByteStream* BrellowMakeEncodingStream(CByteStream* output, int format, int bitr
 // (an OutputFormat) at the bitrate, with the title tag; null without memory.
 CSampleSink* BrellowMakeEncoderSink(CByteStream* output, int format, int bitrateKbps,
                                     const char* title);
+
+// A stretcher of phrases at the rate (Hz) to the tempo; null when either is
+// out of range, or without the memory.
+CTimeStretcher* BrellowMakeTimeStretcher(unsigned rate, double tempo);
 }
