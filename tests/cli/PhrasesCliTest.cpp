@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
+#include <sstream>
 
 using namespace batchtest;
 namespace fs = std::filesystem;
@@ -103,4 +105,45 @@ TEST(PhrasesCli, SubtitlesThatAreNotSubRipEndTheJobBeforeItBegins) {
         EXPECT_NE(err.find(row.line), std::string::npos) << err;
         EXPECT_EQ(Names(tmp.path()), (std::vector<std::string>{"cues.srt", "english.wav"}));
     }
+}
+
+TEST(PhrasesCli, SlowedPassesLastLongerAtTheirPitchAndTempoOnePassesAreThePhrase) {
+    TempDir tmp;
+    // Two phrases of a steady 440 Hz tone, each followed by a second of silence.
+    CommandOutput("sox -n -r 22050 -c 1 " + ShellQuoted((tmp / "tone.flac").string()) +
+                  " synth 1.5 sine 440 vol 0.5 pad 0 1 : synth 2.5 sine 440 vol 0.5 pad 0 1");
+    std::string err;
+    ASSERT_EQ(
+        RunCli({"--any-format", "--threshold", "-20", "--min-phrase", "1", "--passes", "0.6,1",
+                "--labels", "audacity", (tmp / "tone.flac").string(), tmp.path().string()},
+               err),
+        0)
+        << err;
+    const std::vector<std::int16_t> out = DecodeWithFfmpeg(tmp / "tone.WAV");
+    std::vector<std::pair<std::size_t, std::size_t>> passes;
+    std::istringstream labels(ReadFileBytes(tmp / "tone.txt"));
+    for (double start, end; labels >> start >> end; labels.ignore(100, '\n'))
+        passes.emplace_back(static_cast<std::size_t>(std::llround(start * 22050)),
+                            static_cast<std::size_t>(std::llround(end * 22050)));
+    ASSERT_GE(passes.size(), 4u);
+    ASSERT_EQ(passes.size() % 2, 0u);
+    std::vector<std::int16_t> asRecorded;
+    for (std::size_t i = 0; i < passes.size(); i += 2) {
+        const auto [slowStart, slowEnd] = passes[i];
+        const auto [start, end] = passes[i + 1];
+        const double slow = static_cast<double>(slowEnd - slowStart);
+        const double phrase = static_cast<double>(end - start);
+        EXPECT_NEAR(slow, phrase / 0.6, std::max(0.01 * phrase / 0.6, 0.010 * 22050)) << i;
+        // The pitch, by the sign changes of the first slowed tone's middle second.
+        int changes = 0;
+        for (std::size_t s = slowStart + 11025; i == 0 && s < slowStart + 33075; ++s)
+            changes += (out[s] < 0) != (out[s + 1] < 0);
+        if (i == 0) {
+            EXPECT_NEAR(changes / 2.0, 440, 4.4);
+        }
+        asRecorded.insert(asRecorded.end(), out.begin() + static_cast<std::ptrdiff_t>(start),
+                          out.begin() + static_cast<std::ptrdiff_t>(end));
+    }
+    // The tempo-1 passes, end to end, are the recording.
+    EXPECT_TRUE(asRecorded == DecodeWithFfmpeg(tmp / "tone.flac"));
 }
