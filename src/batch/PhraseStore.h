@@ -12,7 +12,8 @@
 // leaves a file behind, whatever ends the program.
 class CPhraseStore {
 public:
-    static constexpr std::size_t DefaultMemoryLimit = 8 * 1024 * 1024; // bytes
+    // About 20 s at 44.1 kHz: most phrases stay in memory, and a long one costs no more.
+    static constexpr std::size_t DefaultMemoryLimit = 2 * 1024 * 1024; // bytes
 
     explicit CPhraseStore(std::filesystem::path folder,
                           std::size_t memoryLimit = DefaultMemoryLimit);
