@@ -143,6 +143,8 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     };
     const auto fail = [&](CTunedOutput::Result result) {
         removeOutput();
+        if (JobAbandoned()) // a long pause saw it: nothing to report
+            return false;
         return result == CTunedOutput::Result::TooLong ? ReportTooLong(parent, source)
                                                        : ReportCannotWrite(parent, destination);
     };

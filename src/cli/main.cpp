@@ -3,6 +3,8 @@
 #include "batch/TunedConversion.h"
 #include "cli/CommandLine.h"
 #include "cli/Interrupt.h"
+#include "cli/JobReport.h"
+#include "cli/TerminalConverter.h"
 #include "cli/TerminalWindow.h"
 #include "media/AnyFormatConverter.h"
 #include "media/EncodedConverter.h"
@@ -16,18 +18,6 @@
 namespace {
 
 constexpr int UsageExitStatus = 2;
-
-int ExitStatus(JobEnd end) {
-    switch (end) {
-    case JobEnd::Completed:
-        return 0;
-    case JobEnd::EndedEarly:
-        return 1;
-    case JobEnd::PathRefused:
-        return 2;
-    }
-    return 1;
-}
 
 // What the options ask to be done with each file.
 std::unique_ptr<CFileConverter> Converter(const JobOptions& options) {
@@ -57,15 +47,19 @@ int Run(const CommandLine& command) {
         return 1;
     }
     InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
-    CTerminalWindow window(command.options.yesToAll);
+    // --keep-going answers the questions it leaves as --yes does.
+    CTerminalWindow window(command.options.yesToAll || command.options.keepGoing);
     window.m_strSrc = command.source;
     window.m_strDst = command.destination;
     SetMessagePump([&window] { window.TakeInterrupt(); });
-    const std::unique_ptr<CFileConverter> converter = Converter(command.options);
-    CFileOpener files;
-    OnRun(window, *converter, files);
+    CTerminalConverter converter(Converter(command.options), window, command.options.keepGoing);
+    {
+        // Closed before the report: a replacement the job gave up on is gone by then.
+        CFileOpener files;
+        OnRun(window, converter, files);
+    }
     SetMessagePump(nullptr);
-    return ExitStatus(window.m_jobEnd);
+    return ReportJobEnd(window, converter, command.options);
 }
 
 } // namespace
