@@ -164,8 +164,6 @@ void CTerminalWindow::TakeInterrupt() {
         return;
     m_bStopNoted = true;
     m_bStop = true;
-    if (JobAbandoned()) // both at once: the job ends here, without the notice
-        return;
     PrintLine(std::string(ProgramName) +
               ": stopping after the current file (Ctrl+C again to quit at once)");
 }

@@ -7,8 +7,12 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstring>
+#include <functional>
+#include <iostream>
 #include <map>
 #include <random>
+#include <unistd.h>
 
 using namespace batchtest;
 namespace fs = std::filesystem;
@@ -71,7 +75,7 @@ TEST_F(Cli, ConvertsAFolderAsTheLibraryDoesAndLeavesTheSourcesAlone) {
 
     EXPECT_EQ(Run({src.string(), out.string()}), 0);
 
-    EXPECT_EQ(stderrText, "1 of 4\n2 of 4\n3 of 4\n4 of 4\n");
+    EXPECT_EQ(stderrText, "1 of 4\n2 of 4\n3 of 4\n4 of 4\n4 converted, 0 skipped\n");
     EXPECT_EQ(stdoutText, "");
     EXPECT_EQ(Names(out), (std::vector<std::string>{"A.WAV", "b.WAV", "c.WAV", "leçon ü.WAV"}));
     for (const auto& [name, source] : {std::pair{"A.WAV", "A.WAV"},
@@ -198,12 +202,12 @@ TEST_F(Cli, YesAnswersEveryQuestion) {
     fs::create_directory(out / "a.WAV");
     fs::create_directory(out / "c.WAV");
 
-    EXPECT_EQ(Run({"--yes", src.string(), out.string()}), 0);
+    EXPECT_EQ(Run({"--yes", src.string(), out.string()}), 3);
 
     const std::string question = "' for writing. Do you want to continue? [y/n/c] y\n";
     EXPECT_EQ(stderrText, "1 of 3\nFailure: Cannot open file ' " + (out / "a.WAV").string() +
                               question + "2 of 3\n3 of 3\nFailure: Cannot open file ' " +
-                              (out / "c.WAV").string() + question);
+                              (out / "c.WAV").string() + question + "1 converted, 2 skipped\n");
     EXPECT_EQ(ReadFileBytes(out / "b.WAV"), ConvertedAlone(src / "b.wav"));
 }
 
@@ -212,7 +216,7 @@ TEST_F(Cli, OutputThatWouldOverwriteItsSourceIsRefusedAndTheSourceKept) {
     CopyRecording("german.wav", src / "other.wav");
     const auto before = Snapshot(src);
 
-    EXPECT_EQ(Run({"--yes", src.string(), src.string()}), 0);
+    EXPECT_EQ(Run({"--yes", src.string(), src.string()}), 3);
 
     EXPECT_NE(stderrText.find("Failure: Cannot open file ' " + (src / "lesson.WAV").string() +
                               "' for writing."),
@@ -233,13 +237,14 @@ TEST_F(Cli, OnATerminalTheQuestionIsAskedAndProgressStaysOnOneLine) {
     child.Type("maybe\n");
     ASSERT_TRUE(child.ReadUntilTail("Please answer y (yes), n (no) or c (cancel): "));
     child.Type("Y\n");
-    EXPECT_EQ(child.Wait(), 0);
+    EXPECT_EQ(child.Wait(), 3);
 
     // The bar stands at the file's index out of the count; the terminal ends lines with \r\n.
     const std::string bar1 = "\r1 of 2 [" + std::string(15, '#') + std::string(15, '.') + "]";
     const std::string bar2 = "\r2 of 2 [" + std::string(30, '#') + "]";
     EXPECT_TRUE(child.err.starts_with(bar1 + "\r\nFailure: Cannot open file ' ")) << child.err;
-    EXPECT_TRUE(child.err.ends_with("Y\r\n" + bar2 + "\r\n")) << child.err;
+    EXPECT_TRUE(child.err.ends_with("Y\r\n" + bar2 + "\r\n1 converted, 1 skipped\r\n"))
+        << child.err;
     EXPECT_EQ(ReadFileBytes(out / "b.WAV"), ConvertedAlone(src / "b.wav"));
 }
 
@@ -252,7 +257,7 @@ TEST_F(Cli, OnATerminalEachAnswerButYesEndsTheJob) {
         fs::remove(out / "b.WAV");
         ChildProcess child({src.string(), out.string()}, {Stream::Terminal, Stream::File, {}});
         child.Type(answer + "\n"); // typed ahead: waits in the terminal until the question reads it
-        EXPECT_EQ(child.Wait(), answer == "yes" ? 0 : 1);
+        EXPECT_EQ(child.Wait(), answer == "yes" ? 3 : 1);
         EXPECT_NE(child.err.find("Do you want to continue? [y/n/c] "), std::string::npos);
         EXPECT_EQ(fs::exists(out / "b.WAV"), answer == "yes");
     }
@@ -270,7 +275,7 @@ TEST_F(Cli, UnsupportedFileEndsTheJobWithItsReason) {
 
     EXPECT_EQ(stderrText, std::string("1 of 3\n2 of 3\n") +
                               "Error: The software does not support given audio format\n" +
-                              "Details: " + PcmTaggedReason + "\n");
+                              "Details: " + PcmTaggedReason + "\n1 converted, 0 skipped\n");
     EXPECT_EQ(Names(out), (std::vector<std::string>{"1.WAV"}));
     EXPECT_EQ(Snapshot(src), before);
 }
@@ -292,7 +297,7 @@ TEST_F(Cli, AnyFormatConvertsTheFoldersRecordingsAndTheExactOnesExactly) {
 
     EXPECT_EQ(Run({"--any-format", src.string(), out.string()}), 0);
 
-    EXPECT_EQ(stderrText, "1 of 3\n2 of 3\n3 of 3\n");
+    EXPECT_EQ(stderrText, "1 of 3\n2 of 3\n3 of 3\n3 converted, 0 skipped\n");
     EXPECT_EQ(Names(out), (std::vector<std::string>{"B.WAV", "a.WAV", "c.WAV"}));
     EXPECT_EQ(ReadFileBytes(out / "a.WAV"), ConvertedAlone(src / "a.wav"));
 }
@@ -347,6 +352,206 @@ TEST_F(Cli, CompressedPracticeFilesHoldTheWavFilesSamples) {
     }
 }
 
+// --- how a run ends: skips, nothing to convert, a hint, a second Ctrl+C ---
+
+// A recording of some minutes: the example's ADPCM blocks over and over.
+void WriteLongRecording(const fs::path& to, std::uint32_t repeats) {
+    const std::string example = ReadFileBytes(Recording("example.wav"));
+    constexpr std::size_t factSamples = 78;
+    constexpr std::size_t dataAt = 90; // after the fmt and fact chunks and the data chunk's head
+    std::string bytes = example.substr(0, dataAt);
+    for (std::uint32_t i = 0; i < repeats; ++i)
+        bytes += example.substr(dataAt);
+    const auto put = [&](std::size_t at, std::uint64_t value) {
+        for (std::size_t i = 0; i < 4; ++i)
+            bytes[at + i] = static_cast<char>(value >> (8 * i));
+    };
+    std::uint32_t samples = 0;
+    std::memcpy(&samples, example.data() + factSamples, 4);
+    put(4, bytes.size() - 8);
+    put(factSamples, std::uint64_t{samples} * repeats);
+    put(dataAt - 4, bytes.size() - dataAt);
+    WriteFileBytes(to, bytes);
+}
+
+void WriteMp3(const fs::path& to) {
+    Ffmpeg(to.parent_path(), "-i '" + Recording("english.wav").string() + "' -b:a 64k '" +
+                                 to.filename().string() + "'");
+}
+
+// "{src}" and "{out}" in text, filled in.
+std::string Filled(std::string text, const fs::path& src, const fs::path& out) {
+    for (const auto& [key, value] : {std::pair{"{src}", src.string()}, {"{out}", out.string()}})
+        for (std::size_t at; (at = text.find(key)) != std::string::npos;)
+            text.replace(at, std::string_view(key).size(), value);
+    return text;
+}
+
+TEST_F(Cli, RunsTellHowTheyEndedAndLeaveNothingHalfMade) {
+    enum class Interrupt { None, Converting, Asking };
+    const std::string failure = "Failure: Cannot open file ' {out}/";
+    const std::string question = "' for writing. Do you want to continue? [y/n/c] ";
+    const struct {
+        const char* name;
+        std::function<void(const fs::path& src, const fs::path& out)> make;
+        std::vector<std::string> arguments;
+        Interrupt interrupt;
+        bool unwritable; // the destination, to the program
+        int status;
+        std::vector<std::string> err; // its lines, progress bars included
+        std::vector<std::string> left;
+    } rows[] = {
+        {"keep going over a damaged first file",
+         [](const fs::path& lessons, const fs::path&) {
+             WritePcmTagged(lessons / "1.wav");
+             CopyRecording("english.wav", lessons / "2.wav");
+             CopyRecording("german.wav", lessons / "3.wav");
+         },
+         {"--keep-going", "{src}", "{out}"},
+         Interrupt::None,
+         false,
+         3,
+         {"1 of 3", "Skipped '{src}/1.wav': " + std::string(PcmTaggedReason), "2 of 3", "3 of 3",
+          "2 converted, 1 skipped"},
+         {"2.WAV", "3.WAV"}},
+        {"an empty folder",
+         [](const fs::path&, const fs::path&) {},
+         {"{src}", "{out}"},
+         Interrupt::None,
+         false,
+         4,
+         {"No recordings in '{src}'"},
+         {}},
+        {"a folder of MP3s without --any-format",
+         [](const fs::path& lessons, const fs::path&) {
+             WriteMp3(lessons / "a.mp3");
+             WriteMp3(lessons / "B.MP3");
+             Ffmpeg(lessons, "-i a.mp3 c.m4a");
+             WriteFileBytes(lessons / "notes.txt", "not a recording");
+         },
+         {"{src}", "{out}"},
+         Interrupt::None,
+         false,
+         4,
+         {"No recordings in '{src}'; --any-format reads the 3 .mp3/.m4a files there"},
+         {}},
+        {"--yes into an unwritable destination",
+         [](const fs::path& lessons, const fs::path&) {
+             CopyRecording("english.wav", lessons / "a.wav");
+             CopyRecording("german.wav", lessons / "b.wav");
+         },
+         {"--yes", "{src}", "{out}"},
+         Interrupt::None,
+         true,
+         3,
+         {"1 of 2", failure + "a.WAV" + question + "y", "2 of 2",
+          failure + "b.WAV" + question + "y", "0 converted, 2 skipped"},
+         {}},
+        {"the hint for a lone MP3",
+         [](const fs::path& lessons, const fs::path&) { WriteMp3(lessons / "lesson.mp3"); },
+         {"{src}/lesson.mp3", "{out}"},
+         Interrupt::None,
+         false,
+         1,
+         {"1 of 1", "Error: The software does not support given audio format",
+          "Details: The RIFF chunk is missing", "brellow-cli --any-format reads this recording"},
+         {}},
+        {"a second Ctrl+C during an exact WAV",
+         [](const fs::path& lessons, const fs::path&) {
+             WriteLongRecording(lessons / "lesson.wav", 150);
+         },
+         {"{src}", "{out}"},
+         Interrupt::Converting,
+         false,
+         130,
+         {"1 of 1", Stopping},
+         {}},
+        {"a second Ctrl+C during an Opus file that replaces one",
+         [](const fs::path& lessons, const fs::path& practice) {
+             WriteLongRecording(lessons / "lesson.wav", 150);
+             WriteFileBytes(practice / "lesson.opus", "the practice file made last week");
+         },
+         {"--output-format", "opus", "{src}", "{out}"},
+         Interrupt::Converting,
+         false,
+         130,
+         {"1 of 1", Stopping},
+         {"lesson.opus"}},
+        {"a second Ctrl+C during a question",
+         [](const fs::path& lessons, const fs::path& practice) {
+             CopyRecording("english.wav", lessons / "a.wav");
+             fs::create_directory(practice / "a.WAV");
+         },
+         {"{src}", "{out}"},
+         Interrupt::Asking,
+         false,
+         130,
+         {"1 of 1 [" + std::string(30, '#') + "]", failure + "a.WAV" + question},
+         {"a.WAV"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const fs::path dir = tmp / row.name;
+        const fs::path rowSrc = dir / "src";
+        const fs::path rowOut = dir / "out";
+        fs::create_directories(rowSrc);
+        fs::create_directory(rowOut);
+        row.make(rowSrc, rowOut);
+        const auto made = Snapshot(rowOut);
+        ChildProcess::Setup setup;
+        if (row.unwritable && ::geteuid() != 0) {
+            fs::permissions(rowOut, fs::perms::owner_write, fs::perm_options::remove);
+        } else if (row.unwritable) { // root writes anywhere: the program runs as nobody
+            setup.runner = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+            if (std::system("/usr/bin/setpriv --reuid=65534 --regid=65534 --clear-groups true") !=
+                0) {
+                std::cout << "[ SKIPPED  ] row '" << row.name << "': no setpriv to run as nobody\n";
+                continue;
+            }
+            fs::permissions(tmp.path(), fs::perms::others_read | fs::perms::others_exec,
+                            fs::perm_options::add);
+        }
+        if (row.interrupt == Interrupt::Converting)
+            setup.err = Stream::Pipe;
+        if (row.interrupt == Interrupt::Asking)
+            setup.in = setup.err = Stream::Terminal;
+        std::vector<std::string> arguments;
+        for (const std::string& argument : row.arguments)
+            arguments.push_back(Filled(argument, rowSrc, rowOut));
+        ChildProcess child(arguments, setup);
+        if (row.interrupt != Interrupt::None) {
+            // Converting: held, by a full pipe, at the pump that takes the first interrupt.
+            if (row.interrupt == Interrupt::Converting) {
+                ASSERT_TRUE(child.ReadUntilLine("1 of 1")) << child.err;
+                child.FillPipe();
+            } else {
+                ASSERT_TRUE(child.ReadUntilTail(Filled(question, rowSrc, rowOut))) << child.err;
+            }
+            child.Signal(SIGINT);
+            child.AwaitDelivery(SIGINT);
+            child.Signal(SIGINT);
+        }
+        EXPECT_EQ(child.Wait(), row.status);
+
+        std::string err = child.err;
+        std::erase(err, '\r');
+        std::vector<std::string> expected;
+        for (const std::string& line : row.err)
+            expected.push_back(Filled(line, rowSrc, rowOut));
+        EXPECT_EQ(Lines(err + "\n"), expected);
+        EXPECT_EQ(Names(rowOut), row.left);
+        // A file that was there stays as it was; one converted is as converting its source gives.
+        for (const std::string& name : row.left) {
+            const fs::path source = rowSrc / (fs::path(name).stem().string() + ".wav");
+            if (fs::is_regular_file(rowOut / name)) {
+                EXPECT_EQ(ReadFileBytes(rowOut / name),
+                          made.count(name) ? made.at(name) : ConvertedAlone(source))
+                    << name;
+            }
+        }
+    }
+}
+
 class CliInterrupt : public Cli {
 protected:
     static constexpr int Count = 6;
@@ -381,18 +586,19 @@ TEST_F(CliInterrupt, CtrlCFinishesTheFileUnderWayAndStartsNoOther) {
     child.Signal(SIGINT);
     EXPECT_EQ(child.Wait(), 1);
 
-    // 1 of N ... k-1 of N, the notice, then k of N and the Info box before file k.
+    // 1 of N ... k-1 of N, the notice, then k of N, the Info box before file k and the summary.
     const std::vector<std::string> lines = Lines(child.err);
-    ASSERT_GE(lines.size(), 4u) << child.err;
-    EXPECT_EQ(lines.back(), Stopped);
-    const std::string& last = lines[lines.size() - 2];
+    ASSERT_GE(lines.size(), 5u) << child.err;
+    EXPECT_EQ(lines[lines.size() - 2], Stopped);
+    const std::string& last = lines[lines.size() - 3];
     const int k = std::stoi(last);
     ASSERT_GE(k, 2) << child.err;
     ASSERT_LE(k, Count) << child.err;
     std::vector<std::string> expected;
     for (int i = 1; i < k; ++i)
         expected.push_back(Status(i));
-    expected.insert(expected.end(), {Stopping, Status(k), Stopped});
+    expected.insert(expected.end(), {Stopping, Status(k), Stopped,
+                                     std::to_string(k - 1) + " converted, 0 skipped, stopped"});
     EXPECT_EQ(lines, expected);
 
     for (int i = 1; i < k; ++i)
