@@ -7,11 +7,10 @@
 
 #include <algorithm>
 #include <csignal>
-#include <cstring>
-#include <functional>
 #include <iostream>
 #include <map>
 #include <random>
+#include <sstream>
 #include <unistd.h>
 
 using namespace batchtest;
@@ -354,200 +353,121 @@ TEST_F(Cli, CompressedPracticeFilesHoldTheWavFilesSamples) {
 
 // --- how a run ends: skips, nothing to convert, a hint, a second Ctrl+C ---
 
-// A recording of some minutes: the example's ADPCM blocks over and over.
-void WriteLongRecording(const fs::path& to, std::uint32_t repeats) {
-    const std::string example = ReadFileBytes(Recording("example.wav"));
-    constexpr std::size_t factSamples = 78;
-    constexpr std::size_t dataAt = 90; // after the fmt and fact chunks and the data chunk's head
-    std::string bytes = example.substr(0, dataAt);
-    for (std::uint32_t i = 0; i < repeats; ++i)
-        bytes += example.substr(dataAt);
-    const auto put = [&](std::size_t at, std::uint64_t value) {
-        for (std::size_t i = 0; i < 4; ++i)
-            bytes[at + i] = static_cast<char>(value >> (8 * i));
-    };
-    std::uint32_t samples = 0;
-    std::memcpy(&samples, example.data() + factSamples, 4);
-    put(4, bytes.size() - 8);
-    put(factSamples, std::uint64_t{samples} * repeats);
-    put(dataAt - 4, bytes.size() - dataAt);
-    WriteFileBytes(to, bytes);
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);)
+        parts.push_back(part);
+    return parts;
 }
 
-void WriteMp3(const fs::path& to) {
-    Ffmpeg(to.parent_path(), "-i '" + Recording("english.wav").string() + "' -b:a 64k '" +
-                                 to.filename().string() + "'");
-}
-
-// "{src}" and "{out}" in text, filled in.
-std::string Filled(std::string text, const fs::path& src, const fs::path& out) {
-    for (const auto& [key, value] : {std::pair{"{src}", src.string()}, {"{out}", out.string()}})
-        for (std::size_t at; (at = text.find(key)) != std::string::npos;)
-            text.replace(at, std::string_view(key).size(), value);
-    return text;
+// Makes "name=what" files in dir: a bundled recording, "damaged", "folder", an encoding
+// by ffmpeg ("mp3", "m4a"; "long": the example 100 times), or else the text itself.
+void MakeFiles(const fs::path& dir, const std::string& files) {
+    const std::map<std::string, std::string> encodings = {
+        {"mp3", "-i english.wav"},
+        {"m4a", "-i english.wav"},
+        {"long", "-stream_loop 99 -i example.wav -c:a adpcm_ms -block_size 512 -fflags +bitexact"}};
+    for (const std::string& file : Split(files, ' ')) {
+        const std::string name = file.substr(0, file.find('=')),
+                          what = file.substr(name.size() + 1);
+        if (encodings.count(what))
+            Ffmpeg(BRELLOW_TEST_DATA, encodings.at(what) + " " + (dir / name).string());
+        else if (what == "damaged")
+            WritePcmTagged(dir / name);
+        else if (what == "folder")
+            fs::create_directory(dir / name);
+        else if (what.ends_with(".wav"))
+            CopyRecording(what, dir / name);
+        else
+            WriteFileBytes(dir / name, what);
+    }
 }
 
 TEST_F(Cli, RunsTellHowTheyEndedAndLeaveNothingHalfMade) {
-    enum class Interrupt { None, Converting, Asking };
-    const std::string failure = "Failure: Cannot open file ' {out}/";
+    enum class How { Plain, Unwritable, CtrlCConverting, CtrlCAsking };
     const std::string question = "' for writing. Do you want to continue? [y/n/c] ";
+    const std::string unwritable = "Failure: Cannot open file ' {out}/";
     const struct {
         const char* name;
-        std::function<void(const fs::path& src, const fs::path& out)> make;
-        std::vector<std::string> arguments;
-        Interrupt interrupt;
-        bool unwritable; // the destination, to the program
+        std::string sources, outputs, arguments; // files as MakeFiles takes them
+        How how;
         int status;
-        std::vector<std::string> err; // its lines, progress bars included
-        std::vector<std::string> left;
+        std::string err, left; // lines of standard error, '|' between; files in the destination
     } rows[] = {
-        {"keep going over a damaged first file",
-         [](const fs::path& lessons, const fs::path&) {
-             WritePcmTagged(lessons / "1.wav");
-             CopyRecording("english.wav", lessons / "2.wav");
-             CopyRecording("german.wav", lessons / "3.wav");
-         },
-         {"--keep-going", "{src}", "{out}"},
-         Interrupt::None,
-         false,
-         3,
-         {"1 of 3", "Skipped '{src}/1.wav': " + std::string(PcmTaggedReason), "2 of 3", "3 of 3",
-          "2 converted, 1 skipped"},
-         {"2.WAV", "3.WAV"}},
-        {"an empty folder",
-         [](const fs::path&, const fs::path&) {},
-         {"{src}", "{out}"},
-         Interrupt::None,
-         false,
-         4,
-         {"No recordings in '{src}'"},
-         {}},
-        {"a folder of MP3s without --any-format",
-         [](const fs::path& lessons, const fs::path&) {
-             WriteMp3(lessons / "a.mp3");
-             WriteMp3(lessons / "B.MP3");
-             Ffmpeg(lessons, "-i a.mp3 c.m4a");
-             WriteFileBytes(lessons / "notes.txt", "not a recording");
-         },
-         {"{src}", "{out}"},
-         Interrupt::None,
-         false,
-         4,
-         {"No recordings in '{src}'; --any-format reads the 3 .mp3/.m4a files there"},
-         {}},
-        {"--yes into an unwritable destination",
-         [](const fs::path& lessons, const fs::path&) {
-             CopyRecording("english.wav", lessons / "a.wav");
-             CopyRecording("german.wav", lessons / "b.wav");
-         },
-         {"--yes", "{src}", "{out}"},
-         Interrupt::None,
-         true,
-         3,
-         {"1 of 2", failure + "a.WAV" + question + "y", "2 of 2",
-          failure + "b.WAV" + question + "y", "0 converted, 2 skipped"},
-         {}},
-        {"the hint for a lone MP3",
-         [](const fs::path& lessons, const fs::path&) { WriteMp3(lessons / "lesson.mp3"); },
-         {"{src}/lesson.mp3", "{out}"},
-         Interrupt::None,
-         false,
-         1,
-         {"1 of 1", "Error: The software does not support given audio format",
-          "Details: The RIFF chunk is missing", "brellow-cli --any-format reads this recording"},
-         {}},
-        {"a second Ctrl+C during an exact WAV",
-         [](const fs::path& lessons, const fs::path&) {
-             WriteLongRecording(lessons / "lesson.wav", 150);
-         },
-         {"{src}", "{out}"},
-         Interrupt::Converting,
-         false,
-         130,
-         {"1 of 1", Stopping},
-         {}},
-        {"a second Ctrl+C during an Opus file that replaces one",
-         [](const fs::path& lessons, const fs::path& practice) {
-             WriteLongRecording(lessons / "lesson.wav", 150);
-             WriteFileBytes(practice / "lesson.opus", "the practice file made last week");
-         },
-         {"--output-format", "opus", "{src}", "{out}"},
-         Interrupt::Converting,
-         false,
-         130,
-         {"1 of 1", Stopping},
-         {"lesson.opus"}},
-        {"a second Ctrl+C during a question",
-         [](const fs::path& lessons, const fs::path& practice) {
-             CopyRecording("english.wav", lessons / "a.wav");
-             fs::create_directory(practice / "a.WAV");
-         },
-         {"{src}", "{out}"},
-         Interrupt::Asking,
-         false,
-         130,
-         {"1 of 1 [" + std::string(30, '#') + "]", failure + "a.WAV" + question},
-         {"a.WAV"}},
+        {"keep going over a damaged first file", "1.wav=damaged 2.wav=english.wav 3.wav=german.wav",
+         "", "--keep-going {src} {out}", How::Plain, 3,
+         "1 of 3|Skipped '{src}/1.wav': The WAV format must be ADPCM|2 of 3|3 of 3|"
+         "2 converted, 1 skipped",
+         "2.WAV 3.WAV"},
+        {"an empty folder", "", "", "{src} {out}", How::Plain, 4, "No recordings in '{src}'", ""},
+        {"a folder of MP3s without --any-format", "a.mp3=mp3 B.MP3=mp3 c.m4a=m4a d.txt=text", "",
+         "{src} {out}", How::Plain, 4,
+         "No recordings in '{src}'; --any-format reads the 3 .mp3/.m4a files there", ""},
+        {"--yes into an unwritable destination", "a.wav=english.wav b.wav=german.wav", "",
+         "--yes {src} {out}", How::Unwritable, 3,
+         "1 of 2|" + unwritable + "a.WAV" + question + "y|2 of 2|" + unwritable + "b.WAV" +
+             question + "y|0 converted, 2 skipped",
+         ""},
+        {"the hint for a lone MP3", "a.mp3=mp3", "", "{src}/a.mp3 {out}", How::Plain, 1,
+         "1 of 1|Error: The software does not support given audio format|Details: The RIFF chunk "
+         "is missing|brellow-cli --any-format reads this recording",
+         ""},
+        {"a second Ctrl+C during an exact WAV", "a.wav=long", "", "{src} {out}",
+         How::CtrlCConverting, 130, "1 of 1|" + Stopping, ""},
+        {"a second Ctrl+C during an Opus file that replaces one", "a.wav=long", "a.opus=older",
+         "--output-format opus {src} {out}", How::CtrlCConverting, 130, "1 of 1|" + Stopping,
+         "a.opus"},
+        {"a second Ctrl+C during a question", "a.wav=english.wav", "a.WAV=folder", "{src} {out}",
+         How::CtrlCAsking, 130,
+         "1 of 1 [" + std::string(30, '#') + "]|" + unwritable + "a.WAV" + question, "a.WAV"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const fs::path dir = tmp / row.name;
-        const fs::path rowSrc = dir / "src";
-        const fs::path rowOut = dir / "out";
-        fs::create_directories(rowSrc);
-        fs::create_directory(rowOut);
-        row.make(rowSrc, rowOut);
-        const auto made = Snapshot(rowOut);
+        const fs::path dir = tmp / std::to_string(&row - rows);
+        const auto filled = [&](std::string text) {
+            for (const auto& [key, value] :
+                 {std::pair{"{src}", dir / "src"}, {"{out}", dir / "out"}})
+                for (std::size_t at; (at = text.find(key)) != std::string::npos;)
+                    text.replace(at, 5, value.string());
+            return text;
+        };
+        fs::create_directories(dir / "src");
+        fs::create_directory(dir / "out");
+        MakeFiles(dir / "src", row.sources);
+        MakeFiles(dir / "out", row.outputs);
         ChildProcess::Setup setup;
-        if (row.unwritable && ::geteuid() != 0) {
-            fs::permissions(rowOut, fs::perms::owner_write, fs::perm_options::remove);
-        } else if (row.unwritable) { // root writes anywhere: the program runs as nobody
+        setup.err = row.how == How::CtrlCConverting ? Stream::Pipe : Stream::File;
+        if (row.how == How::CtrlCAsking)
+            setup.in = setup.err = Stream::Terminal;
+        if (row.how == How::Unwritable && ::geteuid() != 0) {
+            fs::permissions(dir / "out", fs::perms::owner_write, fs::perm_options::remove);
+        } else if (row.how == How::Unwritable) { // root writes anywhere: run it as nobody
             setup.runner = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
-            if (std::system("/usr/bin/setpriv --reuid=65534 --regid=65534 --clear-groups true") !=
-                0) {
-                std::cout << "[ SKIPPED  ] row '" << row.name << "': no setpriv to run as nobody\n";
+            if (std::system("/usr/bin/setpriv --reuid=65534 --regid=65534 --clear-groups true")) {
+                std::cout << "[ SKIPPED  ] " << row.name << ": setpriv cannot run as nobody\n";
                 continue;
             }
             fs::permissions(tmp.path(), fs::perms::others_read | fs::perms::others_exec,
                             fs::perm_options::add);
         }
-        if (row.interrupt == Interrupt::Converting)
-            setup.err = Stream::Pipe;
-        if (row.interrupt == Interrupt::Asking)
-            setup.in = setup.err = Stream::Terminal;
-        std::vector<std::string> arguments;
-        for (const std::string& argument : row.arguments)
-            arguments.push_back(Filled(argument, rowSrc, rowOut));
-        ChildProcess child(arguments, setup);
-        if (row.interrupt != Interrupt::None) {
-            // Converting: held, by a full pipe, at the pump that takes the first interrupt.
-            if (row.interrupt == Interrupt::Converting) {
-                ASSERT_TRUE(child.ReadUntilLine("1 of 1")) << child.err;
+        ChildProcess child(Split(filled(row.arguments), ' '), setup);
+        if (row.how == How::CtrlCConverting || row.how == How::CtrlCAsking) {
+            // Converting: held by a full pipe at the pump that takes the first interrupt.
+            ASSERT_TRUE(row.how == How::CtrlCAsking ? child.ReadUntilTail(filled(question))
+                                                    : child.ReadUntilLine("1 of 1"));
+            if (row.how == How::CtrlCConverting)
                 child.FillPipe();
-            } else {
-                ASSERT_TRUE(child.ReadUntilTail(Filled(question, rowSrc, rowOut))) << child.err;
-            }
             child.Signal(SIGINT);
             child.AwaitDelivery(SIGINT);
             child.Signal(SIGINT);
         }
         EXPECT_EQ(child.Wait(), row.status);
-
-        std::string err = child.err;
-        std::erase(err, '\r');
-        std::vector<std::string> expected;
-        for (const std::string& line : row.err)
-            expected.push_back(Filled(line, rowSrc, rowOut));
-        EXPECT_EQ(Lines(err + "\n"), expected);
-        EXPECT_EQ(Names(rowOut), row.left);
-        // A file that was there stays as it was; one converted is as converting its source gives.
-        for (const std::string& name : row.left) {
-            const fs::path source = rowSrc / (fs::path(name).stem().string() + ".wav");
-            if (fs::is_regular_file(rowOut / name)) {
-                EXPECT_EQ(ReadFileBytes(rowOut / name),
-                          made.count(name) ? made.at(name) : ConvertedAlone(source))
-                    << name;
-            }
+        std::erase(child.err, '\r');
+        EXPECT_EQ(Lines(child.err + "\n"), Split(filled(row.err), '|'));
+        EXPECT_EQ(Names(dir / "out"), Split(row.left, ' '));
+        if (row.outputs.ends_with("=older")) { // it stays as it was
+            EXPECT_EQ(ReadFileBytes(dir / "out" / row.left), "older");
         }
     }
 }
