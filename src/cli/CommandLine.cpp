@@ -101,8 +101,9 @@ DESCRIPTION
 
     Ctrl+C asks the job to stop: the file being converted is finished and no
     further file is started. A second Ctrl+C ends the job at once: the file
-    being written is removed, and a file it was to replace stays as it was.
-    A third one ends the program on the spot.
+    being written is removed, and a compressed or tuned practice file leaves
+    the one it was to replace as it was. A third one ends the program on the
+    spot.
 
 OPTIONS
     --yes      Answer yes to every question, so that files that cannot be
