@@ -42,8 +42,12 @@ fs::path CreateTemporary(const fs::path& path, bool folder = false) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, ".%08x.part", static_cast<unsigned>(random()));
+        // Appended rather than "." + a temporary string, which GCC 12 at -O2
+        // takes for an overlapping copy (a false -Wrestrict warning).
+        std::string name = ".";
+        name.append(path.filename().string()).append(suffix);
         fs::path temporary = path;
-        temporary.replace_filename("." + path.filename().string() + suffix);
+        temporary.replace_filename(name);
         if (folder) {
             if (::mkdir(temporary.c_str(), 0755) == 0)
                 return temporary;

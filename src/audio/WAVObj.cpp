@@ -4,6 +4,7 @@
 #include "audio/FileOpener.h"
 #include "audio/Translation.h"
 #include "audio/WAVException.h"
+#include "pause/MessagePump.h"
 
 #include <algorithm>
 #include <array>
@@ -224,8 +225,12 @@ bool CWAVObj::WriteSilence(std::int32_t count) {
 }
 
 bool CWAVObj::WriteLongSilence(std::uint64_t count) {
-    constexpr std::uint64_t largest = 0x7FFFFE00; // whole pieces, below 2^31
+    // Whole pieces of 256 KiB: a job given up at once stops between two of
+    // them, where a long pause encoded in one piece would take seconds.
+    constexpr std::uint64_t largest = 0x40000;
     while (count > 0) {
+        if (JobAbandoned())
+            return false;
         const std::uint64_t part = std::min(count, largest);
         if (!WriteSilence(static_cast<std::int32_t>(part)))
             return false;

@@ -41,7 +41,8 @@ public:
     bool ReadBlock(SampleBuffer& out);
     bool Write(const SampleBuffer& buffer, bool countsAsAudio);
     bool WriteSilence(std::int32_t count);
-    // WriteSilence for counts of 2 GiB and more, which its signed count cannot take.
+    // WriteSilence for counts of 2 GiB and more, which its signed count cannot
+    // take. False, with what was written so far, once the job is abandoned.
     bool WriteLongSilence(std::uint64_t count);
     bool WriteHeader();
     std::uint32_t SecondsToBytes(double seconds);

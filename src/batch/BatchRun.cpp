@@ -62,7 +62,11 @@ void RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener& file
     }
 
     window.m_jobEnd = JobEnd::EndedEarly;
-    const std::string pattern = kind == SourceKind::Folder ? "/" + converter.FolderPattern() : "";
+    // Appended rather than "/" + FolderPattern(): GCC 12 at -O2 warns of an
+    // overlapping copy in the literal-plus-temporary operator (-Wrestrict), which cannot happen.
+    std::string pattern;
+    if (kind == SourceKind::Folder)
+        pattern.append("/").append(converter.FolderPattern());
     if (ProcessSource(window, window.m_strSrc, window.m_strDst, pattern, converter, files))
         window.m_jobEnd = JobEnd::Completed;
 }

@@ -17,9 +17,13 @@ bool Fail(CMessageBoxOwner& parent, const std::string& text) {
 
 } // namespace
 
+std::string SkipSourceQuestion(const std::filesystem::path& source) {
+    return FormatText(Tr("Job", "Cannot open file ' %1'. Do you want to continue?"),
+                      {source.string()});
+}
+
 bool AskToSkipSource(CMessageBoxOwner& parent, const std::filesystem::path& source) {
-    return Ask(parent, FormatText(Tr("Job", "Cannot open file ' %1'. Do you want to continue?"),
-                                  {source.string()}));
+    return Ask(parent, SkipSourceQuestion(source));
 }
 
 bool AskToSkipDestination(CMessageBoxOwner& parent, const std::filesystem::path& destination) {

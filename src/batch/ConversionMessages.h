@@ -3,11 +3,14 @@
 #include "batch/MessageBox.h"
 
 #include <filesystem>
+#include <string>
 
 // What a conversion tells and asks, under the caption "Failure". The
 // questions return true for Yes: the file is skipped and the job goes on.
 // The reports return false: the job ends.
 bool AskToSkipSource(CMessageBoxOwner& parent, const std::filesystem::path& source);
+// The text AskToSkipSource asks, for a front end that answers it itself.
+std::string SkipSourceQuestion(const std::filesystem::path& source);
 bool AskToSkipDestination(CMessageBoxOwner& parent, const std::filesystem::path& destination);
 bool ReportCannotRead(CMessageBoxOwner& parent, const std::filesystem::path& source);
 bool ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& destination);

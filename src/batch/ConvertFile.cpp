@@ -51,6 +51,17 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
     if (!dst.WriteHeader())
         return ReportCannotWrite(parent, destination);
 
+    // A job given up removes what it wrote, whether a pump or a long pause saw it.
+    const auto giveUp = [&] {
+        dst.Close();
+        dst.m_file.reset();
+        files.Remove(destination);
+        return false;
+    };
+    const auto writeFailed = [&] {
+        return JobAbandoned() ? giveUp() : ReportCannotWrite(parent, destination);
+    };
+
     // Blocks are read and decoded a few at a time, side by side, and then
     // written one by one as ReadBlock would have delivered them.
     std::array<SampleBuffer, CADCPMObj::MaxBlocksTogether> buffers;
@@ -63,15 +74,11 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
         for (int i = 0; i < got; ++i, ++n) {
             if (n % BlocksPerPump == 0) {
                 PumpMessages();
-                if (JobAbandoned()) {
-                    dst.Close();
-                    dst.m_file.reset();
-                    files.Remove(destination);
-                    return false;
-                }
+                if (JobAbandoned())
+                    return giveUp();
             }
             if (!dst.WriteWithPauses(buffers[static_cast<std::size_t>(i)]))
-                return ReportCannotWrite(parent, destination);
+                return writeFailed();
         }
     }
     // ReadBlock says false at the end and on a read error alike; only the file knows which.
@@ -81,7 +88,7 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
     const std::uint64_t written = dst.m_dwBytesWritten;
     const std::uint64_t target = dst.GetDataSize();
     if (target > written && !dst.WriteLongSilence(target - written))
-        return ReportCannotWrite(parent, destination);
+        return writeFailed();
     if (!dst.Close())
         return ReportCannotWrite(parent, destination);
     return true;

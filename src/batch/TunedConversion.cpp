@@ -182,7 +182,7 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     };
     const auto fail = [&](CPracticeWriter::Result result) {
         removeOutput();
-        if (JobAbandoned())
+        if (JobAbandoned()) // a long pause saw it: nothing to report
             return false;
         return result == CPracticeWriter::Result::TooLong ? ReportTooLong(parent, source)
                                                           : ReportCannotWrite(parent, destination);

@@ -94,14 +94,25 @@ DESCRIPTION
     When a file cannot be opened or created, the question whether to continue
     is asked on the terminal: yes skips the file and goes on with the next
     one, any other answer ends the job. Without a terminal on standard input
-    the answer is no.
+    the answer is no. A job over more than one source, or one that skipped
+    any, ends with a line such as "2 converted, 1 skipped" (and ", stopped"
+    when Ctrl+C ended it). A folder with nothing to convert is told as
+        No recordings in 'lessons'
 
     Ctrl+C asks the job to stop: the file being converted is finished and no
-    further file is started. A second Ctrl+C ends the program at once.
+    further file is started. A second Ctrl+C ends the job at once: the file
+    being written is removed, and a compressed or tuned practice file leaves
+    the one it was to replace as it was. A third one ends the program on the
+    spot.
 
 OPTIONS
     --yes      Answer yes to every question, so that files that cannot be
                opened or created are skipped.
+    --keep-going
+               Skip a source that is refused (a format that is not supported,
+               a damaged or cut-short recording) or cannot be opened, with
+               the line "Skipped 'PATH': REASON", and go on with the next
+               one. Implies --yes.
     --any-format
                Read recordings of any format that FFmpeg's libraries read:
                MP3, AAC (.m4a), Ogg Vorbis, Opus, FLAC, PCM WAV, AIFF, WMA and
@@ -148,11 +159,15 @@ TUNING
                Added to every pause. Default 0; from 0 to 30.
 
 EXIT STATUS
-    0    The job ran to its end.
+    0    Every source was converted.
     1    The job ended early: it was stopped, a conversion failed, a question
          was answered with anything but yes, or a source file's format is not
          supported.
     2    Usage error, or a source or destination path was refused.
+    3    The job ran to its end, but skipped sources: a question answered
+         yes (as --yes does), or a source skipped by --keep-going.
+    4    Nothing to convert: the source folder holds no recording the job
+         takes.
     130  Ended at once by a second Ctrl+C.
 
 EXAMPLES
@@ -160,6 +175,8 @@ EXAMPLES
         brellow-cli lesson.wav ~/practice
     Convert every recording of a folder, skipping files that cannot be read:
         brellow-cli --yes ~/lessons ~/practice
+    The same, skipping damaged recordings too:
+        brellow-cli --keep-going ~/lessons ~/practice
     Make a practice file from an MP3 lesson, with pauses half again as long:
         brellow-cli --any-format --pause-factor 1.5 lesson.mp3 ~/practice
     Turn a folder of MP3 lessons into Opus practice files for a phone:

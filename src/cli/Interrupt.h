@@ -1,7 +1,8 @@
 #pragma once
 
 // Ctrl+C as the Stop button. The first interrupt is only noted, for the job
-// to pick up between two files; the second ends the program at once.
+// to pick up between two files; the second abandons the job (AbandonJob),
+// which removes what it was writing and ends; a third ends the program at once.
 void InstallInterruptHandler(bool stderrIsTerminal);
 bool InterruptRequested();
 

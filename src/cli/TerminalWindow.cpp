@@ -3,19 +3,41 @@
 #include "batch/MessageBox.h"
 #include "cli/CommandLine.h"
 #include "cli/Interrupt.h"
+#include "pause/MessagePump.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
+#include <poll.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr int BarWidth = 30;
 
-// One line from standard input, without its end; false at the end of input.
+// Waits until standard input has something to read; false once the job is
+// abandoned. SIGINT gets in only within ppoll, so that one arriving just
+// before it still ends the wait.
+bool AwaitInput() {
+    sigset_t interrupt;
+    sigset_t before;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    ::sigprocmask(SIG_BLOCK, &interrupt, &before);
+    pollfd input{STDIN_FILENO, POLLIN, 0};
+    while (!JobAbandoned() && ::ppoll(&input, 1, nullptr, &before) < 0 && errno == EINTR) {
+    }
+    ::sigprocmask(SIG_SETMASK, &before, nullptr);
+    return !JobAbandoned();
+}
+
+// One line from standard input, without its end; false at the end of input,
+// and once the job is abandoned.
 bool ReadLine(std::string& line) {
     line.clear();
     for (;;) {
+        if (!AwaitInput())
+            return false;
         char c;
         const ssize_t n = ::read(STDIN_FILENO, &c, 1);
         if (n < 0 && errno == EINTR)
@@ -56,8 +78,12 @@ CTerminalWindow::CTerminalWindow(bool yesToAll)
 
 int CTerminalWindow::MessageBox(const std::string& text, const std::string& caption,
                                 unsigned type) {
+    const bool question = (type & 0x0F) == MB_YESNOCANCEL;
+    // An abandoned job ends without another word.
+    if (JobAbandoned())
+        return question ? IDCANCEL : IDOK;
     EndProgressLine();
-    if ((type & 0x0F) != MB_YESNOCANCEL) {
+    if (!question) {
         PrintError(caption + ": " + text + "\n");
         return IDOK;
     }
@@ -98,6 +124,12 @@ void CTerminalWindow::SetProgressRange(std::uint16_t maximum) {
 
 void CTerminalWindow::SetProgressPos(int position) {
     m_nPosition = position;
+    m_nReached = std::max(m_nReached, position);
+}
+
+void CTerminalWindow::PrintLine(const std::string& text) {
+    EndProgressLine();
+    PrintError(text + "\n");
 }
 
 void CTerminalWindow::SetStatusWindowText(const std::string& text) {
@@ -132,9 +164,8 @@ void CTerminalWindow::TakeInterrupt() {
         return;
     m_bStopNoted = true;
     m_bStop = true;
-    EndProgressLine();
-    PrintError(std::string(ProgramName) +
-               ": stopping after the current file (Ctrl+C again to quit at once)\n");
+    PrintLine(std::string(ProgramName) +
+              ": stopping after the current file (Ctrl+C again to quit at once)");
 }
 
 void CTerminalWindow::EndProgressLine() {

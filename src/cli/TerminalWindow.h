@@ -22,6 +22,10 @@ public:
 
     // What the message pump does here: a pending Ctrl+C becomes the stop request.
     void TakeInterrupt();
+    // A line of the terminal's own on standard error, after the progress line.
+    void PrintLine(const std::string& text);
+    // How many sources the job came to, the one it stopped at included.
+    int Reached() const { return m_nReached; }
 
 private:
     int Ask();
@@ -33,6 +37,7 @@ private:
     bool m_bStopNoted = false;
     std::uint16_t m_nMaximum = 0;
     int m_nPosition = 0;
+    int m_nReached = 0;
 };
 
 // Writes all of text to standard error, unbuffered and in one piece where it can.

@@ -3,6 +3,8 @@
 #include "batch/Subtitles.h"
 #include "cli/CommandLine.h"
 #include "cli/Interrupt.h"
+#include "cli/JobReport.h"
+#include "cli/TerminalConverter.h"
 #include "cli/TerminalWindow.h"
 #include "media/JobConverter.h"
 #include "media/MediaLibrary.h"
@@ -16,44 +18,36 @@ namespace {
 
 constexpr int UsageExitStatus = 2;
 
-int ExitStatus(JobEnd end) {
-    switch (end) {
-    case JobEnd::Completed:
-        return 0;
-    case JobEnd::EndedEarly:
-        return 1;
-    case JobEnd::PathRefused:
-        return 2;
-    }
-    return 1;
-}
-
 int Run(const CommandLine& command) {
     // FFmpeg's libraries, when asked for, before anything is touched.
-    if (std::string reason; (command.options.anyFormat || command.options.outputFormat) &&
-                            !MediaLibrary::Load(reason)) {
+    if (std::string reason; NeedsMediaLibrary(command.options) && !MediaLibrary::Load(reason)) {
         PrintError(std::string(ProgramName) + ": FFmpeg's libraries cannot be loaded: " + reason +
                    "\n");
         return 1;
     }
-    const std::unique_ptr<CFileConverter> converter = MakeJobConverter(command.options);
+    InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
+    // --keep-going answers the questions it leaves as --yes does.
+    CTerminalWindow window(command.options.yesToAll || command.options.keepGoing);
+    CTerminalConverter converter(MakeJobConverter(command.options), window,
+                                 command.options.keepGoing);
     // Subtitles that cannot be read end the job before it converts anything.
     if (const std::string error =
-            CheckJobSubtitles(command.source, converter->FolderPattern(),
+            CheckJobSubtitles(command.source, converter.FolderPattern(),
                               command.options.phrasesFromSrt, command.options.phrasesFrom);
         !error.empty()) {
         PrintError(std::string(ProgramName) + ": " + error + "\n");
         return UsageExitStatus;
     }
-    InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
-    CTerminalWindow window(command.options.yesToAll);
     window.m_strSrc = command.source;
     window.m_strDst = command.destination;
     SetMessagePump([&window] { window.TakeInterrupt(); });
-    CFileOpener files;
-    OnRun(window, *converter, files);
+    {
+        // Closed before the report: a replacement the job gave up on is gone by then.
+        CFileOpener files;
+        OnRun(window, converter, files);
+    }
     SetMessagePump(nullptr);
-    return ExitStatus(window.m_jobEnd);
+    return ReportJobEnd(window, converter, command.options);
 }
 
 } // namespace

@@ -28,7 +28,11 @@ public:
         return Encoded(m_files.OpenReplacing(path), path);
     }
     bool Commit(const std::filesystem::path& path) override { return m_files.Commit(path); }
-    void Remove(const std::filesystem::path& path) override { m_files.Remove(path); }
+    void Remove(const std::filesystem::path& path) override {
+        m_files.Remove(path);
+        // Nothing left to discard: a second Remove would take the file it was to replace.
+        replacing = false;
+    }
 
     // Open made a replacement that the converter does not know of.
     bool replacing = false;

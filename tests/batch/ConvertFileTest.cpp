@@ -4,6 +4,7 @@
 #include "audio/Translation.h"
 #include "audio/WAVException.h"
 #include "batch/TunedConversion.h"
+#include "pause/MessagePump.h"
 #include "support/Ffmpeg.h"
 #include "support/PauseModel.h"
 #include "support/RecordingWindow.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 using namespace adpcmtest;
@@ -99,6 +101,24 @@ std::uint64_t Fnv1a(const std::string& bytes) {
     }
     return hash;
 }
+
+// Files in memory whose destination gives up the job at its first silence,
+// as a second Ctrl+C during a long pause would.
+struct AbandoningFiles final : MemoryFiles {
+    struct Stream final : CMemoryStream {
+        using CMemoryStream::CMemoryStream;
+        bool WriteZeros(std::size_t count) override {
+            AbandonJob();
+            return CMemoryStream::WriteZeros(count);
+        }
+    };
+    std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool write) override {
+        return write ? std::make_unique<Stream>(&files[path]) : MemoryFiles::Open(path, false);
+    }
+    std::unique_ptr<CByteStream> OpenReplacing(const std::filesystem::path& path) override {
+        return Open(path, true);
+    }
+};
 
 } // namespace
 
@@ -402,4 +422,23 @@ TEST(ConvertTuned, AnOutputPastWhatAWavFileHoldsIsToldAndRemoved) {
     EXPECT_EQ(window.boxes[0].text, "The file 'in.wav' is too long to convert");
     EXPECT_EQ(window.boxes[0].caption, "Failure");
     EXPECT_EQ(files.files.count("out.WAV"), 0u);
+}
+
+// Each in a process of its own, as an abandoned job stays abandoned. 300 loud
+// blocks, then quiet ones: their pause sees it between two pieces of its silence.
+TEST(ConvertAbandonedDeathTest, ALongPauseThatSeesItRemovesTheOutputAndSaysNothing) {
+    for (const bool tuned : {false, true}) {
+        const auto convert = [tuned] {
+            AbandoningFiles files;
+            std::vector<std::int16_t> levels(300, 9000);
+            levels.resize(320, 0);
+            files.files["in.wav"] = FlatFile(levels).Bytes();
+            RecordingWindow window;
+            const bool converted =
+                tuned ? ConvertTuned(window, "in.wav", "out.WAV", files, {}, MakeAdpcmSamples)
+                      : ConvertFile(window, "in.wav", "out.WAV", files);
+            std::_Exit(converted || !window.boxes.empty() || files.files.count("out.WAV"));
+        };
+        EXPECT_EXIT(convert(), testing::ExitedWithCode(0), "") << (tuned ? "tuned" : "exact");
+    }
 }

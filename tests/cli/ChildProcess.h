@@ -15,6 +15,7 @@ public:
         Stream in = Stream::Null;  // Null or Terminal
         Stream err = Stream::File; // File, Pipe or Terminal
         std::filesystem::path workingDirectory;
+        std::vector<std::string> runner = {}; // runs the program, as setpriv and its options
     };
 
     ChildProcess(const std::vector<std::string>& arguments, const Setup& setup);

@@ -7,8 +7,12 @@
 
 #include <algorithm>
 #include <csignal>
+#include <iostream>
 #include <map>
 #include <random>
+#include <sstream>
+#include <thread>
+#include <unistd.h>
 
 using namespace batchtest;
 namespace fs = std::filesystem;
@@ -71,7 +75,7 @@ TEST_F(Cli, ConvertsAFolderAsTheLibraryDoesAndLeavesTheSourcesAlone) {
 
     EXPECT_EQ(Run({src.string(), out.string()}), 0);
 
-    EXPECT_EQ(stderrText, "1 of 4\n2 of 4\n3 of 4\n4 of 4\n");
+    EXPECT_EQ(stderrText, "1 of 4\n2 of 4\n3 of 4\n4 of 4\n4 converted, 0 skipped\n");
     EXPECT_EQ(stdoutText, "");
     EXPECT_EQ(Names(out), (std::vector<std::string>{"A.WAV", "b.WAV", "c.WAV", "leçon ü.WAV"}));
     for (const auto& [name, source] : {std::pair{"A.WAV", "A.WAV"},
@@ -198,12 +202,12 @@ TEST_F(Cli, YesAnswersEveryQuestion) {
     fs::create_directory(out / "a.WAV");
     fs::create_directory(out / "c.WAV");
 
-    EXPECT_EQ(Run({"--yes", src.string(), out.string()}), 0);
+    EXPECT_EQ(Run({"--yes", src.string(), out.string()}), 3);
 
     const std::string question = "' for writing. Do you want to continue? [y/n/c] y\n";
     EXPECT_EQ(stderrText, "1 of 3\nFailure: Cannot open file ' " + (out / "a.WAV").string() +
                               question + "2 of 3\n3 of 3\nFailure: Cannot open file ' " +
-                              (out / "c.WAV").string() + question);
+                              (out / "c.WAV").string() + question + "1 converted, 2 skipped\n");
     EXPECT_EQ(ReadFileBytes(out / "b.WAV"), ConvertedAlone(src / "b.wav"));
 }
 
@@ -212,7 +216,7 @@ TEST_F(Cli, OutputThatWouldOverwriteItsSourceIsRefusedAndTheSourceKept) {
     CopyRecording("german.wav", src / "other.wav");
     const auto before = Snapshot(src);
 
-    EXPECT_EQ(Run({"--yes", src.string(), src.string()}), 0);
+    EXPECT_EQ(Run({"--yes", src.string(), src.string()}), 3);
 
     EXPECT_NE(stderrText.find("Failure: Cannot open file ' " + (src / "lesson.WAV").string() +
                               "' for writing."),
@@ -233,13 +237,14 @@ TEST_F(Cli, OnATerminalTheQuestionIsAskedAndProgressStaysOnOneLine) {
     child.Type("maybe\n");
     ASSERT_TRUE(child.ReadUntilTail("Please answer y (yes), n (no) or c (cancel): "));
     child.Type("Y\n");
-    EXPECT_EQ(child.Wait(), 0);
+    EXPECT_EQ(child.Wait(), 3);
 
     // The bar stands at the file's index out of the count; the terminal ends lines with \r\n.
     const std::string bar1 = "\r1 of 2 [" + std::string(15, '#') + std::string(15, '.') + "]";
     const std::string bar2 = "\r2 of 2 [" + std::string(30, '#') + "]";
     EXPECT_TRUE(child.err.starts_with(bar1 + "\r\nFailure: Cannot open file ' ")) << child.err;
-    EXPECT_TRUE(child.err.ends_with("Y\r\n" + bar2 + "\r\n")) << child.err;
+    EXPECT_TRUE(child.err.ends_with("Y\r\n" + bar2 + "\r\n1 converted, 1 skipped\r\n"))
+        << child.err;
     EXPECT_EQ(ReadFileBytes(out / "b.WAV"), ConvertedAlone(src / "b.wav"));
 }
 
@@ -252,7 +257,7 @@ TEST_F(Cli, OnATerminalEachAnswerButYesEndsTheJob) {
         fs::remove(out / "b.WAV");
         ChildProcess child({src.string(), out.string()}, {Stream::Terminal, Stream::File, {}});
         child.Type(answer + "\n"); // typed ahead: waits in the terminal until the question reads it
-        EXPECT_EQ(child.Wait(), answer == "yes" ? 0 : 1);
+        EXPECT_EQ(child.Wait(), answer == "yes" ? 3 : 1);
         EXPECT_NE(child.err.find("Do you want to continue? [y/n/c] "), std::string::npos);
         EXPECT_EQ(fs::exists(out / "b.WAV"), answer == "yes");
     }
@@ -270,7 +275,7 @@ TEST_F(Cli, UnsupportedFileEndsTheJobWithItsReason) {
 
     EXPECT_EQ(stderrText, std::string("1 of 3\n2 of 3\n") +
                               "Error: The software does not support given audio format\n" +
-                              "Details: " + PcmTaggedReason + "\n");
+                              "Details: " + PcmTaggedReason + "\n1 converted, 0 skipped\n");
     EXPECT_EQ(Names(out), (std::vector<std::string>{"1.WAV"}));
     EXPECT_EQ(Snapshot(src), before);
 }
@@ -292,7 +297,7 @@ TEST_F(Cli, AnyFormatConvertsTheFoldersRecordingsAndTheExactOnesExactly) {
 
     EXPECT_EQ(Run({"--any-format", src.string(), out.string()}), 0);
 
-    EXPECT_EQ(stderrText, "1 of 3\n2 of 3\n3 of 3\n");
+    EXPECT_EQ(stderrText, "1 of 3\n2 of 3\n3 of 3\n3 converted, 0 skipped\n");
     EXPECT_EQ(Names(out), (std::vector<std::string>{"B.WAV", "a.WAV", "c.WAV"}));
     EXPECT_EQ(ReadFileBytes(out / "a.WAV"), ConvertedAlone(src / "a.wav"));
 }
@@ -347,6 +352,134 @@ TEST_F(Cli, CompressedPracticeFilesHoldTheWavFilesSamples) {
     }
 }
 
+// --- how a run ends: skips, nothing to convert, a hint, a second Ctrl+C ---
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);)
+        parts.push_back(part);
+    return parts;
+}
+
+// Makes "name=what" files in dir: a bundled recording, "damaged", "folder", an encoding
+// by ffmpeg ("mp3", "m4a"; "long": the example 100 times), or else the text itself.
+void MakeFiles(const fs::path& dir, const std::string& files) {
+    const std::map<std::string, std::string> encodings = {
+        {"mp3", "-i english.wav"},
+        {"m4a", "-i english.wav"},
+        {"long", "-stream_loop 99 -i example.wav -c:a adpcm_ms -block_size 512 -fflags +bitexact"}};
+    for (const std::string& file : Split(files, ' ')) {
+        const std::string name = file.substr(0, file.find('=')),
+                          what = file.substr(name.size() + 1);
+        if (encodings.count(what))
+            Ffmpeg(BRELLOW_TEST_DATA, encodings.at(what) + " " + (dir / name).string());
+        else if (what == "damaged")
+            WritePcmTagged(dir / name);
+        else if (what == "folder")
+            fs::create_directory(dir / name);
+        else if (what.ends_with(".wav"))
+            CopyRecording(what, dir / name);
+        else
+            WriteFileBytes(dir / name, what);
+    }
+}
+
+TEST_F(Cli, RunsTellHowTheyEndedAndLeaveNothingHalfMade) {
+    enum class How { Plain, Unwritable, CtrlCConverting, CtrlCAsking };
+    const std::string question = "' for writing. Do you want to continue? [y/n/c] ";
+    const std::string unwritable = "Failure: Cannot open file ' {out}/";
+    const struct {
+        const char* name;
+        std::string sources, outputs, arguments; // files as MakeFiles takes them
+        How how;
+        int status;
+        std::string err, left; // lines of standard error, '|' between; files in the destination
+    } rows[] = {
+        {"keep going over a damaged first file", "1.wav=damaged 2.wav=english.wav 3.wav=german.wav",
+         "", "--keep-going {src} {out}", How::Plain, 3,
+         "1 of 3|Skipped '{src}/1.wav': The WAV format must be ADPCM|2 of 3|3 of 3|"
+         "2 converted, 1 skipped",
+         "2.WAV 3.WAV"},
+        {"an empty folder", "", "", "{src} {out}", How::Plain, 4, "No recordings in '{src}'", ""},
+        {"a folder of MP3s without --any-format", "a.mp3=mp3 B.MP3=mp3 c.m4a=m4a d.txt=text", "",
+         "{src} {out}", How::Plain, 4,
+         "No recordings in '{src}'; --any-format reads the 3 .mp3/.m4a files there", ""},
+        {"--yes into an unwritable destination", "a.wav=english.wav b.wav=german.wav", "",
+         "--yes {src} {out}", How::Unwritable, 3,
+         "1 of 2|" + unwritable + "a.WAV" + question + "y|2 of 2|" + unwritable + "b.WAV" +
+             question + "y|0 converted, 2 skipped",
+         ""},
+        {"the hint for a lone MP3", "a.mp3=mp3", "", "{src}/a.mp3 {out}", How::Plain, 1,
+         "1 of 1|Error: The software does not support given audio format|Details: The RIFF chunk "
+         "is missing|brellow-cli --any-format reads this recording",
+         ""},
+        {"a second Ctrl+C during an exact WAV", "a.wav=long", "", "{src} {out}",
+         How::CtrlCConverting, 130, "1 of 1", ""},
+        {"a second Ctrl+C during an Opus file that replaces one", "a.wav=long", "a.opus=older",
+         "--output-format opus {src} {out}", How::CtrlCConverting, 130, "1 of 1", "a.opus"},
+        {"a second Ctrl+C during a question", "a.wav=english.wav", "a.WAV=folder", "{src} {out}",
+         How::CtrlCAsking, 130,
+         "1 of 1 [" + std::string(30, '#') + "]|" + unwritable + "a.WAV" + question, "a.WAV"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const fs::path dir = tmp / std::to_string(&row - rows);
+        const auto filled = [&](std::string text) {
+            for (const auto& [key, value] :
+                 {std::pair{"{src}", dir / "src"}, {"{out}", dir / "out"}})
+                for (std::size_t at; (at = text.find(key)) != std::string::npos;)
+                    text.replace(at, 5, value.string());
+            return text;
+        };
+        fs::create_directories(dir / "src");
+        fs::create_directory(dir / "out");
+        MakeFiles(dir / "src", row.sources);
+        MakeFiles(dir / "out", row.outputs);
+        ChildProcess::Setup setup;
+        setup.err = row.how == How::CtrlCConverting ? Stream::Pipe : Stream::File;
+        if (row.how == How::CtrlCAsking)
+            setup.in = setup.err = Stream::Terminal;
+        if (row.how == How::Unwritable && ::geteuid() != 0) {
+            fs::permissions(dir / "out", fs::perms::owner_write, fs::perm_options::remove);
+        } else if (row.how == How::Unwritable) { // root writes anywhere: run it as nobody
+            setup.runner = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+            if (std::system("/usr/bin/setpriv --reuid=65534 --regid=65534 --clear-groups true")) {
+                std::cout << "[ SKIPPED  ] " << row.name << ": setpriv cannot run as nobody\n";
+                continue;
+            }
+            fs::permissions(tmp.path(), fs::perms::others_read | fs::perms::others_exec,
+                            fs::perm_options::add);
+        }
+        const std::vector<std::string> before = Names(dir / "out");
+        ChildProcess child(Split(filled(row.arguments), ' '), setup);
+        if (row.how == How::CtrlCConverting || row.how == How::CtrlCAsking) {
+            ASSERT_TRUE(row.how == How::CtrlCAsking ? child.ReadUntilTail(filled(question))
+                                                    : child.ReadUntilLine("1 of 1"));
+            if (row.how == How::CtrlCConverting)
+                child.FillPipe();
+            child.Signal(SIGINT);
+            child.AwaitDelivery(SIGINT);
+            // Converting: the second only once the output is begun, and a full pipe holds
+            // the job at a pump that takes the first.
+            for (int ms = 0;
+                 row.how == How::CtrlCConverting && Names(dir / "out") == before && ms < 10000;
+                 ++ms)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            child.Signal(SIGINT);
+        }
+        EXPECT_EQ(child.Wait(), row.status);
+        std::erase(child.err, '\r');
+        std::vector<std::string> lines = Lines(child.err + "\n");
+        std::erase(lines, Stopping); // told only where a pump comes before a pause that sees it
+        EXPECT_EQ(lines, Split(filled(row.err), '|'));
+        EXPECT_EQ(Names(dir / "out"), Split(row.left, ' '));
+        if (row.outputs.ends_with("=older")) { // it stays as it was
+            EXPECT_EQ(ReadFileBytes(dir / "out" / row.left), "older");
+        }
+    }
+}
+
 class CliInterrupt : public Cli {
 protected:
     static constexpr int Count = 6;
@@ -381,18 +514,19 @@ TEST_F(CliInterrupt, CtrlCFinishesTheFileUnderWayAndStartsNoOther) {
     child.Signal(SIGINT);
     EXPECT_EQ(child.Wait(), 1);
 
-    // 1 of N ... k-1 of N, the notice, then k of N and the Info box before file k.
+    // 1 of N ... k-1 of N, the notice, then k of N, the Info box before file k and the summary.
     const std::vector<std::string> lines = Lines(child.err);
-    ASSERT_GE(lines.size(), 4u) << child.err;
-    EXPECT_EQ(lines.back(), Stopped);
-    const std::string& last = lines[lines.size() - 2];
+    ASSERT_GE(lines.size(), 5u) << child.err;
+    EXPECT_EQ(lines[lines.size() - 2], Stopped);
+    const std::string& last = lines[lines.size() - 3];
     const int k = std::stoi(last);
     ASSERT_GE(k, 2) << child.err;
     ASSERT_LE(k, Count) << child.err;
     std::vector<std::string> expected;
     for (int i = 1; i < k; ++i)
         expected.push_back(Status(i));
-    expected.insert(expected.end(), {Stopping, Status(k), Stopped});
+    expected.insert(expected.end(), {Stopping, Status(k), Stopped,
+                                     std::to_string(k - 1) + " converted, 0 skipped, stopped"});
     EXPECT_EQ(lines, expected);
 
     for (int i = 1; i < k; ++i)

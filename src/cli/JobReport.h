@@ -1,0 +1,14 @@
+#pragma once
+
+#include "batch/JobOptions.h"
+#include "cli/TerminalConverter.h"
+#include "cli/TerminalWindow.h"
+
+// Exit statuses beyond 0, 1, 2 and InterruptedExitStatus.
+inline constexpr int SkippedExitStatus = 3;
+inline constexpr int NothingToConvertExitStatus = 4;
+
+// What the terminal adds once a job has ended (nothing to convert, the hint
+// for other formats, the summary), and the exit status it ends with.
+int ReportJobEnd(CTerminalWindow& window, const CTerminalConverter& converter,
+                 const JobOptions& options);
