@@ -1,10 +1,10 @@
 #include "audio/WAVObj.h"
 
+#include "audio/Abandon.h"
 #include "audio/ByteOrder.h"
 #include "audio/FileOpener.h"
 #include "audio/Translation.h"
 #include "audio/WAVException.h"
-#include "pause/MessagePump.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/Abandon.h"
+
 #include <cstdint>
 #include <functional>
 
@@ -12,9 +14,3 @@ void PumpMessages();
 
 // Installs the pump that PumpMessages calls and returns the one it replaces.
 std::function<void()> SetMessagePump(std::function<void()> pump);
-
-// A job given up at once, as by a second Ctrl+C: every conversion ends at
-// its next pump and removes what it wrote, and no further file is started.
-// Safe to call from a signal handler.
-void AbandonJob();
-bool JobAbandoned();
