@@ -244,6 +244,7 @@ void COptionsDlg::PlaceControls() {
                 layout->addWidget(right, row, 1);
             ++row;
         }
+        layout->setRowStretch(row, 1); // rows at the top of a group taller than they need
         return layout;
     };
     grid(m_grpRecordings, {{&m_chkAnyFormat, nullptr}});
