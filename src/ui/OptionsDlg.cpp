@@ -118,10 +118,9 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     }
     m_spinBitrate.setSuffix(QStringLiteral(" kbit/s"));
     m_cboLabels.addItem(tr("None"), QString());
-    for (const char* labels : {"srt", "lrc", "audacity"})
-        m_cboLabels.addItem(labels[0] == 'a' ? QStringLiteral("Audacity")
-                                             : QString::fromLatin1(labels).toUpper(),
-                            QString::fromLatin1(labels));
+    for (const auto& [shown, labels] :
+         {std::pair{"SRT", "srt"}, {"LRC", "lrc"}, {"Audacity", "audacity"}})
+        m_cboLabels.addItem(QString::fromLatin1(shown), QString::fromLatin1(labels));
 
     const std::pair<QWidget*, const char*> names[] = {{&m_chkAnyFormat, "any-format"},
                                                       {&m_chkAutoThreshold, "threshold-auto"},
@@ -233,26 +232,31 @@ void COptionsDlg::PlaceControls() {
              tr("Every option back to its default: Run then does exactly what it does without "
                 "options."));
 
-    // Groups in two columns, each a grid of label and control.
-    const auto grid = [](QGroupBox& group,
-                         std::initializer_list<std::pair<QWidget*, QWidget*>> rows) {
+    // Groups in two columns, each a grid of rows: a label and its control, or one
+    // control across; in the order of the keyboard's Tab.
+    struct Row {
+        QWidget* left;
+        QWidget* right = nullptr;
+        QWidget* beyond = nullptr;
+    };
+    const auto grid = [](QGroupBox& group, std::initializer_list<Row> rows) {
         auto* layout = new QGridLayout(&group);
         int row = 0;
-        for (const auto& [left, right] : rows) {
-            layout->addWidget(left, row, 0, 1, right ? 1 : 3);
-            if (right)
-                layout->addWidget(right, row, 1);
+        for (const Row& r : rows) {
+            layout->addWidget(r.left, row, 0, 1, r.right ? 1 : 3);
+            if (r.right)
+                layout->addWidget(r.right, row, 1);
+            if (r.beyond)
+                layout->addWidget(r.beyond, row, 2);
             ++row;
         }
         layout->setRowStretch(row, 1); // rows at the top of a group taller than they need
-        return layout;
     };
-    grid(m_grpRecordings, {{&m_chkAnyFormat, nullptr}});
-    grid(m_grpPhrases, {{&m_stThreshold, &m_spinThreshold},
+    grid(m_grpRecordings, {{&m_chkAnyFormat}});
+    grid(m_grpPhrases, {{&m_stThreshold, &m_spinThreshold, &m_chkAutoThreshold},
                         {&m_stMinSilence, &m_spinMinSilence},
                         {&m_stMinPhrase, &m_spinMinPhrase},
-                        {&m_chkPhrasesFromSrt, nullptr}})
-        ->addWidget(&m_chkAutoThreshold, 0, 2);
+                        {&m_chkPhrasesFromSrt}});
     grid(m_grpPauses, {{&m_stPauseFactor, &m_spinPauseFactor},
                        {&m_stPauseExtra, &m_spinPauseExtra},
                        {&m_chkMinPause, &m_spinMinPause},
@@ -261,7 +265,7 @@ void COptionsDlg::PlaceControls() {
     grid(m_grpOutput, {{&m_stFormat, &m_cboFormat},
                        {&m_stBitrate, &m_spinBitrate},
                        {&m_stLabels, &m_cboLabels},
-                       {&m_chkClips, nullptr}});
+                       {&m_chkClips}});
     auto* layout = new QGridLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(&m_grpRecordings, 0, 0, 1, 2);
@@ -286,8 +290,8 @@ void COptionsDlg::Show(const StoredJobOptions& stored) {
             }
         if (name == "threshold" && text == "auto")
             m_chkAutoThreshold.setChecked(true);
-        else if (name == "any-format" || name == "clips" || name == "phrases-from-srt")
-            findChild<QCheckBox*>(QString::fromStdString(name))->setChecked(text == "true");
+        else if (auto* check = findChild<QCheckBox*>(QString::fromStdString(name)))
+            check->setChecked(text == "true"); // any-format, clips, phrases-from-srt
         else if (name == "passes")
             m_editTempos.setText(value);
         else if (name == "output-format")

@@ -170,6 +170,15 @@ void OptionsTest::controlsTakeTheTerminalsRanges() {
     const QByteArray before = file.readAll();
     COptionsDlg dlg;
     dlg.show();
+    // Tab goes through the groups in reading order, row by row.
+    QStringList order;
+    for (QWidget* w = dlg.nextInFocusChain(); w != &dlg; w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus && !w->objectName().startsWith("qt_"))
+            order << w->objectName();
+    QCOMPARE(order.join(' '), "any-format threshold threshold-auto min-silence min-phrase "
+                              "phrases-from-srt pause-factor pause-extra min-pause-given min-pause "
+                              "max-pause-given max-pause passes-preset passes output-format "
+                              "bitrate labels clips   "); // then the three buttons
     for (const char* bound : {"min-pause-given", "max-pause-given"})
         Get<QCheckBox>(dlg, bound)->setChecked(true);
     for (const JobOptionRange& range : JobOptionRanges()) {
