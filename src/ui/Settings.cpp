@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <algorithm>
-
 namespace {
 
 QString Key(const char* entry) {
@@ -43,11 +41,6 @@ StoredJobOptions ReadStoredOptions() {
 }
 
 void WriteStoredOptions(const StoredJobOptions& options) {
-    StoredJobOptions sorted = options, stored = ReadStoredOptions();
-    std::sort(sorted.begin(), sorted.end());
-    std::sort(stored.begin(), stored.end());
-    if (sorted == stored)
-        return;
     QSettings settings;
     settings.remove(OptionsSection);
     settings.beginGroup(OptionsSection);

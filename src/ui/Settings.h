@@ -17,5 +17,5 @@ public:
 // The section "Options" of the same store: the job's options as the Options
 // dialog keeps them, named as the terminal's options and in their syntax.
 StoredJobOptions ReadStoredOptions();
-// Replaces the section; a store that holds these options already is left untouched.
+// Replaces the section and flushes it.
 void WriteStoredOptions(const StoredJobOptions& options);

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QProcess>
+#include <QProgressBar>
 #include <QSettings>
 #include <QtTest>
 
@@ -102,17 +103,23 @@ void OptionsTest::sameBytesAsTheTerminal() {
     dlg.show();
     Get<QLineEdit>(dlg, "IDC_SRC_PATH")->setText(m_src.path());
     Get<QLineEdit>(dlg, "IDC_DST_PATH")->setText(byWindow.path());
-    bool optionsInJob = true;
+    // As each file begins, the job's state and whether Options can be pressed.
+    QStringList states;
+    QObject::connect(Get<QProgressBar>(dlg, "IDC_PROGRESS"), &QProgressBar::valueChanged, &dlg,
+                     [&] {
+                         states << QStringLiteral("busy %1, options %2")
+                                       .arg(dlg.m_bBusy)
+                                       .arg(Get<QPushButton>(dlg, "IDC_OPTIONS")->isEnabled());
+                     });
     UiScript script;
     script.OnTop<COptionsDlg>([](COptionsDlg* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
-    script.Then([&] { return dlg.m_bBusy; },
-                [&] { optionsInJob = Get<QPushButton>(dlg, "IDC_OPTIONS")->isEnabled(); });
     // Through the Options dialog and its OK: the options stay as they were stored.
     QTest::mouseClick(Get<QPushButton>(dlg, "IDC_OPTIONS"), Qt::LeftButton);
     QCOMPARE(Lines(ReadStoredOptions()), stored);
     QTest::mouseClick(Get<QPushButton>(dlg, "IDC_RUN"), Qt::LeftButton);
-    QVERIFY(script.Done() && !optionsInJob);
+    QVERIFY(script.Done());
     QCOMPARE(script.Unexpected(), QStringList());
+    QCOMPARE(states.first(), QStringLiteral("busy 1, options 0"));
 
     QStringList arguments;
     for (const QString& option : options)
