@@ -36,8 +36,9 @@
 
 namespace {
 
-const char* const ButtonNames[] = {"IDC_RUN",         "IDOK",    "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
-                                   "IDC_OPEN_FOLDER", "IDC_STOP"};
+const char* const ButtonNames[] = {
+    "IDC_RUN",         "IDOK",     "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
+    "IDC_OPEN_FOLDER", "IDC_STOP", "IDC_OPTIONS"};
 
 // What a message box showed, and what the dialog looked like meanwhile.
 struct SeenBox {
@@ -122,8 +123,8 @@ QList<std::pair<QByteArray, QByteArray>> SourceTexts() {
 // A name that decoding twice, or not at all, would change; it need not exist.
 const QString DroppedPath = QStringLiteral(u"/home/learner/\u00dcbung 1 %41");
 
-const QStringList AllButtons = {"IDC_RUN",         "IDOK",    "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
-                                "IDC_OPEN_FOLDER", "IDC_STOP"};
+const QStringList AllButtons = {"IDC_RUN",         "IDOK",     "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
+                                "IDC_OPEN_FOLDER", "IDC_STOP", "IDC_OPTIONS"};
 const QStringList BusyButtons = {"IDC_STOP"};
 
 } // namespace
