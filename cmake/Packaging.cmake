@@ -79,7 +79,7 @@ endif()
 
 if(TARGET brellow-cli)
     install(TARGETS brellow-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    # FFmpeg's module, which brellow-cli loads for --any-format.
+    # FFmpeg's module, which both programs load for the options that need it.
     install(TARGETS brellow-media LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/brellow
             PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
