@@ -79,7 +79,7 @@ endif()
 
 if(TARGET brellow-cli)
     install(TARGETS brellow-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    # FFmpeg's module, which brellow-cli loads for --any-format.
+    # FFmpeg's module, which both programs load for the options that need it.
     install(TARGETS brellow-media LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/brellow
             PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
@@ -100,10 +100,16 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 # Debian shows the first line as the synopsis and the rest as is.
 set(CPACK_PACKAGE_DESCRIPTION [=[
 ${BRELLOW_PRODUCT} helps language learners practise speaking. It reads
-spoken-word recordings stored as mono Microsoft ADPCM WAV files and writes,
-for each one, a 16-bit PCM WAV file in which every spoken phrase is followed
-by a silence exactly as long as that phrase: time to repeat what was just
-heard.
+spoken-word recordings and writes, for each one, a practice file in which
+every spoken phrase is followed by a silence as long as that phrase: time to
+repeat what was just heard.
+.
+Mono Microsoft ADPCM WAV files are read as they come; with the option to read
+every recording format, also MP3, M4A, Ogg, Opus, FLAC and whatever else
+FFmpeg's libraries read, mono or stereo. Practice files are written as WAV,
+FLAC, MP3 or Opus. Options tune the phrase detector and the pauses, play each
+phrase in several passes at chosen tempos, write where each phrase is (SRT,
+LRC or Audacity labels) and cut every phrase into a clip for Anki.
 .
 The package holds the desktop program and the terminal command brellow-cli.]=])
 string(CONFIGURE "${CPACK_PACKAGE_DESCRIPTION}" CPACK_PACKAGE_DESCRIPTION)
@@ -126,6 +132,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # The run-time libraries (Qt, libstdc++, libc) come from dpkg-shlibdeps, so the
 # list follows what the binaries really link and never names a -dev package.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (Yes and No, the file dialogs) in the window's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

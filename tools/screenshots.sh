@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Remakes docs/screenshot-LANG.png for each language given (default: de ja):
+# Remakes docs/screenshot-LANG.png and docs/options-LANG.png for each language
+# given (default: de ja; "en" makes docs/screenshot.png and docs/options.png):
 # the real program under a virtual X server, in that language, with example
-# paths remembered from a previous run.
+# paths and options remembered from a previous run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Japanese and Chinese need a font with their characters; xwininfo finds the window.
-./tools/deps.sh fonts-noto-cjk x11-utils
+# Japanese and Chinese need a font with their characters; xwininfo finds the
+# windows, xdotool presses Options, the last control in the tab order.
+./tools/deps.sh fonts-noto-cjk x11-utils xdotool
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBRELLOW_BUILD_TESTS=OFF >/dev/null
 cmake --build build/release -j "$(nproc)"
 
@@ -15,32 +17,48 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/config/Quorvel"
 [ $# -gt 0 ] || set -- de ja
 
-# Runs inside the X server: starts the program, waits for its window, takes it.
+# Runs inside the X server: starts the program, waits for its window, takes
+# it, then opens the Options dialog and takes that.
 cat >"$work/shoot.sh" <<'SHOOT'
 #!/usr/bin/env bash
 set -euo pipefail
+window() { # pattern: the id of the program's first window that matches it, once it comes
+    for _ in $(seq 100); do
+        id=$(xwininfo -root -tree | awk -v p="$1" '/\("brellow" "brellow"\)/ && $0 ~ p {print $1; exit}')
+        [ -n "$id" ] && { echo "$id"; return; }
+        sleep 0.1
+    done
+    echo "no window $1" >&2
+    return 1
+}
 "$1" &
 program=$!
-for _ in $(seq 100); do
-    id=$(xwininfo -root -tree | awk '/"Brellow"/ {print $1; exit}')
-    [ -n "$id" ] && break
-    sleep 0.1
-done
-[ -n "$id" ] || { echo "no Brellow window" >&2; kill "$program"; exit 1; }
+trap 'kill $program' EXIT
+id=$(window '"Brellow":')
 sleep 1 # the first paint
 import -window "$id" "$2"
-kill "$program"
+xdotool windowfocus --sync "$id" key shift+Tab space
+options=$(window '^ *0x[0-9a-f]+ "[^B]') # the dialog over it: a title but "Brellow"
+sleep 1
+import -window "$options" "$3"
 SHOOT
 chmod +x "$work/shoot.sh"
 
 for lang in "$@"; do
     cat >"$work/config/Quorvel/brellow.conf" <<'CONF'
+[Options]
+any-format=true
+output-format=opus
+passes="0.75,1"
+
 [Settings]
-Path%20Src=/home/learner/Lessons/lesson01.wav
+Path%20Src=/home/learner/Lessons/lesson01.mp3
 Path%20Dst=/home/learner/Lessons/Repeat
 CONF
+    suffix="-$lang"
+    [ "$lang" != en ] || suffix=
     env LANGUAGE="$lang" LANG=C.UTF-8 LC_ALL= XDG_CONFIG_HOME="$work/config" \
-        xvfb-run -a -s "-screen 0 1024x768x24" \
-        "$work/shoot.sh" "$PWD/build/release/src/ui/brellow" "$PWD/docs/screenshot-$lang.png"
-    echo "docs/screenshot-$lang.png"
+        xvfb-run -a -s "-screen 0 1024x768x24" "$work/shoot.sh" "$PWD/build/release/src/ui/brellow" \
+        "$PWD/docs/screenshot$suffix.png" "$PWD/docs/options$suffix.png"
+    echo "docs/screenshot$suffix.png docs/options$suffix.png"
 done

@@ -51,6 +51,221 @@
         <source>Destination</source>
         <translation>Ziel</translation>
     </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>Op&amp;tionen...</translation>
+    </message>
+    <message>
+        <source>Other recording formats, pauses, passes and practice files: what brellow-cli&apos;s options do.</source>
+        <translation>Weitere Aufnahmeformate, Pausen, Durchgänge und Übungsdateien: was die Optionen von brellow-cli tun.</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>Die FFmpeg-Bibliotheken können nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>Recordings (%1)</source>
+        <translation>Aufnahmen (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Once (as recorded)</source>
+        <translation>Einmal (wie aufgenommen)</translation>
+    </message>
+    <message>
+        <source>Twice, slower first (0.75, 1)</source>
+        <translation>Zweimal, zuerst langsamer (0.75, 1)</translation>
+    </message>
+    <message>
+        <source>Three times</source>
+        <translation>Dreimal</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Read &amp;every recording format (MP3, M4A, Opus, FLAC, ...)</source>
+        <translation>&amp;Jedes Aufnahmeformat lesen (MP3, M4A, Opus, FLAC, ...)</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Phrasen</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Schwellenwert:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automatisch</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;silence:</source>
+        <translation>Minimale S&amp;tille:</translation>
+    </message>
+    <message>
+        <source>Minimum p&amp;hrase:</source>
+        <translation>Minimale &amp;Phrase:</translation>
+    </message>
+    <message>
+        <source>Phrases from s&amp;ubtitles (.srt)</source>
+        <translation>Phrasen aus &amp;Untertiteln (.srt)</translation>
+    </message>
+    <message>
+        <source>Pauses</source>
+        <translation>Pausen</translation>
+    </message>
+    <message>
+        <source>Fa&amp;ctor:</source>
+        <translation>Fakt&amp;or:</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>&amp;Zuschlag:</translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimum:</source>
+        <translation>Mi&amp;nimum:</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum:</source>
+        <translation>&amp;Maximum:</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Durchgänge</translation>
+    </message>
+    <message>
+        <source>&amp;Passes:</source>
+        <translation>&amp;Durchgänge:</translation>
+    </message>
+    <message>
+        <source>Temp&amp;os:</source>
+        <translation>T&amp;empi:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Bit rate:</source>
+        <translation>&amp;Bitrate:</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>Zeitmar&amp;ken:</translation>
+    </message>
+    <message>
+        <source>Clips for An&amp;ki</source>
+        <translation>C&amp;lips für Anki</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>From %1 to %2.</source>
+        <translation>Von %1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Above %1, up to %2.</source>
+        <translation>Über %1, bis %2.</translation>
+    </message>
+    <message>
+        <source>Reads recordings of every format that FFmpeg&apos;s libraries read, mono or stereo. A source folder then gives all of its recordings.</source>
+        <translation>Liest Aufnahmen in jedem Format, das die FFmpeg-Bibliotheken lesen, mono oder stereo. Ein Quellordner liefert dann alle seine Aufnahmen.</translation>
+    </message>
+    <message>
+        <source>A sample counts as quiet below this level, in decibels below full scale.</source>
+        <translation>Ein Abtastwert gilt unterhalb dieses Pegels als still, in Dezibel unter Vollaussteuerung.</translation>
+    </message>
+    <message>
+        <source>The quiet level follows each recording&apos;s own noise floor and speech level.</source>
+        <translation>Die Stilleschwelle richtet sich nach dem Grundrauschen und dem Sprachpegel jeder einzelnen Aufnahme.</translation>
+    </message>
+    <message>
+        <source>How long a quiet stretch must last before a phrase may end, in seconds.</source>
+        <translation>Wie lange eine stille Stelle dauern muss, bevor eine Phrase enden kann, in Sekunden.</translation>
+    </message>
+    <message>
+        <source>How much audio must follow a pause before the next one, in seconds.</source>
+        <translation>Wie viel Audio auf eine Pause folgen muss, bevor die nächste kommt, in Sekunden.</translation>
+    </message>
+    <message>
+        <source>Phrases follow the subtitles of the .srt file that has the recording&apos;s title, beside it, when there is one.</source>
+        <translation>Die Phrasen folgen den Untertiteln der .srt-Datei, die den Titel der Aufnahme trägt und neben ihr liegt, sofern es sie gibt.</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the phrase before it.</source>
+        <translation>Jede Pause dauert so viele Male so lange wie die Phrase davor.</translation>
+    </message>
+    <message>
+        <source>Seconds added to every pause.</source>
+        <translation>Sekunden, die jede Pause länger wird.</translation>
+    </message>
+    <message>
+        <source>No pause is shorter than this, in seconds.</source>
+        <translation>Keine Pause ist kürzer als dieser Wert, in Sekunden.</translation>
+    </message>
+    <message>
+        <source>No pause is longer than this, in seconds.</source>
+        <translation>Keine Pause ist länger als dieser Wert, in Sekunden.</translation>
+    </message>
+    <message>
+        <source>How often each phrase is heard, and how fast.</source>
+        <translation>Wie oft jede Phrase zu hören ist und wie schnell.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Ein Tempo je Durchgang, durch Kommas getrennt: 1 ist wie aufgenommen, 0.75 langsamer. Höchstens %1 Durchgänge, jeweils von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
+        <translation>Das Format der Übungsdateien: WAV, verlustfreies FLAC oder MP3 und Opus, die klein genug für ein Handy sind.</translation>
+    </message>
+    <message>
+        <source>The bit rate of MP3 files, from %1 to %2 kbit/s, and of Opus files, from %3 to %4 kbit/s.</source>
+        <translation>Die Bitrate von MP3-Dateien, von %1 bis %2 kbit/s, und von Opus-Dateien, von %3 bis %4 kbit/s.</translation>
+    </message>
+    <message>
+        <source>Where each phrase is, in a file beside each practice file: subtitles (SRT), lyrics (LRC) or Audacity&apos;s labels.</source>
+        <translation>Wo jede Phrase steht, in einer Datei neben jeder Übungsdatei: Untertitel (SRT), Liedtext (LRC) oder Textmarken für Audacity.</translation>
+    </message>
+    <message>
+        <source>Each phrase also as a clip of its own, with a list that Anki imports as cards.</source>
+        <translation>Jede Phrase zusätzlich als eigener Clip, mit einer Liste, die Anki als Karten importiert.</translation>
+    </message>
+    <message>
+        <source>Keeps these options for the next runs.</source>
+        <translation>Behält diese Optionen für die nächsten Durchläufe.</translation>
+    </message>
+    <message>
+        <source>Closes without changing the options.</source>
+        <translation>Schließt, ohne die Optionen zu ändern.</translation>
+    </message>
+    <message>
+        <source>Every option back to its default: Run then does exactly what it does without options.</source>
+        <translation>Jede Option zurück auf ihren Standardwert: Starten tut dann genau das, was es ohne Optionen tut.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

@@ -51,6 +51,221 @@
         <source>Destination</source>
         <translation>Destino</translation>
     </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>&amp;Opciones...</translation>
+    </message>
+    <message>
+        <source>Other recording formats, pauses, passes and practice files: what brellow-cli&apos;s options do.</source>
+        <translation>Otros formatos de grabación, pausas, repeticiones y archivos de práctica: lo que hacen las opciones de brellow-cli.</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>No se pueden cargar las bibliotecas de FFmpeg: %1</translation>
+    </message>
+    <message>
+        <source>Recordings (%1)</source>
+        <translation>Grabaciones (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Once (as recorded)</source>
+        <translation>Una vez (como se grabó)</translation>
+    </message>
+    <message>
+        <source>Twice, slower first (0.75, 1)</source>
+        <translation>Dos veces, primero más lento (0.75, 1)</translation>
+    </message>
+    <message>
+        <source>Three times</source>
+        <translation>Tres veces</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Grabaciones</translation>
+    </message>
+    <message>
+        <source>Read &amp;every recording format (MP3, M4A, Opus, FLAC, ...)</source>
+        <translation>Leer &amp;todos los formatos de grabación (MP3, M4A, Opus, FLAC, ...)</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Frases</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Umbral:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automático</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;silence:</source>
+        <translation>&amp;Silencio mínimo:</translation>
+    </message>
+    <message>
+        <source>Minimum p&amp;hrase:</source>
+        <translation>F&amp;rase mínima:</translation>
+    </message>
+    <message>
+        <source>Phrases from s&amp;ubtitles (.srt)</source>
+        <translation>Frases de los subtítu&amp;los (.srt)</translation>
+    </message>
+    <message>
+        <source>Pauses</source>
+        <translation>Pausas</translation>
+    </message>
+    <message>
+        <source>Fa&amp;ctor:</source>
+        <translation>Fa&amp;ctor:</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>E&amp;xtra:</translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimum:</source>
+        <translation>Mí&amp;nimo:</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum:</source>
+        <translation>&amp;Máximo:</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Repeticiones</translation>
+    </message>
+    <message>
+        <source>&amp;Passes:</source>
+        <translation>Re&amp;peticiones:</translation>
+    </message>
+    <message>
+        <source>Temp&amp;os:</source>
+        <translation>Temp&amp;os:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Bit rate:</source>
+        <translation>Tasa de &amp;bits:</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>&amp;Etiquetas:</translation>
+    </message>
+    <message>
+        <source>Clips for An&amp;ki</source>
+        <translation>Fragmentos para An&amp;ki</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>From %1 to %2.</source>
+        <translation>De %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Above %1, up to %2.</source>
+        <translation>Más de %1, hasta %2.</translation>
+    </message>
+    <message>
+        <source>Reads recordings of every format that FFmpeg&apos;s libraries read, mono or stereo. A source folder then gives all of its recordings.</source>
+        <translation>Lee grabaciones en cualquier formato que lean las bibliotecas de FFmpeg, mono o estéreo. Una carpeta de origen aporta entonces todas sus grabaciones.</translation>
+    </message>
+    <message>
+        <source>A sample counts as quiet below this level, in decibels below full scale.</source>
+        <translation>Una muestra cuenta como silencio por debajo de este nivel, en decibelios por debajo de la escala completa.</translation>
+    </message>
+    <message>
+        <source>The quiet level follows each recording&apos;s own noise floor and speech level.</source>
+        <translation>El nivel de silencio se adapta al ruido de fondo y al nivel de voz de cada grabación.</translation>
+    </message>
+    <message>
+        <source>How long a quiet stretch must last before a phrase may end, in seconds.</source>
+        <translation>Cuánto debe durar un tramo en silencio antes de que pueda terminar una frase, en segundos.</translation>
+    </message>
+    <message>
+        <source>How much audio must follow a pause before the next one, in seconds.</source>
+        <translation>Cuánto audio debe seguir a una pausa antes de la siguiente, en segundos.</translation>
+    </message>
+    <message>
+        <source>Phrases follow the subtitles of the .srt file that has the recording&apos;s title, beside it, when there is one.</source>
+        <translation>Las frases siguen los subtítulos del archivo .srt que lleva el título de la grabación y está junto a ella, si existe.</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the phrase before it.</source>
+        <translation>Cada pausa dura este número de veces la frase anterior.</translation>
+    </message>
+    <message>
+        <source>Seconds added to every pause.</source>
+        <translation>Segundos que se añaden a cada pausa.</translation>
+    </message>
+    <message>
+        <source>No pause is shorter than this, in seconds.</source>
+        <translation>Ninguna pausa es más corta que este valor, en segundos.</translation>
+    </message>
+    <message>
+        <source>No pause is longer than this, in seconds.</source>
+        <translation>Ninguna pausa es más larga que este valor, en segundos.</translation>
+    </message>
+    <message>
+        <source>How often each phrase is heard, and how fast.</source>
+        <translation>Cuántas veces se oye cada frase y a qué velocidad.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Un tempo por repetición, separados por comas: 1 es como se grabó, 0.75 más lento. Como máximo %1 repeticiones, cada una de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
+        <translation>El formato de los archivos de práctica: WAV, FLAC sin pérdida, o MP3 y Opus, que ocupan poco en un teléfono.</translation>
+    </message>
+    <message>
+        <source>The bit rate of MP3 files, from %1 to %2 kbit/s, and of Opus files, from %3 to %4 kbit/s.</source>
+        <translation>La tasa de bits de los archivos MP3, de %1 a %2 kbit/s, y de los archivos Opus, de %3 a %4 kbit/s.</translation>
+    </message>
+    <message>
+        <source>Where each phrase is, in a file beside each practice file: subtitles (SRT), lyrics (LRC) or Audacity&apos;s labels.</source>
+        <translation>Dónde está cada frase, en un archivo junto a cada archivo de práctica: subtítulos (SRT), letras (LRC) o etiquetas de Audacity.</translation>
+    </message>
+    <message>
+        <source>Each phrase also as a clip of its own, with a list that Anki imports as cards.</source>
+        <translation>Cada frase también como un fragmento propio, con una lista que Anki importa como tarjetas.</translation>
+    </message>
+    <message>
+        <source>Keeps these options for the next runs.</source>
+        <translation>Guarda estas opciones para las próximas ejecuciones.</translation>
+    </message>
+    <message>
+        <source>Closes without changing the options.</source>
+        <translation>Cierra sin cambiar las opciones.</translation>
+    </message>
+    <message>
+        <source>Every option back to its default: Run then does exactly what it does without options.</source>
+        <translation>Todas las opciones vuelven a su valor predeterminado: Iniciar hace entonces exactamente lo mismo que sin opciones.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

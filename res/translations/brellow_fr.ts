@@ -51,6 +51,221 @@
         <source>Destination</source>
         <translation>Destination</translation>
     </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>O&amp;ptions...</translation>
+    </message>
+    <message>
+        <source>Other recording formats, pauses, passes and practice files: what brellow-cli&apos;s options do.</source>
+        <translation>Autres formats d&apos;enregistrement, pauses, répétitions et fichiers d&apos;entraînement&#xa0;: ce que font les options de brellow-cli.</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>Impossible de charger les bibliothèques de FFmpeg&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Recordings (%1)</source>
+        <translation>Enregistrements (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Once (as recorded)</source>
+        <translation>Une fois (telle qu&apos;enregistrée)</translation>
+    </message>
+    <message>
+        <source>Twice, slower first (0.75, 1)</source>
+        <translation>Deux fois, plus lentement d&apos;abord (0.75, 1)</translation>
+    </message>
+    <message>
+        <source>Three times</source>
+        <translation>Trois fois</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <source>Read &amp;every recording format (MP3, M4A, Opus, FLAC, ...)</source>
+        <translation>Lire &amp;tous les formats d&apos;enregistrement (MP3, M4A, Opus, FLAC, ...)</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Phrases</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Seuil&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automatique</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;silence:</source>
+        <translation>Silence m&amp;inimal&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Minimum p&amp;hrase:</source>
+        <translation>&amp;Phrase minimale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Phrases from s&amp;ubtitles (.srt)</source>
+        <translation>Phrases d&apos;après les so&amp;us-titres (.srt)</translation>
+    </message>
+    <message>
+        <source>Pauses</source>
+        <translation>Pauses</translation>
+    </message>
+    <message>
+        <source>Fa&amp;ctor:</source>
+        <translation>Fa&amp;cteur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>Supplém&amp;ent&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimum:</source>
+        <translation>Mi&amp;nimum&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum:</source>
+        <translation>&amp;Maximum&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Répétitions</translation>
+    </message>
+    <message>
+        <source>&amp;Passes:</source>
+        <translation>&amp;Répétitions&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Temp&amp;os:</source>
+        <translation>Temp&amp;os&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Format&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Bit rate:</source>
+        <translation>&amp;Débit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>Mar&amp;queurs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Clips for An&amp;ki</source>
+        <translation>E&amp;xtraits pour Anki</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>From %1 to %2.</source>
+        <translation>De %1 à %2.</translation>
+    </message>
+    <message>
+        <source>Above %1, up to %2.</source>
+        <translation>Au-dessus de %1, jusqu&apos;à %2.</translation>
+    </message>
+    <message>
+        <source>Reads recordings of every format that FFmpeg&apos;s libraries read, mono or stereo. A source folder then gives all of its recordings.</source>
+        <translation>Lit les enregistrements de tout format que lisent les bibliothèques de FFmpeg, mono ou stéréo. Un dossier source fournit alors tous ses enregistrements.</translation>
+    </message>
+    <message>
+        <source>A sample counts as quiet below this level, in decibels below full scale.</source>
+        <translation>Un échantillon compte comme silence en dessous de ce niveau, en décibels sous la pleine échelle.</translation>
+    </message>
+    <message>
+        <source>The quiet level follows each recording&apos;s own noise floor and speech level.</source>
+        <translation>Le seuil de silence suit le bruit de fond et le niveau de la voix de chaque enregistrement.</translation>
+    </message>
+    <message>
+        <source>How long a quiet stretch must last before a phrase may end, in seconds.</source>
+        <translation>Durée qu&apos;un passage silencieux doit atteindre avant qu&apos;une phrase puisse se terminer, en secondes.</translation>
+    </message>
+    <message>
+        <source>How much audio must follow a pause before the next one, in seconds.</source>
+        <translation>Durée d&apos;audio qui doit suivre une pause avant la suivante, en secondes.</translation>
+    </message>
+    <message>
+        <source>Phrases follow the subtitles of the .srt file that has the recording&apos;s title, beside it, when there is one.</source>
+        <translation>Les phrases suivent les sous-titres du fichier .srt qui porte le titre de l&apos;enregistrement et se trouve à côté de lui, s&apos;il existe.</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the phrase before it.</source>
+        <translation>Chaque pause dure ce nombre de fois la phrase qui la précède.</translation>
+    </message>
+    <message>
+        <source>Seconds added to every pause.</source>
+        <translation>Secondes ajoutées à chaque pause.</translation>
+    </message>
+    <message>
+        <source>No pause is shorter than this, in seconds.</source>
+        <translation>Aucune pause n&apos;est plus courte que cette valeur, en secondes.</translation>
+    </message>
+    <message>
+        <source>No pause is longer than this, in seconds.</source>
+        <translation>Aucune pause n&apos;est plus longue que cette valeur, en secondes.</translation>
+    </message>
+    <message>
+        <source>How often each phrase is heard, and how fast.</source>
+        <translation>Combien de fois chaque phrase est entendue, et à quelle vitesse.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Un tempo par répétition, séparés par des virgules&#xa0;: 1 correspond à l&apos;enregistrement, 0.75 est plus lent. Au plus %1 répétitions, chacune de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
+        <translation>Le format des fichiers d&apos;entraînement&#xa0;: WAV, FLAC sans perte, ou MP3 et Opus, assez légers pour un téléphone.</translation>
+    </message>
+    <message>
+        <source>The bit rate of MP3 files, from %1 to %2 kbit/s, and of Opus files, from %3 to %4 kbit/s.</source>
+        <translation>Le débit des fichiers MP3, de %1 à %2 kbit/s, et des fichiers Opus, de %3 à %4 kbit/s.</translation>
+    </message>
+    <message>
+        <source>Where each phrase is, in a file beside each practice file: subtitles (SRT), lyrics (LRC) or Audacity&apos;s labels.</source>
+        <translation>L&apos;emplacement de chaque phrase, dans un fichier à côté de chaque fichier d&apos;entraînement&#xa0;: sous-titres (SRT), paroles (LRC) ou marqueurs d&apos;Audacity.</translation>
+    </message>
+    <message>
+        <source>Each phrase also as a clip of its own, with a list that Anki imports as cards.</source>
+        <translation>Chaque phrase aussi sous forme d&apos;extrait séparé, avec une liste qu&apos;Anki importe comme cartes.</translation>
+    </message>
+    <message>
+        <source>Keeps these options for the next runs.</source>
+        <translation>Conserve ces options pour les prochaines conversions.</translation>
+    </message>
+    <message>
+        <source>Closes without changing the options.</source>
+        <translation>Ferme sans modifier les options.</translation>
+    </message>
+    <message>
+        <source>Every option back to its default: Run then does exactly what it does without options.</source>
+        <translation>Remet chaque option à sa valeur par défaut&#xa0;: Démarrer fait alors exactement ce qu&apos;il fait sans options.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

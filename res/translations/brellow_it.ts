@@ -51,6 +51,221 @@
         <source>Destination</source>
         <translation>Destinazione</translation>
     </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>&amp;Opzioni...</translation>
+    </message>
+    <message>
+        <source>Other recording formats, pauses, passes and practice files: what brellow-cli&apos;s options do.</source>
+        <translation>Altri formati di registrazione, pause, ripetizioni e file di esercizio: ciò che fanno le opzioni di brellow-cli.</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>Impossibile caricare le librerie di FFmpeg: %1</translation>
+    </message>
+    <message>
+        <source>Recordings (%1)</source>
+        <translation>Registrazioni (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Once (as recorded)</source>
+        <translation>Una volta (come registrata)</translation>
+    </message>
+    <message>
+        <source>Twice, slower first (0.75, 1)</source>
+        <translation>Due volte, prima più lenta (0.75, 1)</translation>
+    </message>
+    <message>
+        <source>Three times</source>
+        <translation>Tre volte</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Registrazioni</translation>
+    </message>
+    <message>
+        <source>Read &amp;every recording format (MP3, M4A, Opus, FLAC, ...)</source>
+        <translation>Leggi &amp;tutti i formati di registrazione (MP3, M4A, Opus, FLAC, ...)</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Frasi</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Soglia:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automatica</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;silence:</source>
+        <translation>Si&amp;lenzio minimo:</translation>
+    </message>
+    <message>
+        <source>Minimum p&amp;hrase:</source>
+        <translation>F&amp;rase minima:</translation>
+    </message>
+    <message>
+        <source>Phrases from s&amp;ubtitles (.srt)</source>
+        <translation>Frasi dai s&amp;ottotitoli (.srt)</translation>
+    </message>
+    <message>
+        <source>Pauses</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Fa&amp;ctor:</source>
+        <translation>&amp;Fattore:</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>E&amp;xtra:</translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimum:</source>
+        <translation>Mi&amp;nimo:</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum:</source>
+        <translation>Mass&amp;imo:</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Ripetizioni</translation>
+    </message>
+    <message>
+        <source>&amp;Passes:</source>
+        <translation>Ri&amp;petizioni:</translation>
+    </message>
+    <message>
+        <source>Temp&amp;os:</source>
+        <translation>T&amp;empi:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Uscita</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>For&amp;mato:</translation>
+    </message>
+    <message>
+        <source>&amp;Bit rate:</source>
+        <translation>&amp;Bitrate:</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>Eti&amp;chette:</translation>
+    </message>
+    <message>
+        <source>Clips for An&amp;ki</source>
+        <translation>Clip per An&amp;ki</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>From %1 to %2.</source>
+        <translation>Da %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Above %1, up to %2.</source>
+        <translation>Oltre %1, fino a %2.</translation>
+    </message>
+    <message>
+        <source>Reads recordings of every format that FFmpeg&apos;s libraries read, mono or stereo. A source folder then gives all of its recordings.</source>
+        <translation>Legge registrazioni in qualsiasi formato leggibile dalle librerie di FFmpeg, mono o stereo. Una cartella di origine fornisce allora tutte le sue registrazioni.</translation>
+    </message>
+    <message>
+        <source>A sample counts as quiet below this level, in decibels below full scale.</source>
+        <translation>Un campione conta come silenzio sotto questo livello, in decibel sotto il fondo scala.</translation>
+    </message>
+    <message>
+        <source>The quiet level follows each recording&apos;s own noise floor and speech level.</source>
+        <translation>La soglia del silenzio segue il rumore di fondo e il livello del parlato di ogni registrazione.</translation>
+    </message>
+    <message>
+        <source>How long a quiet stretch must last before a phrase may end, in seconds.</source>
+        <translation>Quanto deve durare un tratto di silenzio prima che una frase possa finire, in secondi.</translation>
+    </message>
+    <message>
+        <source>How much audio must follow a pause before the next one, in seconds.</source>
+        <translation>Quanto audio deve seguire una pausa prima della successiva, in secondi.</translation>
+    </message>
+    <message>
+        <source>Phrases follow the subtitles of the .srt file that has the recording&apos;s title, beside it, when there is one.</source>
+        <translation>Le frasi seguono i sottotitoli del file .srt che ha il titolo della registrazione e si trova accanto a essa, se esiste.</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the phrase before it.</source>
+        <translation>Ogni pausa dura questo numero di volte la frase che la precede.</translation>
+    </message>
+    <message>
+        <source>Seconds added to every pause.</source>
+        <translation>Secondi aggiunti a ogni pausa.</translation>
+    </message>
+    <message>
+        <source>No pause is shorter than this, in seconds.</source>
+        <translation>Nessuna pausa è più breve di questo valore, in secondi.</translation>
+    </message>
+    <message>
+        <source>No pause is longer than this, in seconds.</source>
+        <translation>Nessuna pausa è più lunga di questo valore, in secondi.</translation>
+    </message>
+    <message>
+        <source>How often each phrase is heard, and how fast.</source>
+        <translation>Quante volte si ascolta ogni frase, e a quale velocità.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Un tempo per ripetizione, separati da virgole: 1 è come registrato, 0.75 più lento. Al massimo %1 ripetizioni, ciascuna da %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
+        <translation>Il formato dei file di esercizio: WAV, FLAC senza perdita, oppure MP3 e Opus, abbastanza piccoli per un telefono.</translation>
+    </message>
+    <message>
+        <source>The bit rate of MP3 files, from %1 to %2 kbit/s, and of Opus files, from %3 to %4 kbit/s.</source>
+        <translation>Il bitrate dei file MP3, da %1 a %2 kbit/s, e dei file Opus, da %3 a %4 kbit/s.</translation>
+    </message>
+    <message>
+        <source>Where each phrase is, in a file beside each practice file: subtitles (SRT), lyrics (LRC) or Audacity&apos;s labels.</source>
+        <translation>Dove si trova ogni frase, in un file accanto a ogni file di esercizio: sottotitoli (SRT), testi (LRC) o etichette di Audacity.</translation>
+    </message>
+    <message>
+        <source>Each phrase also as a clip of its own, with a list that Anki imports as cards.</source>
+        <translation>Ogni frase anche come clip a sé, con un elenco che Anki importa come schede.</translation>
+    </message>
+    <message>
+        <source>Keeps these options for the next runs.</source>
+        <translation>Conserva queste opzioni per le prossime esecuzioni.</translation>
+    </message>
+    <message>
+        <source>Closes without changing the options.</source>
+        <translation>Chiude senza modificare le opzioni.</translation>
+    </message>
+    <message>
+        <source>Every option back to its default: Run then does exactly what it does without options.</source>
+        <translation>Ogni opzione torna al suo valore predefinito: Avvia fa allora esattamente ciò che fa senza opzioni.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

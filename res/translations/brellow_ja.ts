@@ -51,6 +51,221 @@
         <source>Destination</source>
         <translation>保存先</translation>
     </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>オプション(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Other recording formats, pauses, passes and practice files: what brellow-cli&apos;s options do.</source>
+        <translation>その他の録音形式、ポーズ、繰り返し、練習ファイル: brellow-cli のオプションでできること。</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>FFmpeg のライブラリを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>Recordings (%1)</source>
+        <translation>録音 (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Once (as recorded)</source>
+        <translation>1 回 (録音どおり)</translation>
+    </message>
+    <message>
+        <source>Twice, slower first (0.75, 1)</source>
+        <translation>2 回、最初はゆっくり (0.75, 1)</translation>
+    </message>
+    <message>
+        <source>Three times</source>
+        <translation>3 回</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>録音</translation>
+    </message>
+    <message>
+        <source>Read &amp;every recording format (MP3, M4A, Opus, FLAC, ...)</source>
+        <translation>すべての録音形式を読み込む (MP3、M4A、Opus、FLAC など)(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>フレーズ</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>しきい値(&amp;T):</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>自動(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;silence:</source>
+        <translation>最短の無音(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Minimum p&amp;hrase:</source>
+        <translation>最短のフレーズ(&amp;H):</translation>
+    </message>
+    <message>
+        <source>Phrases from s&amp;ubtitles (.srt)</source>
+        <translation>字幕でフレーズを区切る (.srt)(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Pauses</source>
+        <translation>ポーズ</translation>
+    </message>
+    <message>
+        <source>Fa&amp;ctor:</source>
+        <translation>倍率(&amp;C):</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>追加(&amp;X):</translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimum:</source>
+        <translation>最短(&amp;N):</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum:</source>
+        <translation>最長(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>繰り返し</translation>
+    </message>
+    <message>
+        <source>&amp;Passes:</source>
+        <translation>回数(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Temp&amp;os:</source>
+        <translation>テンポ(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>形式(&amp;F):</translation>
+    </message>
+    <message>
+        <source>&amp;Bit rate:</source>
+        <translation>ビットレート(&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>ラベル(&amp;L):</translation>
+    </message>
+    <message>
+        <source>Clips for An&amp;ki</source>
+        <translation>Anki 用クリップ(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>From %1 to %2.</source>
+        <translation>%1 から %2 まで。</translation>
+    </message>
+    <message>
+        <source>Above %1, up to %2.</source>
+        <translation>%1 より大きく %2 まで。</translation>
+    </message>
+    <message>
+        <source>Reads recordings of every format that FFmpeg&apos;s libraries read, mono or stereo. A source folder then gives all of its recordings.</source>
+        <translation>FFmpeg のライブラリが読み込めるあらゆる形式の録音を、モノラルでもステレオでも読み込みます。変換元フォルダーからは、そのすべての録音が変換されます。</translation>
+    </message>
+    <message>
+        <source>A sample counts as quiet below this level, in decibels below full scale.</source>
+        <translation>このレベルを下回るサンプルを無音とみなします。単位はフルスケールを基準とするデシベルです。</translation>
+    </message>
+    <message>
+        <source>The quiet level follows each recording&apos;s own noise floor and speech level.</source>
+        <translation>無音のしきい値を、録音ごとのノイズフロアと音声レベルに合わせます。</translation>
+    </message>
+    <message>
+        <source>How long a quiet stretch must last before a phrase may end, in seconds.</source>
+        <translation>フレーズが終わるまでに無音が続く必要のある長さ (秒)。</translation>
+    </message>
+    <message>
+        <source>How much audio must follow a pause before the next one, in seconds.</source>
+        <translation>ポーズのあと、次のポーズまでに必要な音声の長さ (秒)。</translation>
+    </message>
+    <message>
+        <source>Phrases follow the subtitles of the .srt file that has the recording&apos;s title, beside it, when there is one.</source>
+        <translation>録音と同じ名前で隣にある .srt ファイルの字幕に従ってフレーズを区切ります (ファイルがある場合)。</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the phrase before it.</source>
+        <translation>各ポーズの長さは、直前のフレーズの長さのこの倍数です。</translation>
+    </message>
+    <message>
+        <source>Seconds added to every pause.</source>
+        <translation>各ポーズに加える秒数。</translation>
+    </message>
+    <message>
+        <source>No pause is shorter than this, in seconds.</source>
+        <translation>ポーズはこの長さより短くなりません (秒)。</translation>
+    </message>
+    <message>
+        <source>No pause is longer than this, in seconds.</source>
+        <translation>ポーズはこの長さより長くなりません (秒)。</translation>
+    </message>
+    <message>
+        <source>How often each phrase is heard, and how fast.</source>
+        <translation>各フレーズを何回、どの速さで聞くか。</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>再生ごとのテンポを半角コンマで区切って指定します。1 は録音どおり、0.75 はゆっくり。最大 %1 回、各テンポは %2 から %3 まで。</translation>
+    </message>
+    <message>
+        <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
+        <translation>練習ファイルの形式: WAV、可逆圧縮の FLAC、またはスマートフォン向けに小さい MP3 と Opus。</translation>
+    </message>
+    <message>
+        <source>The bit rate of MP3 files, from %1 to %2 kbit/s, and of Opus files, from %3 to %4 kbit/s.</source>
+        <translation>MP3 ファイルのビットレートは %1 から %2 kbit/s、Opus ファイルは %3 から %4 kbit/s です。</translation>
+    </message>
+    <message>
+        <source>Where each phrase is, in a file beside each practice file: subtitles (SRT), lyrics (LRC) or Audacity&apos;s labels.</source>
+        <translation>各フレーズの位置を、練習ファイルの隣のファイルに書き出します: 字幕 (SRT)、歌詞 (LRC)、または Audacity のラベル。</translation>
+    </message>
+    <message>
+        <source>Each phrase also as a clip of its own, with a list that Anki imports as cards.</source>
+        <translation>各フレーズを個別のクリップとしても保存し、Anki にカードとして取り込める一覧を添えます。</translation>
+    </message>
+    <message>
+        <source>Keeps these options for the next runs.</source>
+        <translation>これらのオプションを次回以降の実行のために保存します。</translation>
+    </message>
+    <message>
+        <source>Closes without changing the options.</source>
+        <translation>オプションを変更せずに閉じます。</translation>
+    </message>
+    <message>
+        <source>Every option back to its default: Run then does exactly what it does without options.</source>
+        <translation>すべてのオプションを既定値に戻します。「実行」はオプションなしの場合とまったく同じ動作になります。</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

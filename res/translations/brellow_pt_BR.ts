@@ -51,6 +51,221 @@
         <source>Destination</source>
         <translation>Destino</translation>
     </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>&amp;Opções...</translation>
+    </message>
+    <message>
+        <source>Other recording formats, pauses, passes and practice files: what brellow-cli&apos;s options do.</source>
+        <translation>Outros formatos de gravação, pausas, repetições e arquivos de prática: o que as opções do brellow-cli fazem.</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>Não é possível carregar as bibliotecas do FFmpeg: %1</translation>
+    </message>
+    <message>
+        <source>Recordings (%1)</source>
+        <translation>Gravações (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Once (as recorded)</source>
+        <translation>Uma vez (como gravado)</translation>
+    </message>
+    <message>
+        <source>Twice, slower first (0.75, 1)</source>
+        <translation>Duas vezes, mais devagar primeiro (0.75, 1)</translation>
+    </message>
+    <message>
+        <source>Three times</source>
+        <translation>Três vezes</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Gravações</translation>
+    </message>
+    <message>
+        <source>Read &amp;every recording format (MP3, M4A, Opus, FLAC, ...)</source>
+        <translation>Ler &amp;todos os formatos de gravação (MP3, M4A, Opus, FLAC, ...)</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Frases</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Limiar:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Automático</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;silence:</source>
+        <translation>&amp;Silêncio mínimo:</translation>
+    </message>
+    <message>
+        <source>Minimum p&amp;hrase:</source>
+        <translation>F&amp;rase mínima:</translation>
+    </message>
+    <message>
+        <source>Phrases from s&amp;ubtitles (.srt)</source>
+        <translation>Frases das l&amp;egendas (.srt)</translation>
+    </message>
+    <message>
+        <source>Pauses</source>
+        <translation>Pausas</translation>
+    </message>
+    <message>
+        <source>Fa&amp;ctor:</source>
+        <translation>Fat&amp;or:</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>E&amp;xtra:</translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimum:</source>
+        <translation>Mí&amp;nimo:</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum:</source>
+        <translation>&amp;Máximo:</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Repetições</translation>
+    </message>
+    <message>
+        <source>&amp;Passes:</source>
+        <translation>Re&amp;petições:</translation>
+    </message>
+    <message>
+        <source>Temp&amp;os:</source>
+        <translation>&amp;Velocidades:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Formato:</translation>
+    </message>
+    <message>
+        <source>&amp;Bit rate:</source>
+        <translation>Taxa de &amp;bits:</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>Mar&amp;cações:</translation>
+    </message>
+    <message>
+        <source>Clips for An&amp;ki</source>
+        <translation>Clipes para o An&amp;ki</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>From %1 to %2.</source>
+        <translation>De %1 a %2.</translation>
+    </message>
+    <message>
+        <source>Above %1, up to %2.</source>
+        <translation>Acima de %1, até %2.</translation>
+    </message>
+    <message>
+        <source>Reads recordings of every format that FFmpeg&apos;s libraries read, mono or stereo. A source folder then gives all of its recordings.</source>
+        <translation>Lê gravações em qualquer formato que as bibliotecas do FFmpeg leem, mono ou estéreo. Uma pasta de origem fornece então todas as suas gravações.</translation>
+    </message>
+    <message>
+        <source>A sample counts as quiet below this level, in decibels below full scale.</source>
+        <translation>Uma amostra conta como silêncio abaixo deste nível, em decibéis abaixo da escala completa.</translation>
+    </message>
+    <message>
+        <source>The quiet level follows each recording&apos;s own noise floor and speech level.</source>
+        <translation>O nível de silêncio acompanha o ruído de fundo e o nível da fala de cada gravação.</translation>
+    </message>
+    <message>
+        <source>How long a quiet stretch must last before a phrase may end, in seconds.</source>
+        <translation>Quanto tempo um trecho silencioso deve durar antes que uma frase possa terminar, em segundos.</translation>
+    </message>
+    <message>
+        <source>How much audio must follow a pause before the next one, in seconds.</source>
+        <translation>Quanto áudio deve vir depois de uma pausa antes da próxima, em segundos.</translation>
+    </message>
+    <message>
+        <source>Phrases follow the subtitles of the .srt file that has the recording&apos;s title, beside it, when there is one.</source>
+        <translation>As frases seguem as legendas do arquivo .srt que tem o título da gravação e fica ao lado dela, quando houver.</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the phrase before it.</source>
+        <translation>Cada pausa dura este número de vezes a frase anterior.</translation>
+    </message>
+    <message>
+        <source>Seconds added to every pause.</source>
+        <translation>Segundos acrescentados a cada pausa.</translation>
+    </message>
+    <message>
+        <source>No pause is shorter than this, in seconds.</source>
+        <translation>Nenhuma pausa é mais curta que este valor, em segundos.</translation>
+    </message>
+    <message>
+        <source>No pause is longer than this, in seconds.</source>
+        <translation>Nenhuma pausa é mais longa que este valor, em segundos.</translation>
+    </message>
+    <message>
+        <source>How often each phrase is heard, and how fast.</source>
+        <translation>Quantas vezes cada frase é ouvida, e em que velocidade.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Uma velocidade por repetição, separadas por vírgulas: 1 é como gravado, 0.75 mais devagar. No máximo %1 repetições, cada uma de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
+        <translation>O formato dos arquivos de prática: WAV, FLAC sem perdas, ou MP3 e Opus, que são pequenos o bastante para um celular.</translation>
+    </message>
+    <message>
+        <source>The bit rate of MP3 files, from %1 to %2 kbit/s, and of Opus files, from %3 to %4 kbit/s.</source>
+        <translation>A taxa de bits dos arquivos MP3, de %1 a %2 kbit/s, e dos arquivos Opus, de %3 a %4 kbit/s.</translation>
+    </message>
+    <message>
+        <source>Where each phrase is, in a file beside each practice file: subtitles (SRT), lyrics (LRC) or Audacity&apos;s labels.</source>
+        <translation>Onde está cada frase, em um arquivo ao lado de cada arquivo de prática: legendas (SRT), letras (LRC) ou marcações do Audacity.</translation>
+    </message>
+    <message>
+        <source>Each phrase also as a clip of its own, with a list that Anki imports as cards.</source>
+        <translation>Cada frase também como um clipe próprio, com uma lista que o Anki importa como cartões.</translation>
+    </message>
+    <message>
+        <source>Keeps these options for the next runs.</source>
+        <translation>Mantém estas opções para as próximas execuções.</translation>
+    </message>
+    <message>
+        <source>Closes without changing the options.</source>
+        <translation>Fecha sem alterar as opções.</translation>
+    </message>
+    <message>
+        <source>Every option back to its default: Run then does exactly what it does without options.</source>
+        <translation>Todas as opções voltam ao padrão: Iniciar faz então exatamente o que faz sem opções.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

@@ -51,6 +51,221 @@
         <source>Destination</source>
         <translation>Назначение</translation>
     </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>Пара&amp;метры...</translation>
+    </message>
+    <message>
+        <source>Other recording formats, pauses, passes and practice files: what brellow-cli&apos;s options do.</source>
+        <translation>Другие форматы записей, паузы, повторы и файлы для тренировки: то, что делают параметры brellow-cli.</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>Не удаётся загрузить библиотеки FFmpeg: %1</translation>
+    </message>
+    <message>
+        <source>Recordings (%1)</source>
+        <translation>Записи (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Once (as recorded)</source>
+        <translation>Один раз (как записано)</translation>
+    </message>
+    <message>
+        <source>Twice, slower first (0.75, 1)</source>
+        <translation>Дважды, сначала медленнее (0.75, 1)</translation>
+    </message>
+    <message>
+        <source>Three times</source>
+        <translation>Трижды</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Записи</translation>
+    </message>
+    <message>
+        <source>Read &amp;every recording format (MP3, M4A, Opus, FLAC, ...)</source>
+        <translation>Читать &amp;все форматы записей (MP3, M4A, Opus, FLAC, ...)</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Фразы</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>&amp;Порог:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>&amp;Автоматически</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;silence:</source>
+        <translation>Минимальная &amp;тишина:</translation>
+    </message>
+    <message>
+        <source>Minimum p&amp;hrase:</source>
+        <translation>Минимальная ф&amp;раза:</translation>
+    </message>
+    <message>
+        <source>Phrases from s&amp;ubtitles (.srt)</source>
+        <translation>Фразы из &amp;субтитров (.srt)</translation>
+    </message>
+    <message>
+        <source>Pauses</source>
+        <translation>Паузы</translation>
+    </message>
+    <message>
+        <source>Fa&amp;ctor:</source>
+        <translation>&amp;Множитель:</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>&amp;Добавка:</translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimum:</source>
+        <translation>Ми&amp;нимум:</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum:</source>
+        <translation>Макс&amp;имум:</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>Повторы</translation>
+    </message>
+    <message>
+        <source>&amp;Passes:</source>
+        <translation>Повт&amp;оры:</translation>
+    </message>
+    <message>
+        <source>Temp&amp;os:</source>
+        <translation>Т&amp;емпы:</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Вывод</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>&amp;Формат:</translation>
+    </message>
+    <message>
+        <source>&amp;Bit rate:</source>
+        <translation>&amp;Битрейт:</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>Мет&amp;ки:</translation>
+    </message>
+    <message>
+        <source>Clips for An&amp;ki</source>
+        <translation>К&amp;липы для Anki</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Свой вариант</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>From %1 to %2.</source>
+        <translation>От %1 до %2.</translation>
+    </message>
+    <message>
+        <source>Above %1, up to %2.</source>
+        <translation>Больше %1, до %2.</translation>
+    </message>
+    <message>
+        <source>Reads recordings of every format that FFmpeg&apos;s libraries read, mono or stereo. A source folder then gives all of its recordings.</source>
+        <translation>Читает записи любого формата, который читают библиотеки FFmpeg, моно или стерео. Папка-источник тогда даёт все свои записи.</translation>
+    </message>
+    <message>
+        <source>A sample counts as quiet below this level, in decibels below full scale.</source>
+        <translation>Отсчёт считается тишиной ниже этого уровня, в децибелах ниже полной шкалы.</translation>
+    </message>
+    <message>
+        <source>The quiet level follows each recording&apos;s own noise floor and speech level.</source>
+        <translation>Порог тишины подстраивается под уровень шума и уровень речи каждой записи.</translation>
+    </message>
+    <message>
+        <source>How long a quiet stretch must last before a phrase may end, in seconds.</source>
+        <translation>Сколько должен длиться тихий участок, прежде чем фраза может закончиться, в секундах.</translation>
+    </message>
+    <message>
+        <source>How much audio must follow a pause before the next one, in seconds.</source>
+        <translation>Сколько звука должно пройти после паузы до следующей, в секундах.</translation>
+    </message>
+    <message>
+        <source>Phrases follow the subtitles of the .srt file that has the recording&apos;s title, beside it, when there is one.</source>
+        <translation>Фразы следуют субтитрам файла .srt с названием записи, который лежит рядом с ней, если он есть.</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the phrase before it.</source>
+        <translation>Длительность каждой паузы — длительность предшествующей фразы, умноженная на это число.</translation>
+    </message>
+    <message>
+        <source>Seconds added to every pause.</source>
+        <translation>Секунды, добавляемые к каждой паузе.</translation>
+    </message>
+    <message>
+        <source>No pause is shorter than this, in seconds.</source>
+        <translation>Ни одна пауза не бывает короче этого значения, в секундах.</translation>
+    </message>
+    <message>
+        <source>No pause is longer than this, in seconds.</source>
+        <translation>Ни одна пауза не бывает длиннее этого значения, в секундах.</translation>
+    </message>
+    <message>
+        <source>How often each phrase is heard, and how fast.</source>
+        <translation>Сколько раз звучит каждая фраза и с какой скоростью.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Один темп на каждый повтор, через запятую: 1 — как записано, 0.75 — медленнее. Не более %1 повторов, каждый от %2 до %3.</translation>
+    </message>
+    <message>
+        <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
+        <translation>Формат файлов для тренировки: WAV, FLAC без потерь или MP3 и Opus, достаточно компактные для телефона.</translation>
+    </message>
+    <message>
+        <source>The bit rate of MP3 files, from %1 to %2 kbit/s, and of Opus files, from %3 to %4 kbit/s.</source>
+        <translation>Битрейт файлов MP3 — от %1 до %2 кбит/с, файлов Opus — от %3 до %4 кбит/с.</translation>
+    </message>
+    <message>
+        <source>Where each phrase is, in a file beside each practice file: subtitles (SRT), lyrics (LRC) or Audacity&apos;s labels.</source>
+        <translation>Где находится каждая фраза, в файле рядом с каждым файлом для тренировки: субтитры (SRT), текст песни (LRC) или метки Audacity.</translation>
+    </message>
+    <message>
+        <source>Each phrase also as a clip of its own, with a list that Anki imports as cards.</source>
+        <translation>Каждая фраза также отдельным клипом, со списком, который Anki импортирует как карточки.</translation>
+    </message>
+    <message>
+        <source>Keeps these options for the next runs.</source>
+        <translation>Сохраняет эти параметры для следующих запусков.</translation>
+    </message>
+    <message>
+        <source>Closes without changing the options.</source>
+        <translation>Закрывает окно, не меняя параметры.</translation>
+    </message>
+    <message>
+        <source>Every option back to its default: Run then does exactly what it does without options.</source>
+        <translation>Все параметры возвращаются к значениям по умолчанию: «Запустить» тогда делает ровно то же, что и без параметров.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

@@ -51,6 +51,221 @@
         <source>Destination</source>
         <translation>目标</translation>
     </message>
+    <message>
+        <source>O&amp;ptions...</source>
+        <translation>选项(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Other recording formats, pauses, passes and practice files: what brellow-cli&apos;s options do.</source>
+        <translation>其他录音格式、停顿、遍数和练习文件：即 brellow-cli 各选项的功能。</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>无法加载 FFmpeg 库：%1</translation>
+    </message>
+    <message>
+        <source>Recordings (%1)</source>
+        <translation>录音 (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>COptionsDlg</name>
+    <message>
+        <source>Once (as recorded)</source>
+        <translation>一遍（原速）</translation>
+    </message>
+    <message>
+        <source>Twice, slower first (0.75, 1)</source>
+        <translation>两遍，先慢后常速 (0.75, 1)</translation>
+    </message>
+    <message>
+        <source>Three times</source>
+        <translation>三遍</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>录音</translation>
+    </message>
+    <message>
+        <source>Read &amp;every recording format (MP3, M4A, Opus, FLAC, ...)</source>
+        <translation>读取所有录音格式（MP3、M4A、Opus、FLAC 等）(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>语句</translation>
+    </message>
+    <message>
+        <source>&amp;Threshold:</source>
+        <translation>阈值(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic</source>
+        <translation>自动(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Minimum &amp;silence:</source>
+        <translation>最短静音(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Minimum p&amp;hrase:</source>
+        <translation>最短语句(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>Phrases from s&amp;ubtitles (.srt)</source>
+        <translation>按字幕划分语句 (.srt)(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Pauses</source>
+        <translation>停顿</translation>
+    </message>
+    <message>
+        <source>Fa&amp;ctor:</source>
+        <translation>倍数(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra:</source>
+        <translation>额外(&amp;X)：</translation>
+    </message>
+    <message>
+        <source>Mi&amp;nimum:</source>
+        <translation>最短(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>&amp;Maximum:</source>
+        <translation>最长(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>Passes</source>
+        <translation>遍数</translation>
+    </message>
+    <message>
+        <source>&amp;Passes:</source>
+        <translation>遍数(&amp;P)：</translation>
+    </message>
+    <message>
+        <source>Temp&amp;os:</source>
+        <translation>速度(&amp;O)：</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>格式(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Bit rate:</source>
+        <translation>比特率(&amp;B)：</translation>
+    </message>
+    <message>
+        <source>&amp;Labels:</source>
+        <translation>标记(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Clips for An&amp;ki</source>
+        <translation>Anki 卡片片段(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>From %1 to %2.</source>
+        <translation>从 %1 到 %2。</translation>
+    </message>
+    <message>
+        <source>Above %1, up to %2.</source>
+        <translation>大于 %1，最大 %2。</translation>
+    </message>
+    <message>
+        <source>Reads recordings of every format that FFmpeg&apos;s libraries read, mono or stereo. A source folder then gives all of its recordings.</source>
+        <translation>通过 FFmpeg 库读取其支持的任何格式的录音，单声道或立体声均可。此时源文件夹中的所有录音都会被转换。</translation>
+    </message>
+    <message>
+        <source>A sample counts as quiet below this level, in decibels below full scale.</source>
+        <translation>低于此电平的采样视为静音，单位为相对满刻度的分贝。</translation>
+    </message>
+    <message>
+        <source>The quiet level follows each recording&apos;s own noise floor and speech level.</source>
+        <translation>静音阈值随每段录音自身的底噪和语音电平而定。</translation>
+    </message>
+    <message>
+        <source>How long a quiet stretch must last before a phrase may end, in seconds.</source>
+        <translation>静音需持续多久，语句才可能结束，单位为秒。</translation>
+    </message>
+    <message>
+        <source>How much audio must follow a pause before the next one, in seconds.</source>
+        <translation>一次停顿之后至少要有多长的音频，才插入下一次停顿，单位为秒。</translation>
+    </message>
+    <message>
+        <source>Phrases follow the subtitles of the .srt file that has the recording&apos;s title, beside it, when there is one.</source>
+        <translation>语句按录音旁边同名 .srt 文件中的字幕划分（如有该文件）。</translation>
+    </message>
+    <message>
+        <source>Each pause lasts this many times the phrase before it.</source>
+        <translation>每次停顿的时长是前一语句时长的这一倍数。</translation>
+    </message>
+    <message>
+        <source>Seconds added to every pause.</source>
+        <translation>每次停顿额外增加的秒数。</translation>
+    </message>
+    <message>
+        <source>No pause is shorter than this, in seconds.</source>
+        <translation>停顿不会短于此值，单位为秒。</translation>
+    </message>
+    <message>
+        <source>No pause is longer than this, in seconds.</source>
+        <translation>停顿不会长于此值，单位为秒。</translation>
+    </message>
+    <message>
+        <source>How often each phrase is heard, and how fast.</source>
+        <translation>每个语句播放几遍，以及以什么速度播放。</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>每遍一个速度，用英文逗号分隔：1 为原速，0.75 较慢。最多 %1 遍，每个速度从 %2 到 %3。</translation>
+    </message>
+    <message>
+        <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
+        <translation>练习文件的格式：WAV、无损的 FLAC，或体积小、适合手机的 MP3 和 Opus。</translation>
+    </message>
+    <message>
+        <source>The bit rate of MP3 files, from %1 to %2 kbit/s, and of Opus files, from %3 to %4 kbit/s.</source>
+        <translation>MP3 文件的比特率为 %1 到 %2 kbit/s，Opus 文件为 %3 到 %4 kbit/s。</translation>
+    </message>
+    <message>
+        <source>Where each phrase is, in a file beside each practice file: subtitles (SRT), lyrics (LRC) or Audacity&apos;s labels.</source>
+        <translation>在每个练习文件旁的文件中标出每个语句的位置：字幕 (SRT)、歌词 (LRC) 或 Audacity 标签。</translation>
+    </message>
+    <message>
+        <source>Each phrase also as a clip of its own, with a list that Anki imports as cards.</source>
+        <translation>另将每个语句保存为单独的片段，并附上 Anki 可导入为卡片的列表。</translation>
+    </message>
+    <message>
+        <source>Keeps these options for the next runs.</source>
+        <translation>保留这些选项，供以后运行时使用。</translation>
+    </message>
+    <message>
+        <source>Closes without changing the options.</source>
+        <translation>关闭，不更改选项。</translation>
+    </message>
+    <message>
+        <source>Every option back to its default: Run then does exactly what it does without options.</source>
+        <translation>将所有选项恢复为默认值：之后“运行”的效果与不设选项时完全相同。</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

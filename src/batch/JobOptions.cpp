@@ -7,26 +7,17 @@
 
 namespace {
 
-constexpr std::size_t MaxPasses = 8;
-constexpr double MinTempo = 0.5;
-constexpr double MaxTempo = 2.0;
+using Range = JobOptionRange;
 
-// A number option: its range, and the setting it fills.
-struct Range {
-    const char* name;
-    double low, high;
-    bool lowIncluded;
-    const char* told; // as the usage message tells the range
-};
-
+const PauseSettings Unset;
 const Range Ranges[] = {
-    {"threshold", -90, 0, true, "auto or a level in dB from -90 to 0"},
-    {"min-silence", 0, 10, false, "seconds above 0, up to 10"},
-    {"min-phrase", 0, 60, true, "seconds from 0 to 60"},
-    {"pause-factor", 0, 10, false, "a factor above 0, up to 10"},
-    {"pause-extra", 0, 30, true, "seconds from 0 to 30"},
-    {"min-pause", 0, 60, true, "seconds from 0 to 60"},
-    {"max-pause", 0, 60, true, "seconds from 0 to 60"},
+    {"threshold", -90, 0, true, "auto or a level in dB from -90 to 0", Unset.thresholdDb},
+    {"min-silence", 0, 10, false, "seconds above 0, up to 10", Unset.minSilenceSeconds},
+    {"min-phrase", 0, 60, true, "seconds from 0 to 60", Unset.minPhraseSeconds},
+    {"pause-factor", 0, 10, false, "a factor above 0, up to 10", Unset.pauseFactor},
+    {"pause-extra", 0, 30, true, "seconds from 0 to 30", Unset.pauseExtraSeconds},
+    {"min-pause", 0, 60, true, "seconds from 0 to 60", std::nullopt},
+    {"max-pause", 0, 60, true, "seconds from 0 to 60", std::nullopt},
 };
 
 const JobOption Options[] = {
@@ -130,6 +121,10 @@ std::span<const JobOption> JobOptionList() {
     return Options;
 }
 
+std::span<const JobOptionRange> JobOptionRanges() {
+    return Ranges;
+}
+
 std::string SetJobOption(JobOptions& options, std::string_view name, std::string_view value) {
     for (const Range& range : Ranges)
         if (name == range.name)
@@ -215,7 +210,7 @@ std::string CheckJobOptions(const JobOptions& options) {
     return {};
 }
 
-JobOptions JobOptionsFromStore(const std::vector<std::pair<std::string, std::string>>& stored) {
+JobOptions JobOptionsFromStore(const StoredJobOptions& stored, StoredJobOptions* taken) {
     JobOptions options;
     // In the list's order, whatever the store's: a bit rate is checked against its format.
     for (const JobOption& option : Options) {
@@ -226,8 +221,11 @@ JobOptions JobOptionsFromStore(const std::vector<std::pair<std::string, std::str
             continue;
         JobOptions changed = options;
         if (SetJobOption(changed, option.name, found->second).empty() &&
-            CheckJobOptions(changed).empty())
+            CheckJobOptions(changed).empty()) {
             options = changed;
+            if (taken)
+                taken->push_back(*found);
+        }
     }
     return options;
 }

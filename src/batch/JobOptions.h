@@ -49,12 +49,31 @@ struct JobOption {
 
 std::span<const JobOption> JobOptionList();
 
+// A number option's range, as the terminal checks it and the window offers it.
+struct JobOptionRange {
+    const char* name;
+    double low, high;
+    bool lowIncluded;
+    const char* told;                // as the usage message tells the range
+    std::optional<double> byDefault; // the value when not given; none: no such bound
+};
+
+std::span<const JobOptionRange> JobOptionRanges();
+
+// The tempos that --passes takes.
+inline constexpr std::size_t MaxPasses = 8;
+inline constexpr double MinTempo = 0.5;
+inline constexpr double MaxTempo = 2.0;
+
 // Sets the option name (without dashes) from its text. The error, which
 // names the option and what it takes, or "" when it fits.
 std::string SetJobOption(JobOptions& options, std::string_view name, std::string_view value);
 // The checks of options against each other; the error, or "".
 std::string CheckJobOptions(const JobOptions& options);
 
+using StoredJobOptions = std::vector<std::pair<std::string, std::string>>;
+
 // Options read from stored name and text pairs: one that does not parse, or
-// does not fit with those before it, is left at its default.
-JobOptions JobOptionsFromStore(const std::vector<std::pair<std::string, std::string>>& stored);
+// does not fit with those before it, is left at its default. The pairs that
+// were taken, in the list's order, go to taken when it is given.
+JobOptions JobOptionsFromStore(const StoredJobOptions& stored, StoredJobOptions* taken = nullptr);

@@ -7,11 +7,15 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <clocale>
 #include <utility>
 
 CBrellowApp::CBrellowApp(int& argc, char** argv)
     : QApplication(argc, argv), m_translations(QLocale::system().uiLanguages()) {
     Q_INIT_RESOURCE(brellow);
+    // Qt has set the C library to the desktop's locale; numbers in the options
+    // are read as the terminal reads them, with a point whatever the language.
+    std::setlocale(LC_NUMERIC, "C");
 
     setOrganizationName(QStringLiteral(BRELLOW_COMPANY));
     // Named after the program file, so a renamed copy keeps its own settings.

@@ -2,7 +2,10 @@
 
 #include "BrellowVersion.h"
 #include "batch/BatchRun.h"
+#include "media/JobConverter.h"
+#include "media/MediaLibrary.h"
 #include "ui/DirDialog.h"
+#include "ui/OptionsDlg.h"
 #include "ui/Settings.h"
 
 #include <QCloseEvent>
@@ -23,6 +26,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -89,7 +93,8 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
       m_editDst(this), m_btnBrowseDst(QStringLiteral("..."), this),
       m_btnOpenFolder(tr("&Open containing folder"), this),
       m_stStatus(QStringLiteral("Static"), this), m_progress(this), m_btnRun(tr("&Run"), this),
-      m_btnStop(tr("&Stop"), this), m_btnClose(tr("&Close"), this) {
+      m_btnStop(tr("&Stop"), this), m_btnClose(tr("&Close"), this),
+      m_btnOptions(tr("O&ptions..."), this) {
     setObjectName(QStringLiteral("IDD_MAIN_DIALOG"));
     setWindowTitle(QStringLiteral(BRELLOW_PRODUCT)); // "Brellow"
     // A caption and a close box; no minimise, maximise or sizing border.
@@ -110,6 +115,9 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     m_btnRun.setObjectName(QStringLiteral("IDC_RUN"));
     m_btnStop.setObjectName(QStringLiteral("IDC_STOP"));
     m_btnClose.setObjectName(QStringLiteral("IDOK"));
+    m_btnOptions.setObjectName(QStringLiteral("IDC_OPTIONS"));
+    m_btnOptions.setToolTip(tr("Other recording formats, pauses, passes and practice files: "
+                               "what brellow-cli's options do."));
 
     struct Placement {
         QWidget* control;
@@ -122,6 +130,7 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
         {&m_btnOpenFolder, {8, 98, 92, 14}},  {&m_stStatus, {7, 130, 83, 8}},
         {&m_progress, {7, 140, 306, 14}},     {&m_btnRun, {263, 98, 50, 14}},
         {&m_btnStop, {263, 117, 50, 14}},     {&m_btnClose, {263, 7, 50, 14}},
+        {&m_btnOptions, {207, 98, 50, 14}},
     };
     for (const auto& placement : placements)
         placement.control->setGeometry(MapDialogRect(placement.units));
@@ -146,6 +155,7 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     setTabOrder(&m_btnOpenFolder, &m_btnRun);
     setTabOrder(&m_btnRun, &m_btnStop);
     setTabOrder(&m_btnStop, &m_btnClose);
+    setTabOrder(&m_btnClose, &m_btnOptions);
 
     connect(&m_btnRun, &QPushButton::clicked, this, &CBrellowDlg::OnRun);
     connect(&m_editSrc, &QLineEdit::textChanged, this, &CBrellowDlg::OnPathChanged);
@@ -155,6 +165,7 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     connect(&m_btnBrowseDst, &QPushButton::clicked, this, &CBrellowDlg::OnBrowseDestination);
     connect(&m_btnOpenFolder, &QPushButton::clicked, this, &CBrellowDlg::OnOpenContainingFolder);
     connect(&m_btnClose, &QPushButton::clicked, this, &CBrellowDlg::OnOK);
+    connect(&m_btnOptions, &QPushButton::clicked, this, &CBrellowDlg::OnOptions);
 
     setAcceptDrops(true);
     installEventFilter(this);
@@ -199,6 +210,11 @@ void CBrellowDlg::FitToTexts() {
         width = std::max({width, button->width(), TextWidth(*button)});
     for (QPushButton* button : {&m_btnRun, &m_btnStop, &m_btnClose})
         button->setGeometry(button->geometry().adjusted(button->width() - width, 0, 0, 0));
+    // Options keeps its distance from Run, which may have grown towards it.
+    const int gap = MapDialogRect(QRect(0, 0, 6, 0)).width();
+    const int optionsWidth = std::max(m_btnOptions.width(), TextWidth(m_btnOptions));
+    m_btnOptions.setGeometry(m_btnRun.x() - gap - optionsWidth, m_btnRun.y(), optionsWidth,
+                             m_btnRun.height());
 }
 
 void CBrellowDlg::OnInitDialog() {
@@ -235,8 +251,8 @@ void CBrellowDlg::DoDataExchange(bool bSaveAndValidate) {
             edit->setText(text);
     }
     // Whatever could start a second job, or end the dialog, waits for this one.
-    for (QPushButton* button :
-         {&m_btnRun, &m_btnClose, &m_btnBrowseSrc, &m_btnBrowseDst, &m_btnOpenFolder})
+    for (QPushButton* button : {&m_btnRun, &m_btnClose, &m_btnBrowseSrc, &m_btnBrowseDst,
+                                &m_btnOpenFolder, &m_btnOptions})
         button->setEnabled(!m_bBusy);
 }
 
@@ -305,8 +321,18 @@ void CBrellowDlg::OnJobEnd() {
 }
 
 void CBrellowDlg::OnRun() {
+    // The options as the terminal would take them; none stored is the exact conversion.
+    const JobOptions options = JobOptionsFromStore(ReadStoredOptions());
+    if (std::string reason; NeedsMediaLibrary(options) && !MediaLibrary::Load(reason)) {
+        ShowError(
+            *this,
+            tr("FFmpeg's libraries cannot be loaded: %1").arg(FromUtf8(reason)).toStdString());
+        return;
+    }
+    const std::unique_ptr<CFileConverter> converter = MakeJobConverter(options);
+    CFileOpener files;
     // Runs here, on the GUI thread; the conversion's pump keeps the window alive.
-    ::OnRun(*this);
+    ::OnRun(*this, *converter, files);
 }
 
 void CBrellowDlg::OnStop() {
@@ -426,6 +452,14 @@ void CBrellowDlg::OnBrowseForFile() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (UseNonNativeDialogs())
         dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Every file, unless the options read every recording format: then those first.
+    const JobOptions options = JobOptionsFromStore(ReadStoredOptions());
+    if (options.anyFormat)
+        dialog.setNameFilters(
+            {tr("Recordings (%1)")
+                 .arg(QString::fromStdString(MakeJobConverter(options)->FolderPattern())
+                          .replace(QLatin1Char(';'), QLatin1Char(' '))),
+             tr("All files (*)")});
     // Where the source edit points: its folder, or the folder its file is in.
     if (!m_strSrc.empty()) {
         const QFileInfo source(FromUtf8(m_strSrc));
@@ -459,6 +493,11 @@ void CBrellowDlg::OnBrowseDestination() {
         CSettings().WriteString(PathDstEntry, m_strDst);
         UpdateData(false);
     }
+}
+
+void CBrellowDlg::OnOptions() {
+    COptionsDlg dialog(this);
+    dialog.exec();
 }
 
 void CBrellowDlg::OnOpenContainingFolder() {

@@ -57,6 +57,7 @@ public:
     void OnBrowseForFolder();
     void OnBrowseDestination();
     void OnOpenContainingFolder();
+    void OnOptions();
 
 protected:
     virtual void DoDataExchange(bool bSaveAndValidate);
@@ -88,6 +89,8 @@ private:
     QPushButton m_btnRun;
     QPushButton m_btnStop;
     QPushButton m_btnClose;
+    // Beyond the template: what the terminal's options do, last in the tab order.
+    QPushButton m_btnOptions;
 
     bool m_bInExchange = false;
 };

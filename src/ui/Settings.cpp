@@ -2,12 +2,15 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 
 namespace {
 
 QString Key(const char* entry) {
     return QStringLiteral("Settings/") + QString::fromUtf8(entry);
 }
+
+const QString OptionsSection = QStringLiteral("Options");
 
 } // namespace
 
@@ -19,5 +22,30 @@ std::string CSettings::GetString(const char* entry) const {
 void CSettings::WriteString(const char* entry, const std::string& value) {
     QSettings settings;
     settings.setValue(Key(entry), QString::fromStdString(value));
+    settings.sync();
+}
+
+StoredJobOptions ReadStoredOptions() {
+    QSettings settings;
+    settings.beginGroup(OptionsSection);
+    StoredJobOptions stored;
+    for (const QString& key : settings.childKeys()) {
+        const QVariant value = settings.value(key);
+        // What the store makes of a tempo list typed in by hand, without quotes.
+        const QString text = value.typeId() == QMetaType::QStringList
+                                 ? value.toStringList().join(QLatin1Char(','))
+                                 : value.toString();
+        stored.emplace_back(key.toStdString(), text.toStdString());
+    }
+    return stored;
+}
+
+void WriteStoredOptions(const StoredJobOptions& options) {
+    QSettings settings;
+    settings.remove(OptionsSection);
+    settings.beginGroup(OptionsSection);
+    for (const auto& [name, text] : options)
+        settings.setValue(QString::fromStdString(name), QString::fromStdString(text));
+    settings.endGroup();
     settings.sync();
 }

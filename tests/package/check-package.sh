@@ -95,7 +95,7 @@ depends=$(field Depends)
 echo "Depends: $depends"
 # One dependency name per line, alternatives and version constraints dropped.
 dep_names=$(tr ',|' '\n\n' <<<"$depends" | sed -E 's/\(.*\)//; s/:[a-z0-9]+//; s/[[:space:]]//g' | grep -v '^$' | sort -u)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6 qt6-translations-l10n; do
     grep -qx "$needed" <<<"$dep_names" || fail "Depends lacks $needed"
 done
 if grep -E -- '-dev$|-dev-' <<<"$dep_names"; then
@@ -221,6 +221,16 @@ if [ -f "$desktop" ]; then
     exec_program=$(key Exec | cut -d' ' -f1)
     [ -x "$bin/$exec_program" ] || fail "desktop Exec '$exec_program' is not an installed program"
     grep -qx "X-Quorvel-Version=$version" "$desktop" || fail "desktop entry does not carry version $version"
+    # In each language of the window: the menu's texts, the descriptive ones translated.
+    for ts in "$source_dir"/res/translations/"$package"_*.ts; do
+        lang=$(basename "$ts" .ts)
+        lang=${lang#"$package"_}
+        for k in Name GenericName Comment Keywords; do
+            value=$(key "$k\[$lang\]")
+            [ -n "$value" ] && { [ $k = Name ] || [ "$value" != "$(key $k)" ]; } \
+                || fail "desktop entry lacks a translated $k[$lang]"
+        done
+    done
 else
     fail "no desktop entry"
 fi

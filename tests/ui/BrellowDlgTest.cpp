@@ -9,14 +9,17 @@
 #include "support/RecordingWindow.h"
 #include "ui/BrellowApp.h"
 #include "ui/BrellowDlg.h"
+#include "ui/OptionsDlg.h"
 #include "ui/Settings.h"
 #include "ui/Translations.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -29,11 +32,13 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <clocale>
 
 namespace {
 
-const char* const ButtonNames[] = {"IDC_RUN",         "IDOK",    "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
-                                   "IDC_OPEN_FOLDER", "IDC_STOP"};
+const char* const ButtonNames[] = {
+    "IDC_RUN",         "IDOK",     "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
+    "IDC_OPEN_FOLDER", "IDC_STOP", "IDC_OPTIONS"};
 
 // What a message box showed, and what the dialog looked like meanwhile.
 struct SeenBox {
@@ -118,8 +123,8 @@ QList<std::pair<QByteArray, QByteArray>> SourceTexts() {
 // A name that decoding twice, or not at all, would change; it need not exist.
 const QString DroppedPath = QStringLiteral(u"/home/learner/\u00dcbung 1 %41");
 
-const QStringList AllButtons = {"IDC_RUN",         "IDOK",    "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
-                                "IDC_OPEN_FOLDER", "IDC_STOP"};
+const QStringList AllButtons = {"IDC_RUN",         "IDOK",     "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
+                                "IDC_OPEN_FOLDER", "IDC_STOP", "IDC_OPTIONS"};
 const QStringList BusyButtons = {"IDC_STOP"};
 
 } // namespace
@@ -163,6 +168,8 @@ private:
 void BrellowDlgTest::applicationIdentity() {
     QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Quorvel"));
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(BRELLOW_VERSION));
+    // Numbers as the terminal reads them, whatever the desktop's language.
+    QCOMPARE(std::setlocale(LC_NUMERIC, nullptr), "C");
     // Named after this program file: a renamed copy has its own settings.
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QCOMPARE(QCoreApplication::applicationName(), program);
@@ -246,9 +253,10 @@ void BrellowDlgTest::templateLayout() {
     QVERIFY(flags & Qt::WindowTitleHint);
     QCOMPARE(dlg.minimumSize(), dlg.maximumSize());
 
-    // Every control inside the dialog, clear of the others, and its whole text shown.
+    // Every control inside the dialog, clear of the others, its whole text shown and its
+    // mnemonic its own.
     const QList<QWidget*> controls = dlg.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    QStringList texts;
+    QStringList texts, mnemonics;
     for (QWidget* control : controls) {
         const auto* button = qobject_cast<QPushButton*>(control);
         const auto* label = qobject_cast<QLabel*>(control);
@@ -260,11 +268,14 @@ void BrellowDlgTest::templateLayout() {
         for (const QWidget* other : controls)
             QVERIFY(other == control || !other->geometry().intersects(control->geometry()));
         texts << text;
+        mnemonics << QKeySequence::mnemonic(text).toString();
     }
+    mnemonics.removeAll(QString());
+    QCOMPARE(QSet(mnemonics.begin(), mnemonics.end()).size(), mnemonics.size());
     if (english)
-        QCOMPARE(texts,
-                 QStringList({"Source:", "", "...", "Destination Folder:", "", "...",
-                              "&Open containing folder", "", "", "&Run", "&Stop", "&Close"}));
+        QCOMPARE(texts, QStringList({"Source:", "", "...", "Destination Folder:", "", "...",
+                                     "&Open containing folder", "", "", "&Run", "&Stop", "&Close",
+                                     "O&ptions..."}));
     // The edits run up to their "..." buttons, level with them, several buttons wide; Run,
     // Stop and Close line up under the "..." buttons.
     const Window w(dlg);
@@ -285,7 +296,33 @@ void BrellowDlgTest::templateLayout() {
         widget = widget->nextInFocusChain();
     } while (widget != w.Src());
     QCOMPARE(order, QStringList({"IDC_SRC_PATH", "IDC_SRC_BROWSE", "IDC_DST_PATH", "IDC_DST_BROWSE",
-                                 "IDC_OPEN_FOLDER", "IDC_RUN", "IDC_STOP", "IDOK"}));
+                                 "IDC_OPEN_FOLDER", "IDC_RUN", "IDC_STOP", "IDOK", "IDC_OPTIONS"}));
+
+    // The Options dialog, in the same language: each control and group clear of the others in
+    // its group, given all the room it asks for, with a tooltip; each mnemonic its own.
+    COptionsDlg options(&dlg);
+    options.show();
+    QVERIFY(options.width() <= 1024 && options.height() <= 768);
+    mnemonics.clear();
+    for (QWidget* control : options.findChildren<QWidget*>()) {
+        QWidget* parent = control->parentWidget();
+        if (!qobject_cast<QGroupBox*>(parent) && !qobject_cast<QDialogButtonBox*>(parent) &&
+            parent != &options)
+            continue;
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        const auto* label = qobject_cast<QLabel*>(control);
+        const QString text = button ? button->text() : label ? label->text() : QString();
+        mnemonics << QKeySequence::mnemonic(text).toString();
+        QVERIFY2(parent->rect().contains(control->geometry()) &&
+                     control->width() >= control->sizeHint().width() &&
+                     (!(control->focusPolicy() & Qt::TabFocus) || !control->toolTip().isEmpty()),
+                 qPrintable(control->objectName() + text));
+        for (const QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            QVERIFY(other == control || !other->geometry().intersects(control->geometry()));
+    }
+    mnemonics.removeAll(QString());
+    QCOMPARE(QSet(mnemonics.begin(), mnemonics.end()).size(), mnemonics.size());
+    QVERIFY(mnemonics.size() >= 16);
 
     // Close is the default button: Enter in an edit ends the dialog with it.
     QVERIFY(w.Button("IDOK")->isDefault());
