@@ -158,6 +158,44 @@ TUNING
     --pause-extra SECONDS
                Added to every pause. Default 0; from 0 to 30.
 
+PASSES AND PAUSES
+    A phrase is the audio from one pause to the next. These options also make
+    tuned practice files.
+    --passes TEMPO[,TEMPO...]
+               Play each phrase once per tempo, in the order given, each pass
+               followed by its pause: 1 is the phrase as recorded, 0.75 three
+               quarters as fast at the same pitch (from 0.5 to 2.0). Up to 8
+               passes. Default 1. The pause after a pass is as long as the
+               pass (times --pause-factor, plus --pause-extra), so a slowed
+               pass gets a longer pause.
+    --min-pause SECONDS, --max-pause SECONDS
+               Keep every pause within these bounds, from 0 to 60 each, the
+               minimum no more than the maximum. No bounds by default.
+
+WHERE EACH PHRASE IS
+    These options also make tuned practice files. A file that fails leaves
+    none of them behind, and an existing one of the same name is replaced
+    only once the new one is complete.
+    --labels srt|lrc|audacity
+               Write beside each practice file <title>.srt (subtitles for a
+               player), <title>.lrc (lyrics) or <title>.txt (an audio
+               editor's labels), with the start and end of every pass,
+               labelled "Phrase N" (", pass K" when there are several).
+    --clips    Write each phrase as recorded, without pauses or passes, as
+               <title>-phrases/<title>-001.EXT, -002 ... in the practice
+               file's format, and <title>-phrases/<title>.csv for flash-card
+               programs: the sound, the phrase number, and its start and end
+               in seconds on the recording's time line, one row a phrase.
+    --phrases-from FILE.srt
+               End the phrases where the cues of this subtitle file end,
+               instead of where the detector finds a quiet stretch: each at
+               the first block of 1010 samples that starts at or after its
+               cue's end. Cues that overlap are one phrase. A file that is
+               not SubRip is told with its line, and nothing is converted.
+    --phrases-from-srt
+               The same for every source that has a .srt of its own title
+               beside it; the others use the detector.
+
 EXIT STATUS
     0    Every source was converted.
     1    The job ended early: it was stopped, a conversion failed, a question
@@ -181,5 +219,12 @@ EXAMPLES
         brellow-cli --any-format --pause-factor 1.5 lesson.mp3 ~/practice
     Turn a folder of MP3 lessons into Opus practice files for a phone:
         brellow-cli --any-format --output-format opus ~/lessons ~/practice
+    Hear it twice, slower first:
+        brellow-cli --any-format --passes 0.75,1 lesson.mp3 ~/practice
+    Three times, pauses of 2 to 8 s:
+        brellow-cli --any-format --passes 1,1,1 --min-pause 2 --max-pause 8 \
+            lesson.mp3 ~/practice
+    Subtitles for a player, and a clip of every phrase for flash cards:
+        brellow-cli --any-format --labels srt --clips lesson.mp3 ~/practice
 )";
 }
