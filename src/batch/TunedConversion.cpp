@@ -1,6 +1,7 @@
 #include "batch/TunedConversion.h"
 
 #include "audio/ADCPMObj.h"
+#include "audio/SourceRate.h"
 #include "audio/WAVException.h"
 #include "audio/WAVObj.h"
 #include "batch/ConversionMessages.h"
@@ -119,6 +120,8 @@ std::unique_ptr<CSampleSource> MakeAdpcmSamples(std::unique_ptr<CByteStream> str
     auto samples = std::make_unique<CAdpcmSamples>();
     if (!samples->m_source.Open(std::move(stream), false))
         return nullptr;
+    if (const std::string refusal = SourceRateRefusal(samples->SampleRate()); !refusal.empty())
+        throw CWAVException(refusal);
     return samples;
 }
 
