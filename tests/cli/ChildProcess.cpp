@@ -38,7 +38,8 @@ std::filesystem::path ScratchFile(const char* stem) {
 
 } // namespace
 
-ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Setup& setup) {
+ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Setup& setup,
+                           const std::vector<std::string>& wrapper) {
     posix_spawn_file_actions_t actions;
     Check(posix_spawn_file_actions_init(&actions), "file actions");
     m_outFile = ScratchFile("brellow-cli-out");
@@ -80,13 +81,14 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Setu
         Check(posix_spawn_file_actions_addchdir_np(&actions, setup.workingDirectory.c_str()),
               "working directory");
 
-    std::vector<std::string> argv0{BRELLOW_CLI};
+    std::vector<std::string> argv0 = wrapper;
+    argv0.push_back(BRELLOW_CLI);
     argv0.insert(argv0.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& a : argv0)
         argv.push_back(a.data());
     argv.push_back(nullptr);
-    const int spawned = ::posix_spawn(&m_pid, BRELLOW_CLI, &actions, nullptr, argv.data(), environ);
+    const int spawned = ::posix_spawnp(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (childEnd >= 0)
         ::close(childEnd); // the child's end: the stream ends when the child does

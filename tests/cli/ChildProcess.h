@@ -17,7 +17,9 @@ public:
         std::filesystem::path workingDirectory;
     };
 
-    ChildProcess(const std::vector<std::string>& arguments, const Setup& setup);
+    // wrapper: a program that runs ours, as strace does, with its options.
+    ChildProcess(const std::vector<std::string>& arguments, const Setup& setup,
+                 const std::vector<std::string>& wrapper = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;

@@ -82,6 +82,15 @@ TEST(TunedConversion, FlacGivesExactlyWhatItsPcmOriginalGives) {
     EXPECT_TRUE(ReadFileBytes(dir / "wav.WAV") == ReadFileBytes(dir / "flac.WAV"));
 }
 
+TEST(MediaSource, AJobGivenUpEndsItsOpeningAsAFailedRead) {
+    const std::string wav = PcmWav(std::string(44100, '\1'), 22050);
+    for (const int abandoned : {0, 1})
+        EXPECT_EQ(CMediaSource::OpenInterruptible(
+                      std::make_unique<CMemoryStream>(wav), "in.wav",
+                      abandoned ? +[] { return 1; } : +[] { return 0; }) == nullptr,
+                  abandoned == 1);
+}
+
 struct Lossy {
     const char* name;
     const char* encode; // ffmpeg's output options
@@ -119,5 +128,10 @@ INSTANTIATE_TEST_SUITE_P(Formats, LossySource,
                          testing::Values(Lossy{"mp3", "-ar 44100 -ac 2 -b:a 128k", 44100},
                                          Lossy{"m4a", "-ar 44100 -ac 2 -c:a aac -b:a 96k", 44100},
                                          Lossy{"ogg", "-ar 32000 -c:a libvorbis -q:a 3", 32000},
-                                         Lossy{"opus", "-c:a libopus -b:a 32k", 48000}),
+                                         Lossy{"opus", "-c:a libopus -b:a 32k", 48000},
+                                         // The lesson first, a sine after it: the first is read.
+                                         Lossy{"mka",
+                                               "-f lavfi -i sine=sample_rate=22050:duration=30 "
+                                               "-map 0:a -map 1:a -c:a flac -disposition:a:1 0",
+                                               22050}),
                          [](const auto& param) { return std::string(param.param.name); });

@@ -264,7 +264,9 @@ std::unique_ptr<CSampleSource> CMediaSource::OpenInterruptible(std::unique_ptr<C
             return nullptr;
         throw CWAVException(NotReadable);
     }
-    if (avformat_find_stream_info(d->format, nullptr) < 0 && d->ReadFailed())
+    // Given up there, it may still answer as if it had seen all it needed.
+    const int found = avformat_find_stream_info(d->format, nullptr);
+    if (d->interrupted || (found < 0 && d->ReadFailed()))
         return nullptr;
 
     for (unsigned i = 0; i < d->format->nb_streams; ++i) {
