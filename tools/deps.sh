@@ -9,7 +9,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    ffmpeg sox espeak-ng
+    ffmpeg sox espeak-ng strace
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot file groff-base
     hyperfine time
