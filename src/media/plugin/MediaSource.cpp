@@ -34,6 +34,8 @@ constexpr const char* RecordingDemuxers =
 
 // As many channels as FFmpeg's resampler mixes.
 constexpr int MaxChannels = 64;
+// A weight of one in FFmpeg's 16-bit mixing.
+constexpr int UnitWeight = 32768;
 
 const char* const Empty = "the file is empty";
 const char* const NotReadable = "the file is not a recording in a format that can be read";
@@ -125,9 +127,14 @@ struct CMediaSource::Decoder {
                                 static_cast<AVSampleFormat>(decoded.format), r, 0, nullptr) < 0)
             return false;
         // FFmpeg's own mix needs to know where each speaker is; channels in
-        // no known order count the same.
+        // no known order count the same. The weights are whole 1/32768ths,
+        // as its 16-bit mixing takes them, adding up to exactly one: a little
+        // more would wrap a full-scale sample around.
         if (mixedLayout.order != AV_CHANNEL_ORDER_NATIVE) {
-            const std::vector<double> weights(static_cast<std::size_t>(channels), 1.0 / channels);
+            std::vector<double> weights;
+            for (int i = 0; i < channels; ++i)
+                weights.push_back((UnitWeight / channels + (i < UnitWeight % channels)) /
+                                  double{UnitWeight});
             if (swr_set_matrix(mixer, weights.data(), channels) < 0)
                 return false;
         }
