@@ -170,7 +170,17 @@ TEST(EncodingStream, TakesOnlyTheWavWritersOwnStream) {
         works(OutputFormat::Flac, header.substr(0, 20) + '\3' + header.substr(21), nothing));
     // LAME takes 8 kHz, the rate nearest; 999 Hz is no recording's.
     EXPECT_TRUE(works(OutputFormat::Mp3, PcmWavHeader(7000, 0), nothing));
+    EXPECT_TRUE(works(OutputFormat::Flac, PcmWavHeader(100001, 0), nothing)); // FLAC: 100000
     EXPECT_FALSE(works(OutputFormat::Mp3, PcmWavHeader(999, 0), nothing));
+}
+
+TEST(EncodingStream, AnEncodersRefusalIsToldInFfmpegsOwnWords) {
+    std::string sink;
+    CEncodingStream stream(std::make_unique<CMemoryStream>(&sink), OutputFormat::Opus, 1000, Title);
+    EXPECT_FALSE(stream.Write(PcmWavHeader(22050, 0).data(), 44));
+    EXPECT_TRUE(stream.FailureReason().starts_with(
+        "the encoder libopus refused its settings: The bit rate 1000000 bps is unsupported"))
+        << stream.FailureReason();
 }
 
 TEST(EncodingStream, ASinkThatFailsToCloseFailsTheClose) {
