@@ -1,7 +1,7 @@
 #pragma once
 
-#include "batch/FileConverter.h"
 #include "audio/OutputFormat.h"
+#include "batch/FileConverter.h"
 
 #include <functional>
 #include <memory>

@@ -14,7 +14,9 @@ namespace {
 // A fixed buffer: the callback runs inside FFmpeg, where nothing may throw.
 thread_local char t_message[256];
 
-void Keep(void* /*context*/, int level, const char* format, std::va_list arguments) {
+// FFmpeg's own format strings, checked where FFmpeg logs them.
+__attribute__((format(printf, 3, 0))) void Keep(void* /*context*/, int level, const char* format,
+                                                std::va_list arguments) {
     if (level > AV_LOG_ERROR)
         return;
     char line[sizeof t_message];
