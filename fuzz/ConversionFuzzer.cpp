@@ -7,7 +7,9 @@
 // The same bytes then go the tuned way, through FFmpeg's libraries into the
 // pause writer: a recording they decode gives its blocks with their pauses,
 // the last phrase's too, and a header declaring exactly that; one they
-// cannot decode leaves no output behind.
+// cannot decode leaves no output behind. They use only the demuxers of
+// recordings (see CMediaSource), so those are what is fuzzed: the seeds hold
+// one recording in each of their containers.
 
 #include "audio/ADCPMObj.h"
 #include "audio/MemoryStream.h"

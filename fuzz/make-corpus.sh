@@ -43,7 +43,8 @@ le32() { printf "\\x$(printf %02x $(($1 & 255)))\\x$(printf %02x $(($1 >> 8 & 25
     dd if="$data/english.wav" bs=1 skip=90 count=$((8 * 512)) status=none
 } >"$out/english-8-blocks-at-100-hz.wav"
 
-# Short recordings of other formats, for the way through FFmpeg's libraries.
+# Short recordings in a container of each demuxer that FFmpeg's libraries
+# may use (no other is ever opened), for the way through them.
 media() { # name, ffmpeg output options
     ffmpeg -nostdin -v error -y -i "$data/english.wav" -ss 1 -t 0.12 -ar 8000 ${2} "$out/$1"
 }
@@ -52,3 +53,10 @@ media short.mp3 "-b:a 16k"
 media short.flac "-c:a flac"
 media short.ogg "-c:a libvorbis"
 media short.opus "-c:a libopus -b:a 12k -ar 48000"
+media short.w64 "-c:a pcm_s16le"
+media short.aiff ""
+media short.m4a "-c:a aac -b:a 16k"
+media short.aac "-c:a aac -b:a 16k"
+media short.wma "-c:a wmav2 -b:a 32k"
+media short.mka "-c:a flac"
+media short.webm "-c:a libopus -b:a 12k -ar 48000"

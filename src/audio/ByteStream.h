@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // A stream of bytes under every file the program reads or writes: a file on
 // disk, bytes in memory, or a fault put there by a test. Failures are false
@@ -27,4 +28,7 @@ public:
     virtual bool Close() = 0;
     // True once a read, write, seek or flush has failed.
     virtual bool Failed() const = 0;
+    // Why the stream failed, in plain words, where that is more than a disk
+    // fault (an encoder's refusal, say); empty otherwise.
+    virtual std::string FailureReason() const { return {}; }
 };

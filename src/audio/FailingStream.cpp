@@ -17,8 +17,10 @@ std::size_t CFailingStream::Allowed(std::size_t count) {
 std::size_t CFailingStream::Read(void* buffer, std::size_t count) {
     const std::size_t allowed = Allowed(count);
     const std::size_t n = allowed > 0 ? m_inner->Read(buffer, allowed) : 0;
-    // A read that ends short of the offset met the end of the stream, not the fault.
-    if (n == allowed && allowed < count)
+    // A read that ends short of the offset met the end of the stream, not the
+    // fault; so does one that reaches the offset where the stream ends.
+    const std::int64_t size = m_inner->Size();
+    if (n == allowed && allowed < count && (size < 0 || m_inner->Tell() < size))
         m_bFailed = true;
     return n;
 }

@@ -13,6 +13,8 @@ class CMemoryStream : public CByteStream {
 public:
     explicit CMemoryStream(std::span<const std::uint8_t> bytes);
     explicit CMemoryStream(const std::string& bytes);
+    // A temporary would be gone before the first read.
+    explicit CMemoryStream(std::string&& bytes) = delete;
     // Written into *sink.
     explicit CMemoryStream(std::string* sink);
 

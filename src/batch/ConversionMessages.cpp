@@ -36,8 +36,11 @@ bool ReportCannotRead(CMessageBoxOwner& parent, const std::filesystem::path& sou
     return Fail(parent, FormatText(Tr("Job", "Cannot read file '%1'"), {source.string()}));
 }
 
-bool ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& destination) {
-    return Fail(parent, FormatText(Tr("Job", "Cannot write file '%1'"), {destination.string()}));
+bool ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& destination,
+                       const std::string& details) {
+    const std::string text =
+        FormatText(Tr("Job", "Cannot write file '%1'"), {destination.string()});
+    return Fail(parent, details.empty() ? text : text + "\nDetails: " + details);
 }
 
 bool ReportTooLong(CMessageBoxOwner& parent, const std::filesystem::path& source) {

@@ -13,5 +13,7 @@ bool AskToSkipSource(CMessageBoxOwner& parent, const std::filesystem::path& sour
 std::string SkipSourceQuestion(const std::filesystem::path& source);
 bool AskToSkipDestination(CMessageBoxOwner& parent, const std::filesystem::path& destination);
 bool ReportCannotRead(CMessageBoxOwner& parent, const std::filesystem::path& source);
-bool ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& destination);
+// details: why, when the encoder rather than the disk failed.
+bool ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& destination,
+                       const std::string& details = {});
 bool ReportTooLong(CMessageBoxOwner& parent, const std::filesystem::path& source);

@@ -1,6 +1,7 @@
 #include "batch/TunedConversion.h"
 
 #include "audio/ADCPMObj.h"
+#include "audio/SourceRate.h"
 #include "audio/WAVException.h"
 #include "audio/WAVObj.h"
 #include "audio/WavSink.h"
@@ -135,6 +136,8 @@ std::unique_ptr<CSampleSource> MakeAdpcmSamples(std::unique_ptr<CByteStream> str
     auto samples = std::make_unique<CAdpcmSamples>();
     if (!samples->m_source.Open(std::move(stream), false))
         return nullptr;
+    if (const std::string refusal = SourceRateRefusal(samples->SampleRate()); !refusal.empty())
+        throw CWAVException(refusal);
     return samples;
 }
 
@@ -159,8 +162,8 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     std::unique_ptr<CByteStream> input = files.Open(source, false);
     std::unique_ptr<CSampleSource> samples =
         input ? media.makeSamples(std::move(input), source) : nullptr;
-    if (!samples)
-        return AskToSkipSource(parent, source);
+    if (!samples) // an opening cut short by an abandoned job is no question
+        return !JobAbandoned() && AskToSkipSource(parent, source);
     const std::uint32_t rate = samples->SampleRate();
     const std::optional<std::vector<std::uint64_t>> cueEnds = CueEnds(files, source, options, rate);
 
@@ -181,11 +184,13 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
             clips->Discard();
     };
     const auto fail = [&](CPracticeWriter::Result result) {
+        const std::string details = sink ? sink->Failure() : std::string();
         removeOutput();
         if (JobAbandoned()) // a long pause saw it: nothing to report
             return false;
-        return result == CPracticeWriter::Result::TooLong ? ReportTooLong(parent, source)
-                                                          : ReportCannotWrite(parent, destination);
+        return result == CPracticeWriter::Result::TooLong
+                   ? ReportTooLong(parent, source)
+                   : ReportCannotWrite(parent, destination, details);
     };
 
     if (!sink || !sink->Begin(rate))

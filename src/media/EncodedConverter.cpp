@@ -6,6 +6,63 @@
 
 namespace {
 
+// The encoding stream, passed everything; its reason for a failure is kept
+// in reason, for the message that may come once the stream is gone.
+class CReasonKeeper final : public CByteStream {
+public:
+    CReasonKeeper(std::unique_ptr<CByteStream> inner, std::string& reason)
+        : m_inner(std::move(inner)), m_reason(reason) {}
+    ~CReasonKeeper() override { Keep(false); }
+
+    std::size_t Read(void* buffer, std::size_t count) override {
+        const std::size_t n = m_inner->Read(buffer, count);
+        Keep(n == count);
+        return n;
+    }
+    bool Write(const void* buffer, std::size_t count) override {
+        return Keep(m_inner->Write(buffer, count));
+    }
+    bool WriteZeros(std::size_t count) override { return Keep(m_inner->WriteZeros(count)); }
+    bool Seek(std::int64_t offset) override { return Keep(m_inner->Seek(offset)); }
+    std::int64_t Tell() override { return m_inner->Tell(); }
+    std::int64_t Size() override { return m_inner->Size(); }
+    bool Close() override { return Keep(m_inner->Close()); }
+    bool Failed() const override { return m_inner->Failed(); }
+    std::string FailureReason() const override { return m_inner->FailureReason(); }
+
+private:
+    bool Keep(bool ok) noexcept {
+        if (!ok && m_inner->Failed()) {
+            try {
+                if (std::string reason = m_inner->FailureReason(); !reason.empty())
+                    m_reason = std::move(reason);
+            } catch (...) { // out of memory: the message goes without its details
+            }
+        }
+        return ok;
+    }
+
+    std::unique_ptr<CByteStream> m_inner;
+    std::string& m_reason;
+};
+
+// The converter's boxes; a failure the encoder caused is told with its reason.
+class CReasonedBoxes final : public CMessageBoxOwner {
+public:
+    CReasonedBoxes(CMessageBoxOwner& owner, const std::string& reason)
+        : m_owner(owner), m_reason(reason) {}
+
+    int MessageBox(const std::string& text, const std::string& caption, unsigned type) override {
+        if (m_reason.empty() || (type & MB_ICONERROR) == 0)
+            return m_owner.MessageBox(text, caption, type);
+        return m_owner.MessageBox(text + "\nDetails: " + m_reason, caption, type);
+    }
+
+private:
+    CMessageBoxOwner& m_owner;
+    const std::string& m_reason;
+};
+
 // The files of one conversion, its destination encoded on its way to the disk.
 class CEncodingFiles final : public CFileOpener {
 public:
@@ -36,6 +93,8 @@ public:
 
     // Open made a replacement that the converter does not know of.
     bool replacing = false;
+    // Why the encoder failed, when it did on its own account.
+    std::string reason;
 
 private:
     std::unique_ptr<CByteStream> Encoded(std::unique_ptr<CByteStream> stream,
@@ -43,7 +102,11 @@ private:
         if (!stream)
             return nullptr;
         // The title tag is the source's title, which names the destination too.
-        return m_makeEncoder(std::move(stream), m_format, m_nBitrateKbps, path.stem().string());
+        std::unique_ptr<CByteStream> encoder =
+            m_makeEncoder(std::move(stream), m_format, m_nBitrateKbps, path.stem().string());
+        if (!encoder)
+            return nullptr;
+        return std::make_unique<CReasonKeeper>(std::move(encoder), reason);
     }
 
     CFileOpener& m_files;
@@ -62,7 +125,8 @@ CEncodedConverter::CEncodedConverter(std::unique_ptr<CFileConverter> converter, 
 bool CEncodedConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
                                 const std::filesystem::path& destination, CFileOpener& files) {
     CEncodingFiles encoding(files, m_format, m_nBitrateKbps, m_makeEncoder);
-    const bool converted = m_converter->Convert(owner, source, destination, encoding);
+    CReasonedBoxes boxes(owner, encoding.reason);
+    const bool converted = m_converter->Convert(boxes, source, destination, encoding);
     if (!encoding.replacing)
         return converted;
     // Half a compressed file is of no use, and may not even open.

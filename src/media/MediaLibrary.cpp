@@ -2,9 +2,12 @@
 
 #include "audio/WAVException.h"
 #include "media/plugin/MediaPlugin.h"
+#include "pause/MessagePump.h"
 
 #include <dlfcn.h>
 #include <system_error>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -22,58 +25,102 @@ Module& TheModule() {
     return module;
 }
 
-// Beside the program in the build tree; where it is installed otherwise.
-std::filesystem::path FindModule() {
+// The entry point name of the module at path; null, with the reason in error
+// unless it holds one already, when there is none.
+template <typename Function>
+Function Entry(void* handle, const char* name, const fs::path& path, std::string& error) {
+    const auto found = reinterpret_cast<Function>(::dlsym(handle, name));
+    if (!found && error.empty())
+        error = path.string() + " has no entry point " + name;
+    return found;
+}
+
+Module LoadModule(const fs::path& path) {
+    Module module;
+    module.tried = true;
+    // A relative name would be looked for from the current folder, where
+    // anybody may have left a file of that name.
+    if (!path.is_absolute()) {
+        module.error = path.string() + " is not an absolute path";
+        return module;
+    }
+    // Kept for the life of the program: the objects it makes live that long.
+    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* error = ::dlerror();
+        module.error = error ? error : path.string() + " cannot be opened";
+        return module;
+    }
+    const auto version = Entry<decltype(&BrellowMediaInterface)>(handle, "BrellowMediaInterface",
+                                                                 path, module.error);
+    if (version && version() != BRELLOW_MEDIA_INTERFACE)
+        module.error = path.string() + " belongs to another version of the program";
+    module.openSource = Entry<decltype(&BrellowOpenMediaSource)>(handle, "BrellowOpenMediaSource",
+                                                                 path, module.error);
+    module.makeEncoder = Entry<decltype(&BrellowMakeEncodingStream)>(
+        handle, "BrellowMakeEncodingStream", path, module.error);
+    module.makeEncoderSink = Entry<decltype(&BrellowMakeEncoderSink)>(
+        handle, "BrellowMakeEncoderSink", path, module.error);
+    module.makeStretcher = Entry<decltype(&BrellowMakeTimeStretcher)>(
+        handle, "BrellowMakeTimeStretcher", path, module.error);
+    if (!module.error.empty()) {
+        ::dlclose(handle);
+        return Module{true, module.error};
+    }
+    return module;
+}
+
+// The first of the places that holds a file; the last place when none does.
+fs::path FindModule() {
     std::error_code ec;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const std::filesystem::path folder = program.parent_path();
-    for (const std::filesystem::path& candidate :
-         {folder / BRELLOW_MEDIA_MODULE, folder / BRELLOW_MEDIA_INSTALLED})
-        if (std::filesystem::exists(candidate, ec))
-            return candidate;
-    return folder / BRELLOW_MEDIA_INSTALLED;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    const std::vector<fs::path> places = MediaLibrary::ModulePlaces(ec ? fs::path() : program);
+    for (const fs::path& place : places)
+        if (fs::exists(place, ec))
+            return place;
+    return places.back();
+}
+
+// FFmpeg's waits end once the job has been given up.
+int Abandoned() {
+    return JobAbandoned() ? 1 : 0;
 }
 
 } // namespace
 
+std::vector<fs::path> MediaLibrary::ModulePlaces(const fs::path& program) {
+    std::vector<fs::path> places;
+    if (program.is_absolute()) {
+        const fs::path folder = program.parent_path();
+        places.push_back(folder / BRELLOW_MEDIA_MODULE); // the build tree
+        places.push_back((folder / BRELLOW_MEDIA_INSTALLED).lexically_normal());
+    }
+    for (const fs::path fixed : {BRELLOW_MEDIA_PREFIX_PATH, BRELLOW_MEDIA_PACKAGE_PATH})
+        if (places.empty() || places.back() != fixed)
+            places.push_back(fixed);
+    return places;
+}
+
+std::string MediaLibrary::ModuleProblem(const fs::path& path) {
+    return LoadModule(path).error;
+}
+
 bool MediaLibrary::Load(std::string& reason) {
     Module& module = TheModule();
-    if (!module.tried) {
-        module.tried = true;
-        const std::filesystem::path path = FindModule();
-        // Kept for the life of the program: the objects it makes live that long.
-        void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        const auto version = handle ? reinterpret_cast<decltype(&BrellowMediaInterface)>(
-                                          ::dlsym(handle, "BrellowMediaInterface"))
-                                    : nullptr;
-        if (!handle) {
-            module.error = ::dlerror();
-        } else if (!version || version() != BRELLOW_MEDIA_INTERFACE) {
-            module.error = path.string() + " belongs to another version of the program";
-        } else {
-            module.openSource = reinterpret_cast<decltype(&BrellowOpenMediaSource)>(
-                ::dlsym(handle, "BrellowOpenMediaSource"));
-            module.makeEncoder = reinterpret_cast<decltype(&BrellowMakeEncodingStream)>(
-                ::dlsym(handle, "BrellowMakeEncodingStream"));
-            module.makeEncoderSink = reinterpret_cast<decltype(&BrellowMakeEncoderSink)>(
-                ::dlsym(handle, "BrellowMakeEncoderSink"));
-            module.makeStretcher = reinterpret_cast<decltype(&BrellowMakeTimeStretcher)>(
-                ::dlsym(handle, "BrellowMakeTimeStretcher"));
-        }
-    }
+    if (!module.tried)
+        module = LoadModule(FindModule());
     reason = module.error;
-    return module.openSource != nullptr && module.makeEncoder != nullptr &&
-           module.makeEncoderSink != nullptr && module.makeStretcher != nullptr;
+    return module.error.empty();
 }
 
 std::unique_ptr<CSampleSource> MediaLibrary::OpenSource(std::unique_ptr<CByteStream> stream,
-                                                        const std::filesystem::path& path) {
+                                                        const fs::path& path) {
     std::string reason;
     if (!Load(reason))
         throw CWAVException("FFmpeg's libraries cannot be loaded: " + reason);
     char told[256];
     std::unique_ptr<CSampleSource> source(
-        TheModule().openSource(stream.release(), path.c_str(), told, sizeof told));
+        TheModule().openSource(stream.release(), path.c_str(), Abandoned, told, sizeof told));
     if (!source && told[0] != '\0')
         throw CWAVException(told);
     return source;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 // FFmpeg's libraries, in a module of their own that is loaded only by a job
 // that needs them: loading them costs more time and memory than the whole
@@ -17,6 +18,13 @@ namespace MediaLibrary {
 
 // Loads the module once. False, with the reason, when it cannot be loaded.
 bool Load(std::string& reason);
+
+// Where the module is looked for, in order, every place an absolute path:
+// beside the program (given by its absolute path; empty when it cannot be
+// told) in the build tree and as installed, and where installing puts it.
+std::vector<std::filesystem::path> ModulePlaces(const std::filesystem::path& program);
+// Why the module at path cannot be used, in plain words; empty when it can.
+std::string ModuleProblem(const std::filesystem::path& path);
 
 // Any recording's samples, from stream (opened from path). Null when the
 // file cannot be read at all; CWAVException, with the reason in plain words,

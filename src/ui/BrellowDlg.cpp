@@ -67,11 +67,14 @@ QString DroppedPath(const QMimeData& data) {
     const QList<QUrl> urls = data.urls();
     if (urls.size() != 1 || !urls.constFirst().isLocalFile())
         return {};
-    const QString host = urls.constFirst().host();
+    QUrl url = urls.constFirst();
+    const QString host = url.host();
     if (!host.isEmpty() && host != QLatin1String("localhost") &&
         host != QSysInfo::machineHostName())
         return {};
-    return urls.constFirst().toLocalFile();
+    // This machine's own name: Qt would keep it, as for a share on another one.
+    url.setHost(QString());
+    return url.toLocalFile();
 }
 
 // What a job lets through of the keyboard: Escape, which asks whether to

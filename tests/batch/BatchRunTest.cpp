@@ -323,6 +323,22 @@ TEST_F(BatchRun, TwoSourcesForOneOutputAskBeforeTheSecondCouldReplaceTheFirst) {
     }
 }
 
+TEST_F(BatchRun, AnOutputThatIsAHardLinkToAnEarlierOneAsksFirst) {
+    CopyRecording("english.wav", src / "a.wav");
+    CopyRecording("german.wav", src / "b.wav");
+    ScopedPump pump([this] { // b's output becomes another name for a's while a is written
+        if (window.status == "1 of 2" && !fs::exists(out / "b.WAV"))
+            fs::create_hard_link(out / "a.WAV", out / "b.WAV");
+    });
+
+    OnRun(window);
+
+    ExpectOneBox("Cannot open file ' " + (out / "b.WAV").string() +
+                     "' for writing. Do you want to continue?",
+                 "Failure");
+    EXPECT_EQ(ReadFileBytes(out / "a.WAV"), ConvertedAlone(src / "a.wav"));
+}
+
 TEST_F(BatchRun, UnsupportedFileIsReportedAfterTheJobHasEnded) {
     CopyRecording("english.wav", src / "1.wav");
     CopyRecording("german.wav", src / "2.wav");

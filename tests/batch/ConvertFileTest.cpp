@@ -339,11 +339,16 @@ TEST(ConvertFile, OutputKeepsTheRecordingsSampleRate) {
         AdpcmFile file = FlatFile({100, 100});
         file.sampleRate = rate;
         WriteFileBytes(dir / "in.wav", file.Bytes());
-        RecordingWindow window;
-        ASSERT_TRUE(ConvertFile(window, dir / "in.wav", dir / "out.WAV"));
-        const std::string out = ReadFileBytes(dir / "out.WAV");
-        EXPECT_EQ(HeaderU32(out, 24), expected);
-        EXPECT_EQ(HeaderU32(out, 28), expected * 2);
+        for (const bool tuned : {false, true}) {
+            RecordingWindow window;
+            CFileOpener files;
+            ASSERT_TRUE(tuned ? ConvertTuned(window, dir / "in.wav", dir / "out.WAV", files, {},
+                                             MakeAdpcmSamples)
+                              : ConvertFile(window, dir / "in.wav", dir / "out.WAV"));
+            const std::string out = ReadFileBytes(dir / "out.WAV");
+            EXPECT_EQ(HeaderU32(out, 24), expected) << tuned;
+            EXPECT_EQ(HeaderU32(out, 28), expected * 2) << tuned;
+        }
     }
 }
 
@@ -396,6 +401,38 @@ INSTANTIATE_TEST_SUITE_P(
                     Fault{"DiskFullUnderTheTrailingSilence", false, 44 + 80 * 4040 - 100,
                           "Cannot write file '%1'", 44 + 80 * 4040 - 100}),
     [](const auto& param) { return std::string(param.param.name); });
+
+TEST(ConvertTuned, AReadErrorMidSourceLeavesNoDestination) {
+    TempDir dir;
+    WriteFileBytes(dir / "in.wav", FlatFile(std::vector<std::int16_t>(80, 9000)).Bytes());
+    FaultyFiles files(dir / "in.wav", 90 + 40 * 512);
+    RecordingWindow window;
+    EXPECT_FALSE(
+        ConvertTuned(window, dir / "in.wav", dir / "out.WAV", files, {}, MakeAdpcmSamples));
+    ASSERT_EQ(window.boxes.size(), 1u);
+    EXPECT_EQ(window.boxes[0].text, "Cannot read file '" + (dir / "in.wav").string() + "'");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1); // the source
+}
+
+// The tests' own streams, held to what the tests take them for.
+TEST(TestDoubles, BehaveAsTheFilesTheyStandFor) {
+    static_assert(!std::is_constructible_v<CMemoryStream, std::string>, "a view of a temporary");
+    MemoryFiles memory;
+    for (const std::string bytes : {"the first, longer write", "second"})
+        memory.Open("out.WAV", true)->Write(bytes.data(), bytes.size());
+    EXPECT_EQ(memory.files["out.WAV"], "second");
+    // A fault where the source ends, or past it, is never met: it converts with no box.
+    TempDir dir;
+    const std::string source = FlatFile({9000}).Bytes();
+    WriteFileBytes(dir / "in.wav", source);
+    for (const std::size_t at : {source.size(), source.size() + 1}) {
+        FaultyFiles files(dir / "in.wav", static_cast<std::int64_t>(at));
+        RecordingWindow window;
+        EXPECT_TRUE(ConvertFile(window, dir / "in.wav", dir / "out.WAV", files) &&
+                    window.boxes.empty())
+            << at;
+    }
+}
 
 TEST(ConvertTuned, AnOutputPastWhatAWavFileHoldsIsToldAndRemoved) {
     // Quiet samples at 100 MHz: the first pause, 30 s of silence, is 6 GB.

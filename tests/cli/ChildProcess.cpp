@@ -87,7 +87,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments, const Setu
     for (std::string& a : argv0)
         argv.push_back(a.data());
     argv.push_back(nullptr);
-    const int spawned = ::posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = ::posix_spawnp(&m_pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (childEnd >= 0)
         ::close(childEnd); // the child's end: the stream ends when the child does

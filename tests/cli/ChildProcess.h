@@ -15,7 +15,8 @@ public:
         Stream in = Stream::Null;  // Null or Terminal
         Stream err = Stream::File; // File, Pipe or Terminal
         std::filesystem::path workingDirectory;
-        std::vector<std::string> runner = {}; // runs the program, as setpriv and its options
+        // A program that runs ours, with its options: setpriv, strace.
+        std::vector<std::string> runner = {};
     };
 
     ChildProcess(const std::vector<std::string>& arguments, const Setup& setup);

@@ -1,16 +1,21 @@
 #include "batch/BatchTestFiles.h"
 #include "cli/ChildProcess.h"
+#include "support/Envelope.h"
 #include "support/Ffmpeg.h"
+#include "support/PcmWav.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <arpa/inet.h>
 #include <csignal>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <random>
 #include <sstream>
+#include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
 
@@ -150,6 +155,7 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndShowTheUsage) {
           {"--output-format", "ogg", "a", "b"},
           {"--output-format=flac", "--bitrate=64", "a", "b"},
           {"--output-format", "mp3", "--bitrate", "16", "a", "b"},
+          {"--output-format", "mp3", "--bitrate", "64.5", "a", "b"},
           {"--output-format", "opus", "--bitrate", "300", "a", "b"}}) {
         SCOPED_TRACE(arguments.empty() ? "(none)" : arguments[0]);
         EXPECT_EQ(Run(arguments), 2);
@@ -165,6 +171,20 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndShowTheUsage) {
                   std::string::npos)
             << stderrText;
         EXPECT_EQ(stdoutText, "");
+    }
+}
+
+TEST_F(Cli, OptionsAtTheEdgesOfTheirRangesAreAccepted) {
+    for (const std::vector<std::string>& options : {std::vector<std::string>{"--threshold", "0"},
+                                                    {"--min-phrase", "60"},
+                                                    {"--output-format", "mp3", "--bitrate", "32"},
+                                                    {"--output-format", "wav"}}) {
+        SCOPED_TRACE(options[0]);
+        std::vector<std::string> arguments = options;
+        arguments.insert(arguments.end(), {src.string(), out.string()});
+        // Taken: the job runs, and finds nothing to convert in the empty folder.
+        EXPECT_EQ(Run(arguments), 4);
+        EXPECT_EQ(stderrText, "No recordings in '" + src.string() + "'\n");
     }
 }
 
@@ -314,6 +334,7 @@ TEST_F(Cli, AnyFormatRefusesWhatCannotBeDecodedAndWritesNothing) {
     WriteFileBytes(src / "random.mp3", noise);
     Ffmpeg(src, "-f lavfi -i testsrc=duration=1:size=32x32:rate=5 -c:v mpeg4 silent.mp4");
     WriteFileBytes(src / "empty.flac", "");
+    WriteFileBytes(src / "no-samples.wav", PcmWav("", 22050));
     const struct {
         const char* file;
         const char* reason;
@@ -322,12 +343,96 @@ TEST_F(Cli, AnyFormatRefusesWhatCannotBeDecodedAndWritesNothing) {
         {"random.mp3", "the file is not a recording in a format that can be read"},
         {"silent.mp4", "the file holds no audio"},
         {"empty.flac", "the file is empty"},
+        {"no-samples.wav", "no audio could be decoded from it"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
         EXPECT_EQ(Run({"--any-format", (src / row.file).string(), out.string()}), 1);
         EXPECT_EQ(stderrText, std::string("1 of 1\nError: The software does not support given ") +
                                   "audio format\nDetails: " + row.reason + "\n");
+        EXPECT_TRUE(Names(out).empty());
+    }
+}
+
+// --- hostile files ---
+
+// What a traced run opened under dir, source and folders aside ("socket" for a socket).
+std::vector<std::string> OpenedBeside(const fs::path& source, const fs::path& trace,
+                                      const fs::path& dir) {
+    std::vector<std::string> opened;
+    std::ifstream in(trace);
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t from = line.find('"') + 1;
+        const fs::path path = source.parent_path() / line.substr(from, line.find('"', from) - from);
+        if (line.find("socket(") != std::string::npos ||
+            (from > 0 && line.find("O_DIRECTORY") == std::string::npos && path != source &&
+             path.string().starts_with(dir.string())))
+            opened.push_back(from > 0 ? path.string() : "socket");
+    }
+    return opened;
+}
+
+TEST_F(Cli, HostileContainersAreRefusedAndOpenNothingButThemselves) {
+    CopyRecording("english.wav", src / "secret.wav");
+    // An http server on the loopback, which no run may reach.
+    const int server = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+    socklen_t size = sizeof address;
+    ASSERT_TRUE(::bind(server, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
+                ::listen(server, 4) == 0 &&
+                ::getsockname(server, reinterpret_cast<sockaddr*>(&address), &size) == 0);
+    const std::string http = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    const std::string hls = "#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:10,\n";
+    const std::string local = hls + (src / "secret.wav").string() + "\n#EXT-X-ENDLIST\n";
+    const std::pair<std::string, std::string> rows[] = {
+        // the file, its bytes
+        {"ffconcat.mp3", "ffconcat version 1.0\nfile secret.wav\n"},
+        {"hls-to-a-local-file.m3u8", local},
+        {"hls-to-http.m3u8", hls + http + "/lesson.ts\n#EXT-X-ENDLIST\n"},
+        {"lesson.sdp", "v=0\r\nc=IN IP4 127.0.0.1\r\nm=audio 5004 RTP/AVP 0\r\n"},
+        {"playlist.m4a", local},
+    };
+    // LeakSanitizer, in the sanitized build, cannot work under a tracer.
+    std::vector<std::string> strace = {"strace", "-fqqo" + (tmp / "trace").string(),
+                                       "-etrace=open,openat,openat2,creat,socket",
+                                       "-ELSAN_OPTIONS=detect_leaks=0"};
+    if (std::system("strace -o /dev/null true 2>/dev/null") != 0) {
+        std::cerr << "strace cannot trace here: the files and sockets opened go unchecked\n";
+        strace.clear();
+    }
+    for (const auto& [file, bytes] : rows) {
+        SCOPED_TRACE(file);
+        WriteFileBytes(src / file, bytes);
+        // Ended at the program's deadline otherwise: an SDP file waited forever.
+        EXPECT_EQ(Run({"--any-format", (src / file).string(), out.string()},
+                      {.workingDirectory = src, .runner = strace}),
+                  1);
+        EXPECT_TRUE(stderrText.starts_with(
+            "1 of 1\nError: The software does not support given audio format\nDetails: "));
+        EXPECT_TRUE(Names(out).empty());
+        EXPECT_LT(::accept(server, nullptr, nullptr), 0) << "it reached " << http;
+        EXPECT_TRUE(strace.empty() || OpenedBeside(src / file, tmp / "trace", tmp.path()).empty())
+            << ReadFileBytes(tmp / "trace");
+        fs::remove(src / file);
+    }
+    ::close(server);
+}
+
+TEST_F(Cli, RatesOutsideWhatCanBeConvertedAreRefusedAtOnce) {
+    WriteFileBytes(src / "1.wav", PcmWav(std::string(4000, '\1'), 1));
+    WriteFileBytes(src / "768001.wav", PcmWav(std::string(4000, '\1'), 768001));
+    std::string adpcm = ReadFileBytes(Recording("english.wav"));
+    WriteFileBytes(src / "adpcm.wav", adpcm.replace(24, 4, std::string("\1\0\0\0", 4)));
+    for (const std::vector<std::string>& row : {std::vector<std::string>{"--any-format", "1.wav"},
+                                                {"--any-format", "768001.wav"},
+                                                {"--pause-factor=1.5", "adpcm.wav"},
+                                                {"--output-format=opus", "adpcm.wav"}}) {
+        SCOPED_TRACE(row[0] + " " + row[1]);
+        EXPECT_EQ(Run({row[0], (src / row[1]).string(), out.string()}), 1);
+        const std::string rate = row[1] == "adpcm.wav" ? "1" : row[1].substr(0, row[1].find('.'));
+        EXPECT_NE(stderrText.find("\nDetails: the recording's sample rate of " + rate + " Hz is"),
+                  std::string::npos)
+            << stderrText;
         EXPECT_TRUE(Names(out).empty());
     }
 }
@@ -476,6 +581,51 @@ TEST_F(Cli, RunsTellHowTheyEndedAndLeaveNothingHalfMade) {
         EXPECT_EQ(Names(dir / "out"), Split(row.left, ' '));
         if (row.outputs.ends_with("=older")) { // it stays as it was
             EXPECT_EQ(ReadFileBytes(dir / "out" / row.left), "older");
+        }
+    }
+}
+
+TEST_F(Cli, AnExistingPracticeFileIsReplacedOnlyByACompleteOne) {
+    CopyRecording("english.wav", tmp / "lesson.wav");
+    Ffmpeg(tmp.path(), "-i lesson.wav -b:a 64k lesson.mp3");
+    const std::string mp3 = ReadFileBytes(tmp / "lesson.mp3");
+    WriteFileBytes(src / "lesson.mp3", mp3.substr(0, mp3.size() / 2)); // fails at its end
+    WriteFileBytes(out / "lesson.mp3", "an earlier practice file");
+    const std::vector<std::string> arguments = {"--any-format", "--output-format", "mp3",
+                                                (src / "lesson.mp3").string(), out.string()};
+    EXPECT_EQ(Run(arguments), 1);
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"lesson.mp3"})); // nothing left beside it
+    EXPECT_EQ(ReadFileBytes(out / "lesson.mp3"), "an earlier practice file");
+    WriteFileBytes(src / "lesson.mp3", mp3);
+    EXPECT_EQ(Run(arguments), 0);
+    EXPECT_FALSE(DecodeWithFfmpeg(out / "lesson.mp3").empty());
+}
+
+TEST_F(Cli, TwinSourcesAnsweredNoKeepTheFirstCompressedOutput) {
+    CopyRecording("english.wav", src / "lesson.WAV");
+    CopyRecording("german.wav", src / "lesson.wav");
+    EXPECT_EQ(Run({"--output-format", "flac", src.string(), out.string()}), 1);
+    EXPECT_EQ(Names(out), (std::vector<std::string>{"lesson.flac"}));
+    WriteFileBytes(tmp / "first.WAV", ConvertedAlone(src / "lesson.WAV"));
+    EXPECT_TRUE(DecodeWithFfmpeg(out / "lesson.flac") == DecodeWithFfmpeg(tmp / "first.WAV"));
+}
+
+TEST_F(Cli, RatesTheEncodersDoNotTakeAreResampledWithThePausesInPlace) {
+    for (const std::uint32_t rate : {96000u, 8000u}) {
+        const std::string title = "lesson" + std::to_string(rate);
+        const std::string source = (src / (title + ".flac")).string();
+        Ffmpeg(src, "-i '" + Recording("english.wav").string() + "' -ar " + std::to_string(rate) +
+                        " " + source);
+        ASSERT_EQ(Run({"--any-format", source, out.string()}), 0);
+        const auto wav = DecodeWithFfmpeg(out / (title + ".WAV"));
+        for (const std::string format : {"mp3", "opus", "flac"}) {
+            SCOPED_TRACE(title + "." + format);
+            ASSERT_EQ(Run({"--any-format", "--output-format", format, source, out.string()}), 0);
+            const auto decoded =
+                DecodeWithFfmpeg(out / (title + "." + format), "-ar " + std::to_string(rate));
+            EXPECT_NEAR(static_cast<double>(decoded.size()) / static_cast<double>(wav.size()), 1,
+                        0.01);
+            EXPECT_EQ(MisplacedWindows(wav, rate, decoded, rate), 0);
         }
     }
 }

@@ -82,6 +82,27 @@ TEST(TunedConversion, FlacGivesExactlyWhatItsPcmOriginalGives) {
     EXPECT_TRUE(ReadFileBytes(dir / "wav.WAV") == ReadFileBytes(dir / "flac.WAV"));
 }
 
+TEST(TunedConversion, ChannelsInNoKnownOrderCountTheSame) {
+    std::mt19937 rng(9);
+    const std::vector<std::int16_t> mono = SpeechLike(rng, 22050 * 10);
+    std::vector<std::int16_t> nine;
+    for (const std::int16_t sample : mono)
+        nine.insert(nine.end(), 9, sample);
+    MemoryFiles files;
+    files.files = {{"1.wav", PcmWav(Bytes(mono), 22050)}, {"9.wav", PcmWav(Bytes(nine), 22050, 9)}};
+    ASSERT_TRUE(ConvertWith(files, "1.wav", "1.WAV") && ConvertWith(files, "9.wav", "9.WAV"));
+    EXPECT_TRUE(files.files["9.WAV"] == files.files["1.WAV"]);
+}
+
+TEST(MediaSource, AJobGivenUpEndsItsOpeningAsAFailedRead) {
+    const std::string wav = PcmWav(std::string(44100, '\1'), 22050);
+    for (const int abandoned : {0, 1})
+        EXPECT_EQ(CMediaSource::OpenInterruptible(
+                      std::make_unique<CMemoryStream>(wav), "in.wav",
+                      abandoned ? +[] { return 1; } : +[] { return 0; }) == nullptr,
+                  abandoned == 1);
+}
+
 struct Lossy {
     const char* name;
     const char* encode; // ffmpeg's output options
@@ -119,5 +140,10 @@ INSTANTIATE_TEST_SUITE_P(Formats, LossySource,
                          testing::Values(Lossy{"mp3", "-ar 44100 -ac 2 -b:a 128k", 44100},
                                          Lossy{"m4a", "-ar 44100 -ac 2 -c:a aac -b:a 96k", 44100},
                                          Lossy{"ogg", "-ar 32000 -c:a libvorbis -q:a 3", 32000},
-                                         Lossy{"opus", "-c:a libopus -b:a 32k", 48000}),
+                                         Lossy{"opus", "-c:a libopus -b:a 32k", 48000},
+                                         // The lesson first, a sine after it: the first is read.
+                                         Lossy{"mka",
+                                               "-f lavfi -i sine=sample_rate=22050:duration=30 "
+                                               "-map 0:a -map 1:a -c:a flac -disposition:a:1 0",
+                                               22050}),
                          [](const auto& param) { return std::string(param.param.name); });

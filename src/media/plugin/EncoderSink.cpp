@@ -7,7 +7,7 @@
 CEncoderSink::CEncoderSink(std::unique_ptr<CByteStream> output, OutputFormat format,
                            int bitrateKbps, std::string title)
     : m_output(std::move(output)) {
-    QuietFfmpegLog();
+    CaptureFfmpegLog();
     if (m_output)
         m_encoder =
             std::make_unique<CSampleEncoder>(*m_output, format, bitrateKbps, std::move(title));
@@ -16,26 +16,37 @@ CEncoderSink::CEncoderSink(std::unique_ptr<CByteStream> output, OutputFormat for
 
 CEncoderSink::~CEncoderSink() = default;
 
+bool CEncoderSink::Fail() {
+    m_bFailed = true;
+    // A failed output is a disk's fault, which the program tells on its own.
+    try {
+        if (m_encoder && !(m_output && m_output->Failed()) && m_strFailure.empty())
+            m_strFailure = m_encoder->Failure();
+    } catch (...) { // out of memory: told without its reason
+    }
+    return false;
+}
+
 bool CEncoderSink::Encode(const std::uint8_t* samples, std::size_t count) {
     if (m_bFailed)
         return false;
     try {
-        m_bFailed = !m_encoder->Encode(samples, count);
+        if (m_encoder->Encode(samples, count))
+            return true;
     } catch (...) { // out of memory in the encoder's buffers
-        m_bFailed = true;
     }
-    return !m_bFailed;
+    return Fail();
 }
 
 bool CEncoderSink::Begin(std::uint32_t rate) {
     if (m_bFailed)
         return false;
     try {
-        m_bFailed = !m_encoder->Open(rate);
+        if (m_encoder->Open(rate))
+            return true;
     } catch (...) {
-        m_bFailed = true;
     }
-    return !m_bFailed;
+    return Fail();
 }
 
 bool CEncoderSink::Write(const std::uint8_t* samples, std::size_t count) {
@@ -53,6 +64,8 @@ bool CEncoderSink::Finish() {
     } catch (...) {
         finished = false;
     }
+    if (!finished && !m_bFailed)
+        Fail();
     m_encoder.reset(); // lets go of the stream before it closes
     const bool closed = m_output && m_output->Close();
     m_bFailed = !finished || !closed;

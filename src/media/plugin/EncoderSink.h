@@ -21,11 +21,15 @@ public:
     bool Write(const std::uint8_t* samples, std::size_t count) override;
     bool WriteSilence(std::uint64_t count) override;
     bool Finish() override;
+    std::string Failure() const override { return m_strFailure; }
 
 private:
     bool Encode(const std::uint8_t* samples, std::size_t count);
+    // Marks the sink failed, with the encoder's reason unless the stream failed.
+    bool Fail();
 
     std::unique_ptr<CByteStream> m_output;
     std::unique_ptr<CSampleEncoder> m_encoder; // after m_output: it writes there
     bool m_bFailed = false;
+    std::string m_strFailure; // the encoder's own words, kept once it is gone
 };

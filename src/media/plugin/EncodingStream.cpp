@@ -20,7 +20,7 @@ bool IsSizeField(std::size_t offset) {
 CEncodingStream::CEncodingStream(std::unique_ptr<CByteStream> output, OutputFormat format,
                                  int bitrateKbps, std::string title)
     : m_output(std::move(output)) {
-    QuietFfmpegLog();
+    CaptureFfmpegLog();
     if (m_output)
         m_encoder =
             std::make_unique<CSampleEncoder>(*m_output, format, bitrateKbps, std::move(title));
@@ -30,6 +30,17 @@ CEncodingStream::CEncodingStream(std::unique_ptr<CByteStream> output, OutputForm
 }
 
 CEncodingStream::~CEncodingStream() = default;
+
+std::string CEncodingStream::FailureReason() const {
+    // A failed output is a disk's fault, which the program tells on its own.
+    if (!m_bFailed || (m_output && m_output->Failed()))
+        return {};
+    try {
+        return m_encoder ? m_encoder->Failure() : m_strFailure;
+    } catch (const std::bad_alloc&) {
+        return "out of memory"; // short enough to be copied without allocating
+    }
+}
 
 bool CEncodingStream::Fail() {
     m_bFailed = true;
@@ -146,6 +157,8 @@ bool CEncodingStream::Close() {
     bool finished = !m_bFailed && m_bHeaderDone;
     try {
         finished = finished && m_encoder->Finish();
+        if (m_encoder)
+            m_strFailure = m_encoder->Failure(); // kept once the encoder is gone
     } catch (...) {
         finished = false;
     }

@@ -39,6 +39,9 @@ public:
     // False when the stream never had a whole header, or anything failed.
     bool Close() override;
     bool Failed() const override { return m_bFailed; }
+    // What failed in the encoder, with FFmpeg's reason; empty when the
+    // output stream failed instead, or nothing did.
+    std::string FailureReason() const override;
 
 private:
     static constexpr std::size_t HeaderSize = 44;
@@ -59,4 +62,5 @@ private:
     std::int64_t m_nSize = 0;
     bool m_bFailed = false;
     bool m_bClosed = false;
+    std::string m_strFailure; // the encoder's, once it is gone
 };

@@ -8,10 +8,12 @@
 
 #include <cstring>
 #include <memory>
+#include <new>
+#include <string_view>
 
 namespace {
 
-void Tell(const std::string& text, char* reason, std::size_t reasonSize) {
+void Tell(std::string_view text, char* reason, std::size_t reasonSize) noexcept {
     if (reasonSize == 0)
         return;
     const std::size_t n = std::min(text.size(), reasonSize - 1);
@@ -28,14 +30,17 @@ __attribute__((visibility("default"))) int BrellowMediaInterface() {
 }
 
 __attribute__((visibility("default"))) CSampleSource*
-BrellowOpenMediaSource(CByteStream* stream, const char* path, char* reason,
+BrellowOpenMediaSource(CByteStream* stream, const char* path, int (*abandoned)(), char* reason,
                        std::size_t reasonSize) {
     Tell("", reason, reasonSize);
+    std::unique_ptr<CByteStream> owned(stream);
     try {
-        return CMediaSource::Open(std::unique_ptr<CByteStream>(stream), path).release();
+        return CMediaSource::OpenInterruptible(std::move(owned), path, abandoned).release();
     } catch (const CWAVException& e) {
         Tell(e.m_message, reason, reasonSize);
-    } catch (const std::exception&) {
+    } catch (const std::bad_alloc&) {
+        Tell("the recording could not be opened: out of memory", reason, reasonSize);
+    } catch (...) {
         Tell("the recording could not be opened", reason, reasonSize);
     }
     return nullptr;
@@ -47,7 +52,7 @@ BrellowMakeEncodingStream(CByteStream* output, int format, int bitrateKbps, cons
     try {
         return new CEncodingStream(std::move(owned), static_cast<OutputFormat>(format), bitrateKbps,
                                    title);
-    } catch (const std::exception&) {
+    } catch (...) {
         return nullptr; // no memory
     }
 }

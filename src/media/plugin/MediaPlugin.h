@@ -2,7 +2,8 @@
 
 // The entry points of the module that holds FFmpeg's libraries. Plain C
 // functions, so that the program finds them by name; errors come back as
-// texts, never as exceptions across the module's edge.
+// texts, never as exceptions across the module's edge (nor from the objects
+// it hands out).
 
 #include <cstddef>
 
@@ -19,9 +20,10 @@ extern "C" {
 int BrellowMediaInterface();
 
 // Takes stream. Returns the recording's samples; or null, with the reason
-// in reason (empty when reading the file failed).
-CSampleSource* BrellowOpenMediaSource(CByteStream* stream, const char* path, char* reason,
-                                      std::size_t reasonSize);
+// in reason (empty when reading the file failed). Reading is given up once
+// abandoned (which may be null) returns non-zero: the job was given up.
+CSampleSource* BrellowOpenMediaSource(CByteStream* stream, const char* path, int (*abandoned)(),
+                                      char* reason, std::size_t reasonSize);
 
 // Takes output. A stream that encodes the WAV bytes written to it into
 // output, in the format (an OutputFormat) at the bitrate, with the title tag.

@@ -1,5 +1,6 @@
 #include "media/plugin/MediaSource.h"
 
+#include "audio/SourceRate.h"
 #include "audio/WAVException.h"
 #include "media/plugin/ByteStreamIo.h"
 #include "media/plugin/FfmpegLog.h"
@@ -7,19 +8,34 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/avstring.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/mem.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
 
 #include <cstring>
+#include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
 // Decoded audio may fall this far short of what the file declares (an
 // encoder's delay and padding) before the file counts as cut short.
 constexpr double ToleratedShortfallSeconds = 0.2;
+
+// The demuxers, by FFmpeg's names, of the containers that the folder pattern
+// takes. No other is used: a playlist, a script or a session description
+// would have FFmpeg open other files, or the network, in a recording's name.
+constexpr const char* RecordingDemuxers =
+    "wav,w64,mp3,mov,mp4,m4a,aac,ogg,flac,aiff,asf,matroska,webm";
+
+// As many channels as FFmpeg's resampler mixes.
+constexpr int MaxChannels = 64;
+// A weight of one in FFmpeg's 16-bit mixing.
+constexpr int UnitWeight = 32768;
 
 const char* const Empty = "the file is empty";
 const char* const NotReadable = "the file is not a recording in a format that can be read";
@@ -29,6 +45,13 @@ const char* const Damaged = "the recording is damaged and cannot be decoded";
 const char* const CutShort = "the recording is cut short: the file ends before it does";
 const char* const NothingDecoded = "no audio could be decoded from it";
 const char* const RateChanges = "the recording changes its sample rate part way through";
+const char* const TooManyChannels = "the recording has more than the 64 channels that can be mixed";
+const char* const OutOfMemory = "out of memory"; // short enough to be copied without allocating
+
+// Whatever a demuxer would open beside the source is refused.
+int RefuseNestedOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictionary**) {
+    return AVERROR(EPERM);
+}
 
 } // namespace
 
@@ -36,6 +59,7 @@ const char* const RateChanges = "the recording changes its sample rate part way 
 struct CMediaSource::Decoder {
     std::unique_ptr<CByteStream> stream;
     std::unique_ptr<CByteStreamIo> io;
+    AbandonCheck abandoned = nullptr;
     AVFormatContext* format = nullptr;
     AVCodecContext* codec = nullptr;
     SwrContext* mixer = nullptr;
@@ -43,11 +67,12 @@ struct CMediaSource::Decoder {
     AVFrame* frame = nullptr;
     int streamIndex = -1;
     std::uint32_t rate = 0;
-    // The frame's format that the mixer was made for.
+    // The frame's format and layout that the mixer was made for.
     int mixedFormat = -1;
     AVChannelLayout mixedLayout{};
     bool draining = false; // the demuxer has ended; the decoder gives what it holds
     bool ended = false;
+    bool interrupted = false; // given up: as a failed read
     std::string failure;
     std::uint64_t samples = 0; // decoded so far
 
@@ -60,31 +85,60 @@ struct CMediaSource::Decoder {
         avformat_close_input(&format);
     }
 
+    static int Interrupt(void* opaque) {
+        auto& d = *static_cast<Decoder*>(opaque);
+        d.interrupted = d.interrupted || (d.abandoned && d.abandoned() != 0);
+        return d.interrupted ? 1 : 0;
+    }
+
+    // Reading the file failed, or the job was given up: no reason to tell.
+    bool ReadFailed() const { return stream->Failed() || interrupted; }
+
     bool Fail(const char* reason) {
-        if (failure.empty() && !stream->Failed())
+        if (failure.empty() && !ReadFailed())
             failure = reason;
         ended = true;
         return false;
     }
+    // With FFmpeg's own words for the error.
+    bool Fail(const char* reason, int error) {
+        if (failure.empty() && !ReadFailed())
+            failure = std::string(reason) + ": " + FfmpegReason(error);
+        ended = true;
+        return false;
+    }
 
-    // A mixer down to mono 16-bit for the frame's format.
+    // A mixer down to mono 16-bit for the frame's format and layout, made
+    // again only when they change.
     bool Mixer(const AVFrame& decoded) {
         if (mixer && decoded.format == mixedFormat &&
             av_channel_layout_compare(&decoded.ch_layout, &mixedLayout) == 0)
             return true;
         swr_free(&mixer);
         av_channel_layout_uninit(&mixedLayout);
-        if (decoded.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC)
-            av_channel_layout_default(&mixedLayout, decoded.ch_layout.nb_channels);
-        else if (av_channel_layout_copy(&mixedLayout, &decoded.ch_layout) < 0)
+        const int channels = decoded.ch_layout.nb_channels;
+        if (channels < 1 || channels > MaxChannels ||
+            av_channel_layout_copy(&mixedLayout, &decoded.ch_layout) < 0)
             return false;
         mixedFormat = decoded.format;
         AVChannelLayout mono = AV_CHANNEL_LAYOUT_MONO;
         const int r = static_cast<int>(rate);
-        return swr_alloc_set_opts2(&mixer, &mono, AV_SAMPLE_FMT_S16, r, &mixedLayout,
-                                   static_cast<AVSampleFormat>(decoded.format), r, 0,
-                                   nullptr) == 0 &&
-               swr_init(mixer) == 0;
+        if (swr_alloc_set_opts2(&mixer, &mono, AV_SAMPLE_FMT_S16, r, &mixedLayout,
+                                static_cast<AVSampleFormat>(decoded.format), r, 0, nullptr) < 0)
+            return false;
+        // FFmpeg's own mix needs to know where each speaker is; channels in
+        // no known order count the same. The weights are whole 1/32768ths,
+        // as its 16-bit mixing takes them, adding up to exactly one: a little
+        // more would wrap a full-scale sample around.
+        if (mixedLayout.order != AV_CHANNEL_ORDER_NATIVE) {
+            std::vector<double> weights;
+            for (int i = 0; i < channels; ++i)
+                weights.push_back((UnitWeight / channels + (i < UnitWeight % channels)) /
+                                  double{UnitWeight});
+            if (swr_set_matrix(mixer, weights.data(), channels) < 0)
+                return false;
+        }
+        return swr_init(mixer) >= 0;
     }
 
     // Converts frame (or, with null, what the mixer still holds) into out.
@@ -124,28 +178,102 @@ struct CMediaSource::Decoder {
         if (decoded + ToleratedShortfallSeconds < declared)
             Fail(CutShort);
     }
+
+    // The next samples into out; false at the end or on failure.
+    bool Read(SampleBuffer& out) {
+        out.length = 0;
+        while (!ended) {
+            ClearFfmpegMessage();
+            const int received = avcodec_receive_frame(codec, frame);
+            if (received == 0) {
+                if (frame->sample_rate != static_cast<int>(rate))
+                    return Fail(RateChanges);
+                const bool mixed = Mixer(*frame) && Mix(frame, out);
+                av_frame_unref(frame);
+                if (!mixed)
+                    return Fail(Damaged);
+                if (out.length > 0)
+                    return true;
+            } else if (received == AVERROR_EOF) {
+                // What the mixer holds back comes out last.
+                if (!Mix(nullptr, out))
+                    return Fail(Damaged);
+                ended = true;
+                CheckLength();
+                return out.length > 0 && failure.empty();
+            } else if (received != AVERROR(EAGAIN)) {
+                return Fail(Damaged, received);
+            } else if (draining) {
+                return Fail(Damaged); // a decoder that neither gives nor ends
+            } else {
+                const int read = av_read_frame(format, packet);
+                if (read == AVERROR_EOF) {
+                    draining = true;
+                    avcodec_send_packet(codec, nullptr);
+                    continue;
+                }
+                if (read < 0)
+                    return Fail(Damaged, read);
+                const bool ours = packet->stream_index == streamIndex;
+                const int sent = ours ? avcodec_send_packet(codec, packet) : 0;
+                av_packet_unref(packet);
+                if (sent < 0 && sent != AVERROR(EAGAIN))
+                    return Fail(Damaged, sent);
+            }
+        }
+        return false;
+    }
 };
 
 std::unique_ptr<CSampleSource> CMediaSource::Open(std::unique_ptr<CByteStream> stream,
                                                   const std::filesystem::path& path) {
-    QuietFfmpegLog();
+    return OpenInterruptible(std::move(stream), path, nullptr);
+}
+
+std::unique_ptr<CSampleSource> CMediaSource::OpenInterruptible(std::unique_ptr<CByteStream> stream,
+                                                               const std::filesystem::path& path,
+                                                               AbandonCheck abandoned) {
+    CaptureFfmpegLog();
     auto d = std::make_unique<Decoder>();
     d->stream = std::move(stream);
+    d->abandoned = abandoned;
     if (d->stream->Size() == 0)
         throw CWAVException(Empty);
     d->io = std::make_unique<CByteStreamIo>(*d->stream, false);
     d->format = avformat_alloc_context();
     if (!d->io->Context() || !d->format)
         throw CWAVException(NotReadable);
-    d->format->pb = d->io->Context();
-    d->format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    AVFormatContext& format = *d->format;
+    format.pb = d->io->Context();
+    format.flags |= AVFMT_FLAG_CUSTOM_IO;
+    // The source is the only file read: no protocol, no nested file, and no
+    // demuxer but those of recordings.
+    format.format_whitelist = av_strdup(RecordingDemuxers);
+    format.protocol_whitelist = av_strdup("");
+    format.io_open = RefuseNestedOpen;
+    format.interrupt_callback = {Decoder::Interrupt, d.get()};
+    if (!format.format_whitelist || !format.protocol_whitelist)
+        throw std::bad_alloc();
+
     // The name helps the format be told; the file itself is read through our stream.
-    if (avformat_open_input(&d->format, path.filename().c_str(), nullptr, nullptr) < 0) {
-        if (d->stream->Failed())
+    const std::string name = path.filename().string();
+    const AVInputFormat* demuxer = nullptr;
+    if (av_probe_input_buffer2(format.pb, &demuxer, name.c_str(), &format, 0, 0) < 0 || !demuxer) {
+        if (d->ReadFailed())
             return nullptr;
         throw CWAVException(NotReadable);
     }
-    if (avformat_find_stream_info(d->format, nullptr) < 0 && d->stream->Failed())
+    if (av_match_list(demuxer->name, RecordingDemuxers, ',') <= 0)
+        throw CWAVException(std::string(NotReadable) + " (FFmpeg reads it as " +
+                            (demuxer->long_name ? demuxer->long_name : demuxer->name) + ")");
+    if (avformat_open_input(&d->format, name.c_str(), demuxer, nullptr) < 0) {
+        if (d->ReadFailed())
+            return nullptr;
+        throw CWAVException(NotReadable);
+    }
+    // Given up there, it may still answer as if it had seen all it needed.
+    const int found = avformat_find_stream_info(d->format, nullptr);
+    if (d->interrupted || (found < 0 && d->ReadFailed()))
         return nullptr;
 
     for (unsigned i = 0; i < d->format->nb_streams; ++i) {
@@ -160,15 +288,27 @@ std::unique_ptr<CSampleSource> CMediaSource::Open(std::unique_ptr<CByteStream> s
         throw CWAVException(NoAudio);
     const AVCodecParameters& parameters = *d->format->streams[d->streamIndex]->codecpar;
     const AVCodec* codec = avcodec_find_decoder(parameters.codec_id);
-    d->codec = codec ? avcodec_alloc_context3(codec) : nullptr;
-    if (!d->codec || avcodec_parameters_to_context(d->codec, &parameters) < 0 ||
-        avcodec_open2(d->codec, codec, nullptr) < 0 || d->codec->sample_rate <= 0)
+    if (!codec)
+        throw CWAVException(std::string(NoDecoder) + " (" + avcodec_get_name(parameters.codec_id) +
+                            ")");
+    if (parameters.ch_layout.nb_channels > MaxChannels)
+        throw CWAVException(TooManyChannels);
+    d->codec = avcodec_alloc_context3(codec);
+    ClearFfmpegMessage();
+    int opened = d->codec ? avcodec_parameters_to_context(d->codec, &parameters) : AVERROR(ENOMEM);
+    if (opened >= 0)
+        opened = avcodec_open2(d->codec, codec, nullptr);
+    if (opened < 0)
+        throw CWAVException(std::string(NoDecoder) + ": " + FfmpegReason(opened));
+    if (d->codec->sample_rate <= 0)
         throw CWAVException(NoDecoder);
     d->rate = static_cast<std::uint32_t>(d->codec->sample_rate);
+    if (const std::string refusal = SourceRateRefusal(d->rate); !refusal.empty())
+        throw CWAVException(refusal);
     d->packet = av_packet_alloc();
     d->frame = av_frame_alloc();
     if (!d->packet || !d->frame)
-        throw CWAVException(NoDecoder);
+        throw std::bad_alloc();
     return std::unique_ptr<CSampleSource>(new CMediaSource(std::move(d)));
 }
 
@@ -181,52 +321,22 @@ std::uint32_t CMediaSource::SampleRate() {
 }
 
 bool CMediaSource::ReadSamples(SampleBuffer& out) {
-    out.length = 0;
-    while (!m->ended) {
-        const int received = avcodec_receive_frame(m->codec, m->frame);
-        if (received == 0) {
-            if (m->frame->sample_rate != static_cast<int>(m->rate))
-                return m->Fail(RateChanges);
-            const bool mixed = m->Mixer(*m->frame) && m->Mix(m->frame, out);
-            av_frame_unref(m->frame);
-            if (!mixed)
-                return m->Fail(Damaged);
-            if (out.length > 0)
-                return true;
-        } else if (received == AVERROR_EOF) {
-            // What the mixer holds back comes out last.
-            if (!m->Mix(nullptr, out))
-                return m->Fail(Damaged);
-            m->ended = true;
-            m->CheckLength();
-            return out.length > 0 && m->failure.empty();
-        } else if (received != AVERROR(EAGAIN)) {
-            return m->Fail(Damaged);
-        } else if (m->draining) {
-            return m->Fail(Damaged); // a decoder that neither gives nor ends
-        } else {
-            const int read = av_read_frame(m->format, m->packet);
-            if (read == AVERROR_EOF) {
-                m->draining = true;
-                avcodec_send_packet(m->codec, nullptr);
-                continue;
-            }
-            if (read < 0)
-                return m->Fail(Damaged);
-            const bool ours = m->packet->stream_index == m->streamIndex;
-            const int sent = ours ? avcodec_send_packet(m->codec, m->packet) : 0;
-            av_packet_unref(m->packet);
-            if (sent < 0 && sent != AVERROR(EAGAIN))
-                return m->Fail(Damaged);
-        }
+    // Nothing leaves the module as an exception.
+    try {
+        return m->Read(out);
+    } catch (const std::bad_alloc&) {
+        return m->Fail(OutOfMemory);
     }
-    return false;
 }
 
 bool CMediaSource::ReadFailed() {
-    return m->stream->Failed();
+    return m->ReadFailed();
 }
 
 std::string CMediaSource::DecodeFailure() {
-    return m->failure;
+    try {
+        return m->failure;
+    } catch (const std::bad_alloc&) {
+        return OutOfMemory;
+    }
 }

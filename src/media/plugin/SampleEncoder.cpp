@@ -1,6 +1,10 @@
 #include "media/plugin/SampleEncoder.h"
 
+#include "audio/SourceRate.h"
+#include "media/plugin/FfmpegLog.h"
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -15,8 +19,8 @@ extern "C" {
 
 namespace {
 
-constexpr int OpusRate = 48000;
-// Frame size for an encoder that would take any, and the most samples per resampler call.
+// Frame size for an encoder that would take any, and about the most samples
+// one resampler call gives.
 constexpr int ChunkSamples = 4096;
 
 // Interleaved 16-bit where the encoder takes it; for one channel, planar is the same layout.
@@ -28,6 +32,31 @@ AVSampleFormat SixteenBitFormat(const AVCodec* codec) {
         planar = planar || *f == AV_SAMPLE_FMT_S16P;
     }
     return planar ? AV_SAMPLE_FMT_S16P : AV_SAMPLE_FMT_NONE;
+}
+
+// FLAC's frame headers hold a rate below 65535 Hz to the hertz, and beyond
+// that in tens of hertz, below 655350 Hz.
+int FlacRate(int rate) {
+    if (rate < 65535 || (rate % 10 == 0 && rate < 655350))
+        return rate;
+    return std::min((rate + 5) / 10 * 10, 655340);
+}
+
+// The rate the encoder is given: the format's own, or else the recording's
+// where the encoder takes it, or the nearest one it takes (the higher of two
+// as near).
+int EncoderRate(const OutputFormatInfo& info, const AVCodec& codec, int rate) {
+    if (info.fixedRate != 0)
+        return static_cast<int>(info.fixedRate);
+    if (info.format == OutputFormat::Flac)
+        return FlacRate(rate);
+    int best = 0;
+    for (const int* r = codec.supported_samplerates; r && *r != 0; ++r) {
+        const int distance = std::abs(*r - rate), bestDistance = std::abs(best - rate);
+        if (best == 0 || distance < bestDistance || (distance == bestDistance && *r > best))
+            best = *r;
+    }
+    return best != 0 ? best : rate;
 }
 
 } // namespace
@@ -52,16 +81,29 @@ CSampleEncoder::CSampleEncoder(CByteStream& output, OutputFormat format, int bit
                                std::string title)
     : m_format(format), m_nBitrateKbps(bitrateKbps > 0 ? bitrateKbps : DefaultBitrateKbps(format)),
       m_title(std::move(title)), m_codec(avcodec_find_encoder_by_name(FormatInfo(format).encoder)),
-      m_muxer(av_guess_format(FormatInfo(format).muxer, nullptr, nullptr)), m_io(output, true) {}
+      m_muxer(av_guess_format(FormatInfo(format).muxer, nullptr, nullptr)), m_io(output, true) {
+    if (!m_codec)
+        m_strFailure =
+            std::string("FFmpeg's libraries have no encoder ") + FormatInfo(format).encoder;
+    else if (!m_muxer)
+        m_strFailure = std::string("FFmpeg's libraries have no muxer ") + FormatInfo(format).muxer;
+}
 
 CSampleEncoder::~CSampleEncoder() = default;
 
 bool CSampleEncoder::Open(std::uint32_t sampleRate) {
-    // FFmpeg keeps rates in an int; far beyond any recording's anyway.
-    if (!Available() || !m_io.Context() || sampleRate == 0 || sampleRate > 1'000'000)
+    if (m_strFailure.empty())
+        m_strFailure = SourceRateRefusal(sampleRate);
+    if (!m_strFailure.empty() || !m_io.Context())
         return false;
     m_bOpen = OpenEncoder(sampleRate) && OpenMuxer();
     return m_bOpen;
+}
+
+bool CSampleEncoder::Fail(const std::string& what, int error) {
+    if (m_strFailure.empty())
+        m_strFailure = what + ": " + FfmpegReason(error);
+    return false;
 }
 
 bool CSampleEncoder::OpenEncoder(std::uint32_t sampleRate) {
@@ -71,10 +113,11 @@ bool CSampleEncoder::OpenEncoder(std::uint32_t sampleRate) {
     m_packet.reset(av_packet_alloc());
     if (sampleFormat == AV_SAMPLE_FMT_NONE || !m_encoder || !m_frame || !m_packet)
         return false;
+    const OutputFormatInfo& info = FormatInfo(m_format);
     const bool opus = m_format == OutputFormat::Opus;
     AVCodecContext& enc = *m_encoder;
     enc.sample_fmt = sampleFormat;
-    enc.sample_rate = opus ? OpusRate : static_cast<int>(sampleRate);
+    enc.sample_rate = EncoderRate(info, *m_codec, static_cast<int>(sampleRate));
     enc.time_base = AVRational{1, enc.sample_rate};
     av_channel_layout_default(&enc.ch_layout, 1);
     if (m_format != OutputFormat::Flac)
@@ -84,11 +127,15 @@ bool CSampleEncoder::OpenEncoder(std::uint32_t sampleRate) {
     AVDictionary* options = nullptr;
     if (opus)
         av_dict_set(&options, "application", "voip", 0);
+    ClearFfmpegMessage();
     const int opened = avcodec_open2(&enc, m_codec, &options);
     const bool allTaken = av_dict_count(options) == 0;
     av_dict_free(&options);
-    if (opened < 0 || !allTaken)
-        return false;
+    const std::string encoder = std::string("the encoder ") + info.encoder;
+    if (opened < 0)
+        return Fail(encoder + " refused its settings", opened);
+    if (!allTaken)
+        return Fail(encoder + " does not take its options", AVERROR_OPTION_NOT_FOUND);
 
     m_nFrameSize = enc.frame_size > 0 ? enc.frame_size : ChunkSamples;
     m_frame->format = enc.sample_fmt;
@@ -97,22 +144,36 @@ bool CSampleEncoder::OpenEncoder(std::uint32_t sampleRate) {
     if (av_channel_layout_copy(&m_frame->ch_layout, &enc.ch_layout) < 0 ||
         av_frame_get_buffer(m_frame.get(), 0) < 0)
         return false;
-    if (!opus)
-        return true;
+    return enc.sample_rate == static_cast<int>(sampleRate) || OpenResampler(sampleRate);
+}
 
+bool CSampleEncoder::OpenResampler(std::uint32_t sampleRate) {
+    AVCodecContext& enc = *m_encoder;
     SwrContext* swr = nullptr;
-    if (swr_alloc_set_opts2(&swr, &enc.ch_layout, enc.sample_fmt, OpusRate, &enc.ch_layout,
-                            AV_SAMPLE_FMT_S16, static_cast<int>(sampleRate), 0, nullptr) < 0)
-        return false;
+    int made =
+        swr_alloc_set_opts2(&swr, &enc.ch_layout, enc.sample_fmt, enc.sample_rate, &enc.ch_layout,
+                            AV_SAMPLE_FMT_S16, static_cast<int>(sampleRate), 0, nullptr);
     m_resampler.reset(swr);
-    m_resamplerIn.resize(ChunkSamples);
-    return swr_init(swr) >= 0;
+    if (made >= 0)
+        made = swr_init(swr);
+    if (made < 0)
+        return Fail("no resampler to " + std::to_string(enc.sample_rate) + " Hz could be made",
+                    made);
+    // Input in chunks that give about a frame of output each, so that neither
+    // buffer grows with the ratio of the rates.
+    m_nChunkSamples = std::clamp<std::size_t>(std::size_t{ChunkSamples} * sampleRate /
+                                                  static_cast<std::size_t>(enc.sample_rate),
+                                              1, ChunkSamples);
+    m_resamplerIn.resize(m_nChunkSamples);
+    return true;
 }
 
 bool CSampleEncoder::OpenMuxer() {
     AVFormatContext* muxing = nullptr;
-    if (avformat_alloc_output_context2(&muxing, m_muxer, nullptr, nullptr) < 0)
-        return false;
+    ClearFfmpegMessage();
+    if (const int made = avformat_alloc_output_context2(&muxing, m_muxer, nullptr, nullptr);
+        made < 0)
+        return Fail("the muxer could not be made", made);
     m_muxing.reset(muxing);
     muxing->pb = m_io.Context();
     muxing->flags |= AVFMT_FLAG_CUSTOM_IO;
@@ -124,7 +185,9 @@ bool CSampleEncoder::OpenMuxer() {
     if (!m_title.empty() && (av_dict_set(&muxing->metadata, "title", m_title.c_str(), 0) < 0 ||
                              av_dict_set(&m_stream->metadata, "title", m_title.c_str(), 0) < 0))
         return false;
-    return avformat_write_header(muxing, nullptr) >= 0;
+    const int begun = avformat_write_header(muxing, nullptr);
+    return begun >= 0 ||
+           Fail(std::string("the muxer ") + m_muxer->name + " could not begin the file", begun);
 }
 
 bool CSampleEncoder::Encode(const std::uint8_t* samples, std::size_t count) {
@@ -139,7 +202,7 @@ bool CSampleEncoder::Resample(const std::uint8_t* samples, std::size_t count) {
     // Input in bounded chunks, so that the output buffer stays small; no input
     // at all drains what the resampler holds back, until nothing more comes.
     for (bool flushing = count == 0;;) {
-        const std::size_t take = std::min<std::size_t>(count, ChunkSamples);
+        const std::size_t take = std::min(count, m_nChunkSamples);
         if (samples)
             std::memcpy(m_resamplerIn.data(), samples, 2 * take);
         else
@@ -152,7 +215,9 @@ bool CSampleEncoder::Resample(const std::uint8_t* samples, std::size_t count) {
         auto* out = reinterpret_cast<std::uint8_t*>(m_resampled.data());
         const int made = swr_convert(m_resampler.get(), &out, room, flushing ? nullptr : &in,
                                      static_cast<int>(take));
-        if (made < 0 || !Queue(out, static_cast<std::size_t>(made)))
+        if (made < 0)
+            return Fail("the resampler failed", made);
+        if (!Queue(out, static_cast<std::size_t>(made)))
             return false;
         if (samples)
             samples += 2 * take;
@@ -188,7 +253,10 @@ bool CSampleEncoder::SendFrame() {
     m_frame->pts = m_nNextPts;
     m_nNextPts += m_nFilled;
     m_nFilled = 0;
-    return avcodec_send_frame(m_encoder.get(), m_frame.get()) >= 0 && WritePackets();
+    ClearFfmpegMessage();
+    const int sent = avcodec_send_frame(m_encoder.get(), m_frame.get());
+    return (sent >= 0 || Fail(std::string("the encoder ") + m_codec->name + " failed", sent)) &&
+           WritePackets();
 }
 
 bool CSampleEncoder::WritePackets() {
@@ -197,12 +265,13 @@ bool CSampleEncoder::WritePackets() {
         if (got == AVERROR(EAGAIN) || got == AVERROR_EOF)
             return true;
         if (got < 0)
-            return false;
+            return Fail(std::string("the encoder ") + m_codec->name + " failed", got);
         av_packet_rescale_ts(m_packet.get(), m_encoder->time_base, m_stream->time_base);
         m_packet->stream_index = m_stream->index;
         // Passes on the packet's side data too: the end padding for the gapless tags.
-        if (av_interleaved_write_frame(m_muxing.get(), m_packet.get()) < 0)
-            return false;
+        if (const int written = av_interleaved_write_frame(m_muxing.get(), m_packet.get());
+            written < 0)
+            return Fail(std::string("the muxer ") + m_muxer->name + " could not write", written);
     }
 }
 
@@ -216,9 +285,13 @@ bool CSampleEncoder::Finish() {
         return false;
     // No frame drains the encoder: its delayed packets, and for MP3 and Opus
     // the padding the gapless tags record.
-    if (avcodec_send_frame(m_encoder.get(), nullptr) < 0 || !WritePackets() ||
-        av_write_trailer(m_muxing.get()) < 0)
+    ClearFfmpegMessage();
+    if (const int drained = avcodec_send_frame(m_encoder.get(), nullptr); drained < 0)
+        return Fail(std::string("the encoder ") + m_codec->name + " failed", drained);
+    if (!WritePackets())
         return false;
+    if (const int ended = av_write_trailer(m_muxing.get()); ended < 0)
+        return Fail(std::string("the muxer ") + m_muxer->name + " could not end the file", ended);
     AVIOContext* io = m_io.Context();
     avio_flush(io);
     return io->error == 0;

@@ -21,8 +21,10 @@ struct SwrContext;
 
 // Encodes 16-bit mono samples into a file of the given format on a stream:
 // libavcodec's encoder in frames of its own size, libavformat's muxer through
-// the stream, and for Opus libswresample to 48 kHz first. Memory stays the
-// same however many samples pass. Every call returns false on failure.
+// the stream, and libswresample first to a rate the encoder takes (the
+// format's own, or the one nearest the recording's). Memory stays the same
+// however many samples pass, at any rate. Every call returns false on
+// failure, and Failure() then tells what failed.
 class CSampleEncoder {
 public:
     CSampleEncoder(CByteStream& output, OutputFormat format, int bitrateKbps, std::string title);
@@ -38,6 +40,8 @@ public:
     bool Encode(const std::uint8_t* samples, std::size_t count);
     // Encodes what is still held back and writes the file's trailer.
     bool Finish();
+    // What failed, in plain words, with FFmpeg's reason; empty before any failure.
+    const std::string& Failure() const { return m_strFailure; }
 
 private:
     struct Deleter {
@@ -50,7 +54,10 @@ private:
     template <typename T> using Owned = std::unique_ptr<T, Deleter>;
 
     bool OpenEncoder(std::uint32_t sampleRate);
+    bool OpenResampler(std::uint32_t sampleRate);
     bool OpenMuxer();
+    // Notes what failed and FFmpeg's reason for error; returns false.
+    bool Fail(const std::string& what, int error);
     bool Resample(const std::uint8_t* samples, std::size_t count);
     bool Queue(const std::uint8_t* samples, std::size_t count);
     bool SendFrame(); // the frame as filled so far
@@ -74,4 +81,6 @@ private:
     int m_nFrameSize = 0;
     int m_nFilled = 0; // samples in m_frame so far
     std::int64_t m_nNextPts = 0;
+    std::size_t m_nChunkSamples = 0; // input per resampler call: about a frame of output
+    std::string m_strFailure;
 };
