@@ -94,6 +94,7 @@ void OptionsTest::sameBytesAsTheTerminal_data() {
     QTest::newRow("Passes") << QStringList{"passes=0.75,1"};
     QTest::newRow("Output") << QStringList{"output-format=mp3", "bitrate=48", "labels=srt",
                                            "clips=true"};
+    QTest::newRow("Output, Opus") << QStringList{"output-format=opus", "labels=lrc"};
 }
 
 void OptionsTest::sameBytesAsTheTerminal() {

@@ -177,6 +177,11 @@ bool CSampleEncoder::OpenMuxer() {
     m_muxing.reset(muxing);
     muxing->pb = m_io.Context();
     muxing->flags |= AVFMT_FLAG_CUSTOM_IO;
+    // Ogg draws its stream's serial number at random unless asked not to: the
+    // same practice file, made twice or by the window and the terminal, is then
+    // the same bytes.
+    if (m_format == OutputFormat::Opus)
+        muxing->flags |= AVFMT_FLAG_BITEXACT;
     m_stream = avformat_new_stream(muxing, nullptr);
     if (!m_stream || avcodec_parameters_from_context(m_stream->codecpar, m_encoder.get()) < 0)
         return false;
