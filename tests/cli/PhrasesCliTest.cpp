@@ -50,8 +50,16 @@ TEST(PhrasesCli, EveryLessonOfAFolderGetsItsLabelsClipsAndTable) {
                      err),
               0)
         << err;
+    // The same passes in a WAV file, which the pause rules' model holds to the sample.
+    fs::create_directories(tmp / "wav");
+    ASSERT_EQ(
+        RunCli({"--any-format", "--passes", "1,1", (tmp / "in").string(), (tmp / "wav").string()},
+               err),
+        0);
     for (const std::string lesson : lessons) {
         SCOPED_TRACE(lesson);
+        EXPECT_TRUE(DecodeWithFfmpeg(tmp / "out" / (lesson + ".flac")) ==
+                    DecodeWithFfmpeg(tmp / "wav" / (lesson + ".WAV")));
         const fs::path folder = tmp / "out" / (lesson + "-phrases");
         // The table names exactly the clips in the folder, in order, one row a phrase.
         const std::vector<std::string> rows = Lines(CommandOutput(
