@@ -11,7 +11,9 @@ CEncoderSink::CEncoderSink(std::unique_ptr<CByteStream> output, OutputFormat for
     if (m_output)
         m_encoder =
             std::make_unique<CSampleEncoder>(*m_output, format, bitrateKbps, std::move(title));
-    m_bFailed = !m_encoder || !m_encoder->Available();
+    // An FFmpeg built without the encoder shows at once, before any sample.
+    if (!m_encoder || !m_encoder->Available())
+        Fail();
 }
 
 CEncoderSink::~CEncoderSink() = default;

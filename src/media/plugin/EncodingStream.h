@@ -1,66 +1,20 @@
 #pragma once
 
-#include "audio/ByteStream.h"
 #include "audio/OutputFormat.h"
+#include "audio/WavBytesToSink.h"
+#include "media/plugin/EncoderSink.h"
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <string>
 
-class CSampleEncoder;
-
-// Takes the bytes of a 16-bit mono PCM WAV file, as the WAV writer writes
-// them, and encodes its samples into a FLAC, MP3 or Opus file on another
-// stream. So a conversion writes a compressed practice file without knowing:
-// it opens its destination on this stream instead of on the file.
-//
-// The 44-byte canonical header comes first, in pieces of any size; its rate
-// sets up the encoder. Every later byte is sample data. Tell() and Size()
-// count the WAV bytes taken. The one seek allowed goes back to rewrite the
-// header with its final sizes (and then to the end again); a seek anywhere
-// else, or a rewrite that changes the format, fails the stream. Close()
-// finishes the file and closes the inner stream. Failures are false results
-// that stick in Failed(); nothing throws.
-class CEncodingStream final : public CByteStream {
+// The bytes of a 16-bit mono PCM WAV file, as the WAV writer writes them,
+// encoded into a FLAC, MP3 or Opus file on another stream: what the exact
+// conversion writes when its practice file is compressed.
+class CEncodingStream final : public CWavBytesToSink {
 public:
     // bitrateKbps 0 takes the format's default; FLAC has none.
     CEncodingStream(std::unique_ptr<CByteStream> output, OutputFormat format, int bitrateKbps,
-                    std::string title);
-    ~CEncodingStream() override;
-
-    std::size_t Read(void* buffer, std::size_t count) override; // fails: for writing only
-    bool Write(const void* buffer, std::size_t count) override;
-    bool WriteZeros(std::size_t count) override;
-    bool Seek(std::int64_t offset) override;
-    std::int64_t Tell() override { return m_nPosition; }
-    std::int64_t Size() override { return m_nSize; }
-    // False when the stream never had a whole header, or anything failed.
-    bool Close() override;
-    bool Failed() const override { return m_bFailed; }
-    // What failed in the encoder, with FFmpeg's reason; empty when the
-    // output stream failed instead, or nothing did.
-    std::string FailureReason() const override;
-
-private:
-    static constexpr std::size_t HeaderSize = 44;
-
-    bool Put(const std::uint8_t* bytes, std::size_t count); // null: zeros
-    bool PutHeader(const std::uint8_t* bytes, std::size_t count);
-    bool PutSamples(const std::uint8_t* bytes, std::size_t count);
-    bool HeaderIsValid() const;
-    bool Fail();
-
-    std::unique_ptr<CByteStream> m_output;
-    std::unique_ptr<CSampleEncoder> m_encoder; // after m_output: it writes there
-    std::array<std::uint8_t, HeaderSize> m_header{};
-    bool m_bHeaderDone = false;
-    bool m_bHasOddByte = false; // half a sample, waiting for its other byte
-    std::uint8_t m_oddByte = 0;
-    std::int64_t m_nPosition = 0;
-    std::int64_t m_nSize = 0;
-    bool m_bFailed = false;
-    bool m_bClosed = false;
-    std::string m_strFailure; // the encoder's, once it is gone
+                    std::string title)
+        : CWavBytesToSink(std::make_unique<CEncoderSink>(std::move(output), format, bitrateKbps,
+                                                         std::move(title))) {}
 };

@@ -1,8 +1,6 @@
-#include "media/plugin/EncodingStream.h"
+#include "audio/WavBytesToSink.h"
 
 #include "audio/WavHeader.h"
-#include "media/plugin/FfmpegLog.h"
-#include "media/plugin/SampleEncoder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,51 +15,34 @@ bool IsSizeField(std::size_t offset) {
 
 } // namespace
 
-CEncodingStream::CEncodingStream(std::unique_ptr<CByteStream> output, OutputFormat format,
-                                 int bitrateKbps, std::string title)
-    : m_output(std::move(output)) {
-    CaptureFfmpegLog();
-    if (m_output)
-        m_encoder =
-            std::make_unique<CSampleEncoder>(*m_output, format, bitrateKbps, std::move(title));
-    // An FFmpeg built without the encoder shows at once, before any byte.
-    if (!m_encoder || !m_encoder->Available())
-        m_bFailed = true;
+CWavBytesToSink::CWavBytesToSink(std::unique_ptr<CSampleSink> sink) : m_sink(std::move(sink)) {
+    m_bFailed = !m_sink;
 }
 
-CEncodingStream::~CEncodingStream() = default;
-
-std::string CEncodingStream::FailureReason() const {
-    // A failed output is a disk's fault, which the program tells on its own.
-    if (!m_bFailed || (m_output && m_output->Failed()))
-        return {};
-    try {
-        return m_encoder ? m_encoder->Failure() : m_strFailure;
-    } catch (const std::bad_alloc&) {
-        return "out of memory"; // short enough to be copied without allocating
-    }
+std::string CWavBytesToSink::FailureReason() const {
+    return m_bFailed && m_sink ? m_sink->Failure() : std::string();
 }
 
-bool CEncodingStream::Fail() {
+bool CWavBytesToSink::Fail() {
     m_bFailed = true;
     return false;
 }
 
-std::size_t CEncodingStream::Read(void* /*buffer*/, std::size_t /*count*/) {
+std::size_t CWavBytesToSink::Read(void* /*buffer*/, std::size_t /*count*/) {
     Fail();
     return 0;
 }
 
-bool CEncodingStream::Write(const void* buffer, std::size_t count) {
+bool CWavBytesToSink::Write(const void* buffer, std::size_t count) {
     return Put(static_cast<const std::uint8_t*>(buffer), count);
 }
 
-bool CEncodingStream::WriteZeros(std::size_t count) {
+bool CWavBytesToSink::WriteZeros(std::size_t count) {
     // Straight into the encoder's frames, with no zero bytes in between.
     return Put(nullptr, count);
 }
 
-bool CEncodingStream::Put(const std::uint8_t* bytes, std::size_t count) {
+bool CWavBytesToSink::Put(const std::uint8_t* bytes, std::size_t count) {
     if (m_bFailed || m_bClosed)
         return Fail();
     try {
@@ -80,12 +61,12 @@ bool CEncodingStream::Put(const std::uint8_t* bytes, std::size_t count) {
         if (m_nPosition != m_nSize || !PutSamples(bytes, count))
             return Fail();
         return true;
-    } catch (...) { // out of memory in the encoder's buffers
+    } catch (...) { // out of memory
         return Fail();
     }
 }
 
-bool CEncodingStream::PutHeader(const std::uint8_t* bytes, std::size_t count) {
+bool CWavBytesToSink::PutHeader(const std::uint8_t* bytes, std::size_t count) {
     const auto at = static_cast<std::size_t>(m_nPosition);
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint8_t byte = bytes ? bytes[i] : 0;
@@ -101,10 +82,10 @@ bool CEncodingStream::PutHeader(const std::uint8_t* bytes, std::size_t count) {
     m_bHeaderDone = true;
     WavHeader header;
     std::memcpy(&header, m_header.data(), sizeof header);
-    return HeaderIsValid() && m_encoder->Open(header.sampleRate);
+    return HeaderIsValid() && m_sink->Begin(header.sampleRate);
 }
 
-bool CEncodingStream::HeaderIsValid() const {
+bool CWavBytesToSink::HeaderIsValid() const {
     WavHeader h;
     std::memcpy(&h, m_header.data(), sizeof h);
     return std::memcmp(h.riffId, "RIFF", 4) == 0 && std::memcmp(h.waveId, "WAVE", 4) == 0 &&
@@ -114,19 +95,19 @@ bool CEncodingStream::HeaderIsValid() const {
            std::uint64_t{h.byteRate} == 2 * std::uint64_t{h.sampleRate};
 }
 
-bool CEncodingStream::PutSamples(const std::uint8_t* bytes, std::size_t count) {
+bool CWavBytesToSink::PutSamples(const std::uint8_t* bytes, std::size_t count) {
     m_nPosition += static_cast<std::int64_t>(count);
     m_nSize = m_nPosition;
     if (m_bHasOddByte) {
         const std::uint8_t sample[2] = {m_oddByte, bytes ? bytes[0] : std::uint8_t{0}};
-        if (!m_encoder->Encode(sample, 1))
+        if (!m_sink->Write(sample, 1))
             return false;
         m_bHasOddByte = false;
         if (bytes)
             ++bytes;
         --count;
     }
-    if (!m_encoder->Encode(bytes, count / 2))
+    if (!(bytes ? m_sink->Write(bytes, count / 2) : m_sink->WriteSilence(count / 2)))
         return false;
     if (count % 2 != 0) {
         m_bHasOddByte = true;
@@ -135,7 +116,7 @@ bool CEncodingStream::PutSamples(const std::uint8_t* bytes, std::size_t count) {
     return true;
 }
 
-bool CEncodingStream::Seek(std::int64_t offset) {
+bool CWavBytesToSink::Seek(std::int64_t offset) {
     if (m_bFailed || m_bClosed)
         return Fail();
     // Back to rewrite the header with its final sizes, or from there to the end again.
@@ -149,22 +130,13 @@ bool CEncodingStream::Seek(std::int64_t offset) {
     return true;
 }
 
-bool CEncodingStream::Close() {
+bool CWavBytesToSink::Close() {
     if (m_bClosed)
         return !m_bFailed;
     m_bClosed = true;
     // A last odd byte is half a sample, which no WAV reader would play either.
-    bool finished = !m_bFailed && m_bHeaderDone;
-    try {
-        finished = finished && m_encoder->Finish();
-        if (m_encoder)
-            m_strFailure = m_encoder->Failure(); // kept once the encoder is gone
-    } catch (...) {
-        finished = false;
-    }
-    m_encoder.reset(); // lets go of the inner stream before it closes
-    const bool closed = m_output && m_output->Close();
-    if (!finished || !closed)
+    const bool finished = m_sink && m_sink->Finish();
+    if (!finished || !m_bHeaderDone)
         m_bFailed = true;
     return !m_bFailed;
 }
