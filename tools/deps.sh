@@ -10,6 +10,7 @@ packages=(
     libavformat-dev libavcodec-dev libavutil-dev libswresample-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     ffmpeg sox espeak-ng
+    pocketsphinx-testdata alsa-utils # people speaking, for bench/detection.sh
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot file groff-base
     hyperfine time

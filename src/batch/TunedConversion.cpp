@@ -6,6 +6,7 @@
 #include "batch/ConversionMessages.h"
 #include "batch/ConvertFile.h"
 #include "pause/MessagePump.h"
+#include "pause/QuietLimits.h"
 
 #include <algorithm>
 #include <cstring>
@@ -75,8 +76,10 @@ public:
         return m_file.WriteHeader() ? Result::Written : Result::Failed;
     }
 
-    Result Block(SampleBuffer& block) {
-        const std::optional<std::uint64_t> pause = FindPhraseEnd(m_file, block, m_settings);
+    Result Block(SampleBuffer& block, std::int16_t maxQuiet) {
+        const std::optional<std::uint64_t> pause =
+            FindPhraseEnd(m_file, block, m_settings, maxQuiet);
+        m_nPauses += pause ? 1 : 0;
         if (const Result result = Add(pause.value_or(0) + static_cast<std::uint32_t>(block.length));
             result != Result::Written)
             return result;
@@ -84,6 +87,9 @@ public:
                    ? Result::Written
                    : Result::Failed;
     }
+
+    // The pauses written so far.
+    std::uint64_t Pauses() const { return m_nPauses; }
 
     // The last phrase's pause, then the sizes into the header.
     Result End() {
@@ -93,6 +99,7 @@ public:
                 return result;
             if (!m_file.WriteLongSilence(pause))
                 return Result::Failed;
+            ++m_nPauses;
         }
         m_file.InitPcmHeader(static_cast<std::uint32_t>(m_nTotal));
         m_file.SetSampleRate(m_nRate);
@@ -110,6 +117,7 @@ private:
     const PauseSettings& m_settings;
     std::uint32_t m_nRate;
     std::uint64_t m_nTotal = 0;
+    std::uint64_t m_nPauses = 0;
 };
 
 } // namespace
@@ -124,7 +132,8 @@ std::unique_ptr<CSampleSource> MakeAdpcmSamples(std::unique_ptr<CByteStream> str
 
 bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
                   const std::filesystem::path& destination, CFileOpener& files,
-                  const PauseSettings& settings, const SampleSourceMaker& makeSamples) {
+                  const PauseSettings& settings, const SampleSourceMaker& makeSamples,
+                  const PauseReporter& reporter) {
     std::unique_ptr<CByteStream> input = files.Open(source, false);
     std::unique_ptr<CSampleSource> samples =
         input ? makeSamples(std::move(input), source) : nullptr;
@@ -149,12 +158,14 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     CTunedOutput output(dst, settings, samples->SampleRate());
     if (const auto result = output.Begin(); result != CTunedOutput::Result::Written)
         return fail(result);
-    CBlocks blocks(*samples);
+    CQuietLimits limits(*samples, settings);
+    CBlocks blocks(limits);
     std::uint32_t n = 0;
     for (SampleBuffer* block; (block = blocks.Next()) != nullptr; ++n) {
         if (n % BlocksPerPump == 0)
             PumpMessages();
-        if (const auto result = output.Block(*block); result != CTunedOutput::Result::Written)
+        if (const auto result = output.Block(*block, limits.NextBlock(block->length));
+            result != CTunedOutput::Result::Written)
             return fail(result);
     }
     if (samples->ReadFailed()) {
@@ -167,5 +178,10 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     }
     if (const auto result = output.End(); result != CTunedOutput::Result::Written)
         return fail(result);
+    if (reporter) {
+        PauseReport report = limits.Report();
+        report.pauses = output.Pauses();
+        reporter(source, report);
+    }
     return true;
 }

@@ -6,6 +6,7 @@
 #include "batch/FileConverter.h"
 #include "batch/MessageBox.h"
 #include "pause/PhraseDetector.h"
+#include "pause/QuietLimits.h"
 
 #include <filesystem>
 #include <functional>
@@ -25,21 +26,26 @@ std::unique_ptr<CSampleSource> MakeAdpcmSamples(std::unique_ptr<CByteStream> str
 // in blocks of 1010, the last phrase gets its pause too, and the output is a
 // PCM file at the recording's own rate whose sizes are written at the end.
 // Results and questions as ConvertFile's; a failed output is removed. A
-// recording that cannot be decoded to its end leaves as CWAVException.
+// recording that cannot be decoded to its end leaves as CWAVException. A
+// converted file's limits and pauses go to reporter, when given.
 bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
                   const std::filesystem::path& destination, CFileOpener& files,
-                  const PauseSettings& settings, const SampleSourceMaker& makeSamples);
+                  const PauseSettings& settings, const SampleSourceMaker& makeSamples,
+                  const PauseReporter& reporter = {});
 
 // The job's converter for tuned pauses on the ADPCM sources the exact conversion reads.
 class CTunedConverter : public CFileConverter {
 public:
-    explicit CTunedConverter(const PauseSettings& settings) : m_settings(settings) {}
+    explicit CTunedConverter(const PauseSettings& settings, PauseReporter reporter = {})
+        : m_settings(settings), m_reporter(std::move(reporter)) {}
 
     bool Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
                  const std::filesystem::path& destination, CFileOpener& files) override {
-        return ConvertTuned(owner, source, destination, files, m_settings, MakeAdpcmSamples);
+        return ConvertTuned(owner, source, destination, files, m_settings, MakeAdpcmSamples,
+                            m_reporter);
     }
 
 private:
     PauseSettings m_settings;
+    PauseReporter m_reporter;
 };

@@ -53,6 +53,14 @@ std::string BitrateProblem(const CommandLine& command, double bitrate) {
 
 // Takes the option's value into command; false, with the error set, when it does not fit.
 bool TakeValue(CommandLine& command, const std::string& name, const std::string& value) {
+    if (name == "--threshold") {
+        command.thresholdGiven = true;
+        if (!command.tuning)
+            command.tuning.emplace();
+        command.tuning->autoThreshold = value == "auto";
+        if (value == "auto")
+            return true;
+    }
     for (const Tuning& tuning : Tunings) {
         if (name != tuning.name)
             continue;
@@ -124,6 +132,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             return result;
         } else if (argument == "--yes") {
             result.yesToAll = true;
+        } else if (argument == "--verbose") {
+            result.verbose = true;
         } else {
             result.error = "unknown option '" + argument + "'";
             return result;

@@ -17,6 +17,8 @@ struct CommandLine {
     bool yesToAll = false;
     bool anyFormat = false;                   // every source read with FFmpeg's libraries
     std::optional<PauseSettings> tuning;      // set by any tuning option
+    bool thresholdGiven = false;              // --threshold, as a level or auto
+    bool verbose = false;                     // each file's quiet limit and pauses told
     std::optional<OutputFormat> outputFormat; // none: WAV
     std::optional<int> bitrateKbps;           // none: the format's default
     std::string error;                        // why the command line was refused

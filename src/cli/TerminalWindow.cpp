@@ -137,6 +137,11 @@ void CTerminalWindow::TakeInterrupt() {
                ": stopping after the current file (Ctrl+C again to quit at once)\n");
 }
 
+void CTerminalWindow::Note(const std::string& line) {
+    EndProgressLine();
+    PrintError(line + "\n");
+}
+
 void CTerminalWindow::EndProgressLine() {
     if (m_bLineOpen)
         PrintError("\n");

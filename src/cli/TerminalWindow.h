@@ -22,6 +22,8 @@ public:
 
     // What the message pump does here: a pending Ctrl+C becomes the stop request.
     void TakeInterrupt();
+    // A line of its own on standard error, below the progress.
+    void Note(const std::string& line);
 
 private:
     int Ask();

@@ -29,13 +29,31 @@ int ExitStatus(JobEnd end) {
     return 1;
 }
 
+// --verbose: one line for each file with tuned pauses.
+std::string Told(const std::filesystem::path& source, const PauseReport& report) {
+    char limit[64];
+    if (report.lowestDb == report.highestDb)
+        std::snprintf(limit, sizeof limit, "%.1f dB", report.lowestDb);
+    else
+        std::snprintf(limit, sizeof limit, "%.1f to %.1f dB", report.lowestDb, report.highestDb);
+    return source.filename().string() + ": quiet below " + limit +
+           (report.automatic ? " (auto), " : ", ") + std::to_string(report.pauses) +
+           (report.pauses == 1 ? " pause" : " pauses");
+}
+
 // What the options ask to be done with each file.
-std::unique_ptr<CFileConverter> Converter(const CommandLine& command) {
+std::unique_ptr<CFileConverter> Converter(const CommandLine& command, CTerminalWindow& window) {
+    PauseReporter reporter;
+    if (command.verbose)
+        reporter = [&window](const std::filesystem::path& source, const PauseReport& report) {
+            window.Note(Told(source, report));
+        };
     std::unique_ptr<CFileConverter> converter;
     if (command.anyFormat)
-        converter = std::make_unique<CAnyFormatConverter>(command.tuning);
+        converter =
+            std::make_unique<CAnyFormatConverter>(command.tuning, command.thresholdGiven, reporter);
     else if (command.tuning)
-        converter = std::make_unique<CTunedConverter>(*command.tuning);
+        converter = std::make_unique<CTunedConverter>(*command.tuning, reporter);
     else
         converter = std::make_unique<CFileConverter>();
     if (command.outputFormat)
@@ -58,7 +76,7 @@ int Run(const CommandLine& command) {
     window.m_strSrc = command.source;
     window.m_strDst = command.destination;
     SetMessagePump([&window] { window.TakeInterrupt(); });
-    const std::unique_ptr<CFileConverter> converter = Converter(command);
+    const std::unique_ptr<CFileConverter> converter = Converter(command, window);
     CFileOpener files;
     OnRun(window, *converter, files);
     SetMessagePump(nullptr);

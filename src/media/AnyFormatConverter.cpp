@@ -11,6 +11,20 @@ std::string CAnyFormatConverter::FolderPattern() const {
            "*.mka";
 }
 
+namespace {
+
+// Whether the exact conversion's reader takes the recording.
+bool ExactReaderTakes(CFileOpener& files, const std::filesystem::path& source) {
+    try {
+        std::unique_ptr<CByteStream> stream = files.Open(source, false);
+        return stream && MakeAdpcmSamples(std::move(stream), source) != nullptr;
+    } catch (const CWAVException&) {
+        return false;
+    }
+}
+
+} // namespace
+
 bool CAnyFormatConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
                                   const std::filesystem::path& destination, CFileOpener& files) {
     if (!m_tuning) {
@@ -20,6 +34,11 @@ bool CAnyFormatConverter::Convert(CMessageBoxOwner& owner, const std::filesystem
             // Not a recording the exact conversion takes; decoded below instead.
         }
     }
-    return ConvertTuned(owner, source, destination, files, m_tuning.value_or(PauseSettings{}),
-                        MediaLibrary::OpenSource);
+    PauseSettings settings = m_tuning.value_or(PauseSettings{});
+    // The fixed -20 dB was made for the exact reader's recordings; others often
+    // lie below it, quieter or noisier, so their limit follows them.
+    if (!m_bThresholdGiven && !(m_tuning && ExactReaderTakes(files, source)))
+        settings.autoThreshold = true;
+    return ConvertTuned(owner, source, destination, files, settings, MediaLibrary::OpenSource,
+                        m_reporter);
 }
