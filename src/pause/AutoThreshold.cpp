@@ -2,26 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 constexpr std::uint32_t FramesPerSecond = 50;
 
-// DEV: tuning knobs, read once.
-struct Knobs {
-    double lo = 100, hi = 900, alpha = 0.3, beta = 0.4, onset = 100, tail = 50, follow = 25;
-    Knobs() {
-        if (const char* s = std::getenv("BRELLOW_AT"))
-            std::sscanf(s, "%lf,%lf,%lf,%lf,%lf,%lf,%lf", &lo, &hi, &alpha, &beta, &onset, &tail,
-                        &follow);
-    }
-};
-const Knobs& K() {
-    static const Knobs k;
-    return k;
-}
+// The limit lies this share of the way from the room's level (the 10th
+// percentile) to the voice's (the 90th), in decibels; frames above the
+// voice share count as voice, which keeps the blocks near them from being
+// quiet. Both shares, and the margins, were measured on bench/detection.sh.
+constexpr std::uint32_t RoomPermille = 100, VoicePermille = 900;
+constexpr double QuietShare = 0.3, VoiceShare = 0.4;
+constexpr double OnsetSeconds = 0.12, TailSeconds = 0.07;
+// The DC offset follows the frames' means over about half a second.
+constexpr double OffsetFrames = 25;
 
 // A held peak as a level in half decibels above one step, 0 for none.
 std::uint8_t Level(std::int32_t held) {
@@ -36,14 +30,13 @@ CAutoThreshold::CAutoThreshold(std::uint32_t rate)
     : m_nFrameSamples(std::max<std::uint32_t>(1, rate / FramesPerSecond)),
       m_nBehind(static_cast<std::uint64_t>(SecondsBehind * FramesPerSecond)),
       m_nAhead(static_cast<std::uint64_t>(SecondsAhead * FramesPerSecond)),
-      m_nOnset(static_cast<std::uint64_t>(K().onset / 1000 * rate)),
-      m_nTail(static_cast<std::uint64_t>(K().tail / 1000 * rate)) {}
+      m_nOnset(static_cast<std::uint64_t>(OnsetSeconds * rate)),
+      m_nTail(static_cast<std::uint64_t>(TailSeconds * rate)) {}
 
 void CAutoThreshold::Analyse(const std::uint8_t* bytes, std::size_t count) {
-    const auto offset = static_cast<std::int32_t>(std::lround(m_dOffset));
     const auto sample = [&](std::int32_t v) {
         m_nSum += v;
-        const std::int32_t centred = v - offset;
+        const std::int32_t centred = v - m_nOffset;
         const std::int32_t magnitude = centred < 0 ? -centred : centred;
         std::int32_t held = magnitude;
         for (const std::int32_t r : m_recent)
@@ -72,25 +65,25 @@ void CAutoThreshold::Finish() {
 
 void CAutoThreshold::EndFrame() {
     const double mean = double(m_nSum) / m_nInFrame;
-    m_frames.push_back({Level(m_nHeld), static_cast<std::int16_t>(std::lround(m_dOffset))});
-    m_dOffset = m_bOffsetKnown ? m_dOffset + (mean - m_dOffset) / K().follow : mean;
+    m_frames.push_back({Level(m_nHeld), static_cast<std::int16_t>(m_nOffset)});
+    m_dOffset = m_bOffsetKnown ? m_dOffset + (mean - m_dOffset) / OffsetFrames : mean;
     m_bOffsetKnown = true;
+    m_nOffset = static_cast<std::int32_t>(std::lround(m_dOffset));
     m_nHeld = 0;
     m_nInFrame = 0;
     m_nSum = 0;
 }
 
-std::int16_t CAutoThreshold::MaxQuiet(std::uint64_t position, std::uint32_t count) {
+std::int16_t CAutoThreshold::MaxQuiet(std::uint64_t position) {
     const std::uint64_t frame = position / m_nFrameSamples;
     const std::uint64_t analysed = m_nFirstFrame + m_frames.size();
     Slide(frame > m_nBehind ? frame - m_nBehind : 0,
           std::min<std::uint64_t>(frame + 1 + m_nAhead, analysed));
     if (m_nCountedTo == m_nCountedFrom)
         return 0;
-    const double low = Percentile(static_cast<std::uint32_t>(K().lo)) / 2.0;
-    const double high = Percentile(static_cast<std::uint32_t>(K().hi)) / 2.0;
-    const double quiet = low + K().alpha * (high - low);
-    const double voice = low + K().beta * (high - low);
+    const double room = Percentile(RoomPermille) / 2.0, voice = Percentile(VoicePermille) / 2.0;
+    const double quiet = room + QuietShare * (voice - room);
+    const double voiced = 1 + 2 * (room + VoiceShare * (voice - room)); // in levels
     const std::int32_t offset = m_frames[std::min(frame, analysed - 1) - m_nFirstFrame].offset;
     const auto limit = static_cast<std::int16_t>(std::min(
         32767.0, std::floor(std::pow(10.0, quiet / 20)) + (offset < 0 ? -offset : offset)));
@@ -99,10 +92,9 @@ std::int16_t CAutoThreshold::MaxQuiet(std::uint64_t position, std::uint32_t coun
 
     // Near the voice nothing is quiet.
     const std::uint64_t from = (position > m_nTail ? position - m_nTail : 0) / m_nFrameSamples;
-    const std::uint64_t to =
-        std::min((position + count + m_nOnset) / m_nFrameSamples, analysed - 1);
+    const std::uint64_t to = std::min((position + m_nOnset) / m_nFrameSamples, analysed - 1);
     for (std::uint64_t f = std::max(from, m_nFirstFrame); f <= to; ++f)
-        if (m_frames[f - m_nFirstFrame].level > 1 + 2 * voice)
+        if (m_frames[f - m_nFirstFrame].level > voiced)
             return 0;
     return limit;
 }
@@ -112,9 +104,8 @@ void CAutoThreshold::Slide(std::uint64_t first, std::uint64_t end) {
         ++m_histogram[m_frames[m_nCountedTo - m_nFirstFrame].level];
     for (; m_nCountedFrom < std::min(first, m_nCountedTo); ++m_nCountedFrom)
         --m_histogram[m_frames[m_nCountedFrom - m_nFirstFrame].level];
-    // Frames behind the window and behind the margin before the next block go.
-    const std::uint64_t keep = std::min(m_nCountedFrom, first > 16 ? first - 16 : 0);
-    while (m_nFirstFrame < keep) {
+    // Frames behind the window go; the margins lie well inside it.
+    while (m_nFirstFrame < m_nCountedFrom) {
         m_frames.pop_front();
         ++m_nFirstFrame;
     }

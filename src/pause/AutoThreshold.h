@@ -39,10 +39,10 @@ public:
     void Analyse(const std::uint8_t* bytes, std::size_t count);
     // After the last samples: the frame under way counts too.
     void Finish();
-    // The largest quiet magnitude for the block of `count` samples at position
+    // The largest quiet magnitude for the block that begins at position
     // (counted from the first analysed sample), from the frames analysed so
     // far that lie in the window around it. Positions never go back.
-    std::int16_t MaxQuiet(std::uint64_t position, std::uint32_t count);
+    std::int16_t MaxQuiet(std::uint64_t position);
     // The lowest and highest limits set between the heaps so far (blocks close
     // to the voice aside); highest is -1 before the first.
     std::int16_t Lowest() const { return m_nLowest; }
@@ -73,6 +73,7 @@ private:
     // The DC offset, followed from frame to frame; unknown before the first.
     double m_dOffset = 0;
     bool m_bOffsetKnown = false;
+    std::int32_t m_nOffset = 0; // m_dOffset rounded
     // Frames from m_nFirstFrame on; those of the window counted in m_histogram.
     std::deque<Frame> m_frames;
     std::uint64_t m_nFirstFrame = 0;

@@ -46,7 +46,7 @@ bool CQuietLimits::ReadSamples(SampleBuffer& out) {
 std::int16_t CQuietLimits::NextBlock(std::int32_t bytes) {
     const std::uint64_t position = m_nPosition / 2;
     m_nPosition += static_cast<std::uint64_t>(std::max(bytes, 0));
-    return m_auto ? m_auto->MaxQuiet(position, static_cast<std::uint32_t>(bytes / 2)) : m_nFixed;
+    return m_auto ? m_auto->MaxQuiet(position) : m_nFixed;
 }
 
 PauseReport CQuietLimits::Report() const {
