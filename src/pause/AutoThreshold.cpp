@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -31,29 +32,27 @@ CAutoThreshold::CAutoThreshold(std::uint32_t rate)
       m_nBehind(static_cast<std::uint64_t>(SecondsBehind * FramesPerSecond)),
       m_nAhead(static_cast<std::uint64_t>(SecondsAhead * FramesPerSecond)),
       m_nOnset(static_cast<std::uint64_t>(OnsetSeconds * rate)),
-      m_nTail(static_cast<std::uint64_t>(TailSeconds * rate)) {}
+      m_nTail(static_cast<std::uint64_t>(TailSeconds * rate)), m_frame(m_nFrameSamples),
+      m_magnitudes(5 + m_nFrameSamples) {}
 
 void CAutoThreshold::Analyse(const std::uint8_t* bytes, std::size_t count) {
-    const auto sample = [&](std::int32_t v) {
-        m_nSum += v;
-        const std::int32_t centred = v - m_nOffset;
-        const std::int32_t magnitude = centred < 0 ? -centred : centred;
-        std::int32_t held = magnitude;
-        for (const std::int32_t r : m_recent)
-            held = std::min(held, r);
-        m_recent = {m_recent[1], m_recent[2], m_recent[3], m_recent[4], magnitude};
-        m_nHeld = std::max(m_nHeld, held);
-        if (++m_nInFrame == m_nFrameSamples)
-            EndFrame();
-    };
     std::size_t i = 0;
     if (m_nCarry >= 0 && count > 0) {
-        sample(static_cast<std::int16_t>(m_nCarry | bytes[0] << 8));
+        const auto sample = static_cast<std::int16_t>(m_nCarry | bytes[0] << 8);
+        m_frame[m_nInFrame] = sample;
+        if (++m_nInFrame == m_nFrameSamples)
+            EndFrame();
         m_nCarry = -1;
         i = 1;
     }
-    for (; i + 1 < count; i += 2)
-        sample(static_cast<std::int16_t>(bytes[i] | bytes[i + 1] << 8));
+    while (i + 1 < count) {
+        const std::size_t n = std::min<std::size_t>((count - i) / 2, m_nFrameSamples - m_nInFrame);
+        std::memcpy(m_frame.data() + m_nInFrame, bytes + i, 2 * n);
+        m_nInFrame += static_cast<std::uint32_t>(n);
+        i += 2 * n;
+        if (m_nInFrame == m_nFrameSamples)
+            EndFrame();
+    }
     if (i < count)
         m_nCarry = bytes[i];
 }
@@ -64,14 +63,30 @@ void CAutoThreshold::Finish() {
 }
 
 void CAutoThreshold::EndFrame() {
-    const double mean = double(m_nSum) / m_nInFrame;
-    m_frames.push_back({Level(m_nHeld), static_cast<std::int16_t>(m_nOffset)});
+    // Plain loops over 16-bit values, which the compiler turns into vector code.
+    const std::uint32_t n = m_nInFrame;
+    std::int16_t* magnitude = m_magnitudes.data() + 5;
+    std::int64_t sum = 0;
+    for (std::uint32_t k = 0; k < n; ++k) {
+        sum += m_frame[k];
+        const std::int32_t centred = m_frame[k] - m_nOffset;
+        magnitude[k] = static_cast<std::int16_t>(std::min(centred < 0 ? -centred : centred, 32767));
+    }
+    // Each sample's magnitude with the five before it: the least of the six.
+    std::int16_t held = 0;
+    const std::int16_t* a = m_magnitudes.data();
+    for (std::uint32_t k = 0; k < n; ++k)
+        held = std::max(held,
+                        std::min(std::min(std::min(a[k], a[k + 1]), std::min(a[k + 2], a[k + 3])),
+                                 std::min(a[k + 4], a[k + 5])));
+    std::memmove(m_magnitudes.data(), m_magnitudes.data() + n, 5 * sizeof(std::int16_t));
+
+    m_frames.push_back({Level(held), static_cast<std::int16_t>(m_nOffset)});
+    const double mean = double(sum) / n;
     m_dOffset = m_bOffsetKnown ? m_dOffset + (mean - m_dOffset) / OffsetFrames : mean;
     m_bOffsetKnown = true;
     m_nOffset = static_cast<std::int32_t>(std::lround(m_dOffset));
-    m_nHeld = 0;
     m_nInFrame = 0;
-    m_nSum = 0;
 }
 
 std::int16_t CAutoThreshold::MaxQuiet(std::uint64_t position) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <vector>
 
 // The quiet limit that follows the recording: for each block of samples, the
 // largest magnitude that counts as quiet there, from the recording around it.
@@ -63,12 +64,10 @@ private:
     std::uint32_t m_nFrameSamples;
     std::uint64_t m_nBehind, m_nAhead; // the window, in frames
     std::uint64_t m_nOnset, m_nTail;   // the margins around the voice, in samples
-    // The frame under way: its samples so far, their sum, the held peak, the
-    // last five magnitudes, and a byte of a sample split between two calls.
+    // The frame under way, its magnitudes after the last five of the frame
+    // before, and a byte of a sample split between two calls.
+    std::vector<std::int16_t> m_frame, m_magnitudes;
     std::uint32_t m_nInFrame = 0;
-    std::int64_t m_nSum = 0;
-    std::int32_t m_nHeld = 0;
-    std::array<std::int32_t, 5> m_recent{};
     int m_nCarry = -1;
     // The DC offset, followed from frame to frame; unknown before the first.
     double m_dOffset = 0;
