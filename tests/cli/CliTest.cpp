@@ -336,6 +336,7 @@ TEST_F(Cli, TheQuietLimitFollowsRecordingsThatTheExactReaderDoesNotTake) {
         const char* limit; // as --verbose tells it; none for the exact conversion
     } rows[] = {
         {{"--any-format"}, "b.mp3", "dB (auto), "},
+        {{"--any-format", "--pause-factor", "1"}, "b.mp3", "dB (auto), "},
         {{"--any-format", "--threshold", "-20"}, "b.mp3", "quiet below -20.0 dB, "},
         {{"--any-format", "--pause-factor", "1"}, "a.wav", "quiet below -20.0 dB, "},
         {{"--threshold=auto"}, "a.wav", "dB (auto), "},

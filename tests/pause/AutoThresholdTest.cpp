@@ -1,4 +1,5 @@
 // The automatic quiet limit, held to where the test material has its silences.
+#include "pause/AutoThreshold.h"
 #include "batch/TunedConversion.h"
 #include "support/RecordingWindow.h"
 #include "support/Streams.h"
@@ -41,6 +42,7 @@ struct Lesson {
     std::vector<double> voices; // each sentence's RMS, 2.6 s long
     double gapSeconds;          // room noise alone after each sentence
     int offset = 0;             // DC offset
+    bool clicks = false; // five loud samples every 40 ms of a gap, which the detector lets by
 };
 
 void PrintTo(const Lesson& lesson, std::ostream* os) {
@@ -58,7 +60,7 @@ std::vector<std::int16_t> Speak(const Lesson& lesson,
         const auto v = static_cast<std::int16_t>(std::clamp(std::lround(value), -32768L, 32767L));
         samples.push_back(v == 0 ? 1 : v);
     };
-    for (const double db : lesson.voices) {
+    for (const double& db : lesson.voices) {
         const double amplitude = 32767 * std::pow(10, db / 20) / 0.55;
         for (int i = 0; i < static_cast<int>(2.6 * Rate); ++i) {
             const double t = double(i) / Rate, w = 2 * M_PI * 140 * t;
@@ -67,11 +69,13 @@ std::vector<std::int16_t> Speak(const Lesson& lesson,
                 amplitude * syllables *
                     (std::sin(w) + 0.5 * std::sin(2 * w) + 0.3 * std::sin(5 * w + 0.5)));
         }
+        if (&db == &lesson.voices.back())
+            break; // the lesson ends with the voice, and the last phrase's own pause
         const double start = double(samples.size()) / Rate;
         for (int i = 0; i < static_cast<int>(lesson.gapSeconds * Rate); ++i)
-            add(lesson.offset + noise(rng));
-        if (lesson.gapSeconds > 0 &&
-            &db != &lesson.voices.back()) // the last phrase's own pause ends it
+            add(lesson.offset + noise(rng) + (lesson.clicks && i % 640 < 5 ? 20000 : 0));
+        // Gaps too short for the silence and the margins around the voice take no pause.
+        if (lesson.gapSeconds > 0.3 + 0.07 + 0.12)
             gaps.emplace_back(start, double(samples.size()) / Rate);
     }
     return samples;
@@ -121,5 +125,21 @@ INSTANTIATE_TEST_SUITE_P(
                     Lesson{"RoomNoise12dBBelowTheVoice", -32, {-20, -20, -20, -20}, 0.7},
                     Lesson{"QuieterSecondSpeaker", -70, {-12, -12, -12, -38, -38, -38}, 0.7},
                     Lesson{"DcOffset", -60, {-30, -30, -30, -30}, 0.7, 2500},
+                    Lesson{"ClicksInTheGaps", -70, {-25, -25, -25, -25}, 0.7, 0, true},
+                    Lesson{"GapsTooShortForTheMargins", -70, {-25, -25, -25, -25, -25, -25}, 0.42},
                     Lesson{"NoQuietAtAll", -30, {-20, -20, -20, -20, -20, -20}, 0}),
     [](const auto& param) { return std::string(param.param.name); });
+
+TEST(AutoThreshold, LimitsDoNotDependOnHowTheBytesArrive) {
+    std::vector<std::pair<double, double>> gaps;
+    const std::vector<std::int16_t> samples = Speak({"", -50, {-20, -30, -20}, 0.5, 300}, gaps);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(samples.data());
+    CAutoThreshold whole(Rate), pieces(Rate);
+    whole.Analyse(bytes, 2 * samples.size());
+    for (std::size_t at = 0; at < 2 * samples.size(); at += 3)
+        pieces.Analyse(bytes + at, std::min<std::size_t>(3, 2 * samples.size() - at));
+    whole.Finish();
+    pieces.Finish();
+    for (std::uint64_t position = 0; position < samples.size(); position += 1010)
+        ASSERT_EQ(whole.MaxQuiet(position), pieces.MaxQuiet(position)) << position;
+}
