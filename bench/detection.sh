@@ -219,10 +219,11 @@ for p in continuous music; do
 done
 
 # Totals over paragraphs and codecs: pauses inside speech of all pauses, and
-# sentence ends met of those that could take a pause.
-table() { # title key-expression
+# sentence ends met of those that could take a pause. "0 of 0" pauses: none
+# before the last phrase's own.
+table() { # title header key [paragraphs]
     printf '\n%s\n\n| %s | -20: inside speech | -20: sentence ends | auto: inside speech | auto: sentence ends |\n|---|---|---|---|---|\n' "$1" "$2"
-    awk -F'\t' -v key="$3" 'NR > 1 {
+    awk -F'\t' -v key="$3" -v only="${4:-.}" 'NR > 1 && $1 ~ only {
         k = key == "cond" ? $2 " at " ($3 > 0 ? "+" : "") $3 " dB" : (key == "codec" ? $4 : $1)
         if (!(k in seen)) { seen[k] = 1; order[++n] = k }
         t = $5 == "auto" ? "a" : "f"
@@ -234,5 +235,6 @@ table() { # title key-expression
     }' "$runs"
 }
 table "By condition, over ${#names[@]} paragraphs and ${#codecs[@]} codecs" "recording" cond
+table "People speaking (austen, spoken, alsa), by condition" "recording" cond '^(austen|spoken|alsa)$'
 table "By codec" "codec" codec
 table "By paragraph" "paragraph" para
