@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <numbers>
 #include <random>
 
 namespace {
@@ -63,8 +64,8 @@ std::vector<std::int16_t> Speak(const Lesson& lesson,
     for (const double& db : lesson.voices) {
         const double amplitude = 32767 * std::pow(10, db / 20) / 0.55;
         for (int i = 0; i < static_cast<int>(2.6 * Rate); ++i) {
-            const double t = double(i) / Rate, w = 2 * M_PI * 140 * t;
-            const double syllables = 0.15 + 0.85 * std::abs(std::sin(M_PI * 3.7 * t));
+            const double t = double(i) / Rate, w = 2 * std::numbers::pi * 140 * t;
+            const double syllables = 0.15 + 0.85 * std::abs(std::sin(std::numbers::pi * 3.7 * t));
             add(lesson.offset + noise(rng) +
                 amplitude * syllables *
                     (std::sin(w) + 0.5 * std::sin(2 * w) + 0.3 * std::sin(5 * w + 0.5)));
@@ -74,8 +75,8 @@ std::vector<std::int16_t> Speak(const Lesson& lesson,
         const double start = double(samples.size()) / Rate;
         for (int i = 0; i < static_cast<int>(lesson.gapSeconds * Rate); ++i)
             add(lesson.offset + noise(rng) + (lesson.clicks && i % 640 < 5 ? 20000 : 0));
-        // Gaps too short for the silence and the margins around the voice take no pause.
-        if (lesson.gapSeconds > 0.3 + 0.07 + 0.12)
+        // A gap takes a pause from about half a second on, as the manual page says.
+        if (lesson.gapSeconds >= 0.5)
             gaps.emplace_back(start, double(samples.size()) / Rate);
     }
     return samples;
