@@ -164,7 +164,9 @@ void FuzzTuned(std::span<const std::uint8_t> input) {
     std::uint32_t rate = 0;
     try {
         const bool converted = ConvertTuned(
-            owner, SourcePath, DestinationPath, files, PauseSettings{},
+            owner, SourcePath, DestinationPath, files,
+            // Both limits, fixed and following the recording, keep the output's shape.
+            PauseSettings{.autoThreshold = input.size() % 2 == 1},
             [&rate](std::unique_ptr<CByteStream> stream, const std::filesystem::path& path) {
                 auto source = CMediaSource::Open(std::move(stream), path);
                 rate = source ? source->SampleRate() : 0;

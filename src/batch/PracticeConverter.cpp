@@ -15,6 +15,20 @@ std::string CPracticeConverter::OutputExtension() const {
                                   : m_exact->OutputExtension();
 }
 
+namespace {
+
+// Whether the exact conversion's reader takes the recording.
+bool ExactReaderTakes(CFileOpener& files, const std::filesystem::path& source) {
+    try {
+        std::unique_ptr<CByteStream> stream = files.Open(source, false);
+        return stream && MakeAdpcmSamples(std::move(stream), source) != nullptr;
+    } catch (const CWAVException&) {
+        return false;
+    }
+}
+
+} // namespace
+
 bool CPracticeConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
                                  const std::filesystem::path& destination, CFileOpener& files) {
     if (!m_options.tuned) {
@@ -25,6 +39,14 @@ bool CPracticeConverter::Convert(CMessageBoxOwner& owner, const std::filesystem:
         } catch (const CWAVException&) {
             // Not a recording the exact conversion takes; decoded below instead.
         }
+    }
+    // The fixed -20 dB was made for the exact reader's recordings; others often
+    // lie below it, quieter or noisier, so their limit follows them.
+    if (m_options.anyFormat && !m_options.thresholdGiven &&
+        !(m_options.tuned && ExactReaderTakes(files, source))) {
+        JobOptions options = m_options;
+        options.pauses.autoThreshold = true;
+        return ConvertTuned(owner, source, destination, files, options, m_media);
     }
     return ConvertTuned(owner, source, destination, files, m_options, m_media);
 }

@@ -77,15 +77,17 @@ public:
         m_state.SetSampleRate(rate);
     }
 
-    // Whether a phrase ends before the block; then the block is counted.
-    bool PhraseEndsBefore(const SampleBuffer& block, const PauseSettings& settings) {
+    // Whether a phrase ends before the block, whose samples are quiet up to
+    // maxQuiet; then the block is counted.
+    bool PhraseEndsBefore(const SampleBuffer& block, const PauseSettings& settings,
+                          std::int16_t maxQuiet) {
         bool ends = false;
         if (m_cueEnds) {
             ends = m_nNextCue < m_cueEnds->size() && (*m_cueEnds)[m_nNextCue] == m_nAt;
             m_nNextCue += ends ? 1 : 0;
             m_nAt += static_cast<std::uint64_t>(block.length / 2);
         } else {
-            ends = FindPhraseEnd(m_state, block, settings).has_value();
+            ends = FindPhraseEnd(m_state, block, settings, maxQuiet).has_value();
             m_state.m_dwPhraseBytes += static_cast<std::uint32_t>(block.length);
         }
         return ends;
@@ -207,14 +209,17 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
         writer.Listen(*clips);
     }
     CDetector detector(rate, cueEnds);
-    CBlocks blocks(*samples);
+    // The quiet limit of each block, which may follow the recording a few seconds ahead.
+    CQuietLimits limits(*samples, options.pauses);
+    CBlocks blocks(limits);
     std::uint32_t n = 0;
     for (SampleBuffer* block; (block = blocks.Next()) != nullptr; ++n) {
         if (n % BlocksPerPump == 0)
             PumpMessages();
         if (JobAbandoned())
             return fail(CPracticeWriter::Result::Failed);
-        const bool ends = detector.PhraseEndsBefore(*block, options.pauses);
+        const bool ends =
+            detector.PhraseEndsBefore(*block, options.pauses, limits.NextBlock(block->length));
         if (const auto result =
                 writer.Block(block->data.get(), static_cast<std::size_t>(block->length / 2), ends);
             result != CPracticeWriter::Result::Written)
@@ -250,5 +255,10 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
         return ReportCannotWrite(parent, labelFile);
     if (clips && !clips->Commit())
         return ReportCannotWrite(parent, clips->Folder());
+    if (media.report) {
+        PauseReport report = limits.Report();
+        report.pauses = writer.Pauses();
+        media.report(source, report);
+    }
     return true;
 }

@@ -8,6 +8,7 @@
 #include "batch/JobOptions.h"
 #include "batch/MessageBox.h"
 #include "batch/PracticeWriter.h"
+#include "pause/QuietLimits.h"
 
 #include <filesystem>
 #include <functional>
@@ -40,6 +41,8 @@ struct TunedMedia {
     StretcherMaker makeStretcher; // for passes at another tempo than 1
     // How much of a phrase is held in memory before the rest goes to a file.
     std::size_t phraseMemoryLimit = CPhraseStore::DefaultMemoryLimit;
+    // Told of each converted file's quiet limits and pauses, when given.
+    PauseReporter report;
 };
 
 // Converts one recording into a practice file: the samples reach the

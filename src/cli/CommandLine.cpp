@@ -121,7 +121,9 @@ OPTIONS
                aif, aiff, wma, webm or mka, in any letter case, are converted.
                A mono Microsoft ADPCM WAV file is converted exactly as without
                this option, unless a tuning option is given; every other
-               recording with tuned pauses, as below.
+               recording with tuned pauses, as below, and a quiet limit that
+               follows the recording (--threshold auto) unless --threshold is
+               given.
     --output-format FORMAT
                Write each practice file as wav (the default: 16-bit PCM, named
                <title>.WAV), flac (lossless, <title>.flac), mp3 (mono,
@@ -133,6 +135,9 @@ OPTIONS
     --bitrate KBPS
                The bit rate of mp3 files, from 32 to 320, or of opus files,
                from 12 to 256.
+    --verbose  For each practice file with tuned pauses, print on standard
+               error the quiet limit it used and the number of its pauses:
+               lesson.mp3: quiet below -47.5 to -38.0 dB (auto), 12 pauses
     --help     Print this text and exit.
     --version  Print the version and exit.
     --         End of the options: a path that begins with '-' may follow.
@@ -143,9 +148,17 @@ TUNING
     gets a pause too, and the file holds exactly the audio and its pauses.
     With the default values a practice file is then twice as long as its
     recording. A value may also follow an equals sign: --threshold=-30.
-    --threshold DB
+    --threshold DB|auto
                A sample is quiet below 32767 x 10^(DB/20), that is DB
                decibels below full scale. Default -20; from -90 to 0.
+               With auto the limit follows the recording: it lies between
+               the level of the room between words and that of the voice,
+               over the ten seconds around each moment, nearer the room, and
+               nothing just before or after the voice counts as quiet. It
+               keeps up with a quieter speaker or a louder part, and where
+               nothing is quiet (music, speech without a break) no pause is
+               forced in. The default for recordings that --any-format reads
+               through FFmpeg's libraries; see the manual page.
     --min-silence SECONDS
                How long a quiet stretch must last before a phrase may end.
                Default 0.3; above 0, up to 10.

@@ -18,6 +18,18 @@ namespace {
 
 constexpr int UsageExitStatus = 2;
 
+// --verbose: one line for each file with tuned pauses.
+std::string Told(const std::filesystem::path& source, const PauseReport& report) {
+    char limit[64];
+    if (report.lowestDb == report.highestDb)
+        std::snprintf(limit, sizeof limit, "%.1f dB", report.lowestDb);
+    else
+        std::snprintf(limit, sizeof limit, "%.1f to %.1f dB", report.lowestDb, report.highestDb);
+    return source.filename().string() + ": quiet below " + limit +
+           (report.automatic ? " (auto), " : ", ") + std::to_string(report.pauses) +
+           (report.pauses == 1 ? " pause" : " pauses");
+}
+
 int Run(const CommandLine& command) {
     // FFmpeg's libraries, when asked for, before anything is touched.
     if (std::string reason; NeedsMediaLibrary(command.options) && !MediaLibrary::Load(reason)) {
@@ -28,7 +40,12 @@ int Run(const CommandLine& command) {
     InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
     // --keep-going answers the questions it leaves as --yes does.
     CTerminalWindow window(command.options.yesToAll || command.options.keepGoing);
-    CTerminalConverter converter(MakeJobConverter(command.options), window,
+    PauseReporter report;
+    if (command.options.verbose)
+        report = [&window](const std::filesystem::path& source, const PauseReport& told) {
+            window.PrintLine(Told(source, told));
+        };
+    CTerminalConverter converter(MakeJobConverter(command.options, report), window,
                                  command.options.keepGoing);
     // Subtitles that cannot be read end the job before it converts anything.
     if (const std::string error =

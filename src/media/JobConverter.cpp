@@ -6,9 +6,10 @@
 
 #include <algorithm>
 
-std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options) {
+std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, PauseReporter report) {
     std::unique_ptr<CFileConverter> exact = std::make_unique<CFileConverter>();
     TunedMedia media;
+    media.report = std::move(report);
     media.makeStretcher = MediaLibrary::MakeStretcher;
     if (options.anyFormat)
         media.makeSamples = MediaLibrary::OpenSource;

@@ -26,13 +26,13 @@ inline constexpr std::uint32_t QuietBytesPerSample = 2;
 struct PauseSettings {
     // Quiet means a magnitude below 32767 x 10^(dB/20).
     double thresholdDb = -20;
-    // The quiet limit follows the recording's own levels instead.
-    bool autoThreshold = false;
     double minSilenceSeconds = PhraseDetector::MinimumSilenceSeconds;
     double minPhraseSeconds = PhraseDetector::MinimumPhraseSeconds;
     // A pause is floor(factor x the phrase's samples) + floor(extra x rate) samples.
     double pauseFactor = 1;
     double pauseExtraSeconds = 0;
+    // The quiet limit follows the recording (CAutoThreshold) instead of thresholdDb.
+    bool autoThreshold = false;
 
     // The largest magnitude that counts as quiet.
     std::int32_t MaxQuietMagnitude() const;
@@ -45,3 +45,6 @@ struct PauseSettings {
 // as for a pause; the caller writes the pause and then the block.
 std::optional<std::uint64_t> FindPhraseEnd(CWAVObj& out, const SampleBuffer& block,
                                            const PauseSettings& settings);
+// The same with the block's own quiet limit: magnitudes above maxQuiet are loud.
+std::optional<std::uint64_t> FindPhraseEnd(CWAVObj& out, const SampleBuffer& block,
+                                           const PauseSettings& settings, std::int16_t maxQuiet);

@@ -108,9 +108,14 @@ std::uint64_t PauseSettings::PauseBytes(std::uint32_t phraseBytes, std::uint32_t
 
 std::optional<std::uint64_t> FindPhraseEnd(CWAVObj& out, const SampleBuffer& block,
                                            const PauseSettings& settings) {
+    return FindPhraseEnd(out, block, settings,
+                         static_cast<std::int16_t>(settings.MaxQuietMagnitude()));
+}
+
+std::optional<std::uint64_t> FindPhraseEnd(CWAVObj& out, const SampleBuffer& block,
+                                           const PauseSettings& settings, std::int16_t maxQuiet) {
     const std::uint32_t silenceThreshold = out.SecondsToBytes(settings.minSilenceSeconds);
     const std::uint32_t phraseThreshold = out.SecondsToBytes(settings.minPhraseSeconds);
-    const auto maxQuiet = static_cast<std::int16_t>(settings.MaxQuietMagnitude());
 
     // Taken, and the detector reset, as a phrase ends.
     const auto phraseEnds = [&] {

@@ -437,6 +437,36 @@ TEST_F(Cli, RatesOutsideWhatCanBeConvertedAreRefusedAtOnce) {
     }
 }
 
+TEST_F(Cli, TheQuietLimitFollowsRecordingsThatTheExactReaderDoesNotTake) {
+    CopyRecording("english.wav", src / "a.wav");
+    Ffmpeg(src, "-i a.wav -b:a 64k b.mp3");
+    const struct {
+        std::vector<std::string> options;
+        const char* file;
+        const char* limit; // as --verbose tells it; none for the exact conversion
+    } rows[] = {
+        {{"--any-format"}, "b.mp3", "dB (auto), "},
+        {{"--any-format", "--pause-factor", "1"}, "b.mp3", "dB (auto), "},
+        {{"--any-format", "--threshold", "-20"}, "b.mp3", "quiet below -20.0 dB, "},
+        {{"--any-format", "--pause-factor", "1"}, "a.wav", "quiet below -20.0 dB, "},
+        {{"--threshold=auto"}, "a.wav", "dB (auto), "},
+        {{"--any-format"}, "a.wav", nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::PrintToString(row.options) + " " + row.file);
+        std::vector<std::string> arguments = row.options;
+        arguments.insert(arguments.end(), {"--verbose", (src / row.file).string(), out.string()});
+        ASSERT_EQ(Run(arguments), 0);
+        const std::vector<std::string> lines = Lines(stderrText);
+        ASSERT_EQ(lines.size(), row.limit ? 2u : 1u) << stderrText;
+        if (row.limit) {
+            EXPECT_TRUE(lines[1].starts_with(row.file + std::string(": quiet below -")) &&
+                        lines[1].find(row.limit) != std::string::npos)
+                << lines[1];
+        }
+    }
+}
+
 // --- compressed practice files ---
 
 TEST_F(Cli, CompressedPracticeFilesHoldTheWavFilesSamples) {
