@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <arpa/inet.h>
+#include <cmath>
 #include <csignal>
 #include <fstream>
 #include <iostream>
@@ -156,7 +157,12 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndShowTheUsage) {
           {"--output-format=flac", "--bitrate=64", "a", "b"},
           {"--output-format", "mp3", "--bitrate", "16", "a", "b"},
           {"--output-format", "mp3", "--bitrate", "64.5", "a", "b"},
-          {"--output-format", "opus", "--bitrate", "300", "a", "b"}}) {
+          {"--output-format", "opus", "--bitrate", "300", "a", "b"},
+          {"--passes", "", "a", "b"},
+          {"--passes=0.75,3", "a", "b"},
+          {"--passes", "1,1,1,1,1,1,1,1,1", "a", "b"},
+          {"--min-pause", "5", "--max-pause", "2", "a", "b"},
+          {"--labels", "vtt", "a", "b"}}) {
         SCOPED_TRACE(arguments.empty() ? "(none)" : arguments[0]);
         EXPECT_EQ(Run(arguments), 2);
         EXPECT_TRUE(stderrText.starts_with("brellow-cli: ")) << stderrText;
@@ -730,3 +736,94 @@ TEST_F(CliInterrupt, SecondCtrlCEndsTheProgramAtOnce) {
 }
 
 } // namespace
+
+// --- where each phrase is ---
+
+TEST_F(Cli, EveryLessonOfAFolderGetsItsLabelsClipsAndTable) {
+    const char* lessons[] = {"english", "german", "french-whole-blocks"};
+    // Lessons that FFmpeg's libraries read as ffmpeg does, sample for sample.
+    for (const std::string lesson : lessons)
+        Ffmpeg(src, "-i '" + Recording(lesson + ".wav").string() + "' " + lesson + ".flac");
+    ASSERT_EQ(Run({"--any-format", "--labels", "srt", "--passes", "1,1", "--clips",
+                   "--output-format", "flac", src.string(), out.string()}),
+              0)
+        << stderrText;
+    // The same passes in a WAV file, which the pause rules' model holds to the sample.
+    ASSERT_EQ(Run({"--any-format", "--passes", "1,1", src.string(), tmp.path().string()}), 0);
+    for (const std::string lesson : lessons) {
+        SCOPED_TRACE(lesson);
+        EXPECT_TRUE(DecodeWithFfmpeg(out / (lesson + ".flac")) ==
+                    DecodeWithFfmpeg(tmp / (lesson + ".WAV")));
+        const fs::path folder = out / (lesson + "-phrases");
+        // The table names exactly the clips in the folder, in order, one row a phrase.
+        const std::vector<std::string> rows = Lines(CommandOutput(
+            "python3 -c 'import csv,sys\nfor r in csv.reader(open(sys.argv[1], newline=\"\", "
+            "encoding=\"utf-8\")): print(r[0], r[1])' " +
+            ShellQuoted((folder / (lesson + ".csv")).string())));
+        std::vector<std::string> named = {lesson + ".csv"};
+        std::vector<std::int16_t> joined;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            char clip[256];
+            std::snprintf(clip, sizeof clip, "%s-%03zu.flac", lesson.c_str(), i + 1);
+            EXPECT_EQ(rows[i], "[sound:" + std::string(clip) + "] " + std::to_string(i + 1));
+            named.push_back(clip);
+            const std::vector<std::int16_t> samples = DecodeWithFfmpeg(folder / clip);
+            joined.insert(joined.end(), samples.begin(), samples.end());
+        }
+        std::sort(named.begin(), named.end());
+        EXPECT_EQ(Names(folder), named);
+        // Nothing lost or doubled at the clips' edges.
+        EXPECT_TRUE(joined == DecodeWithFfmpeg(src / (lesson + ".flac")));
+        // One cue a pass: two a phrase.
+        EXPECT_EQ(CommandOutput("ffprobe -v error -count_packets -show_entries "
+                                "stream=nb_read_packets -of csv=p=0 " +
+                                ShellQuoted((out / (lesson + ".srt")).string())),
+                  std::to_string(2 * rows.size()) + "\n");
+    }
+}
+
+TEST_F(Cli, SubtitlesThatAreNotSubRipEndTheJobBeforeItBegins) {
+    WriteFileBytes(src / "cues.srt", "1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03 --> 1\n");
+    CopyRecording("english.wav", src / "english.wav");
+    EXPECT_EQ(Run({"--phrases-from", (src / "cues.srt").string(), src.string(), out.string()}), 2);
+    EXPECT_EQ(stderrText, "brellow-cli: The subtitles '" + (src / "cues.srt").string() +
+                              "' cannot be read: line 6: a time such as 00:01:02,500 was "
+                              "expected\n");
+    EXPECT_TRUE(Names(out).empty());
+}
+
+TEST_F(Cli, SlowedPassesLastLongerAtTheirPitchAndTempoOnePassesAreThePhrase) {
+    // Two phrases of a steady 440 Hz tone, each followed by a second of silence.
+    CommandOutput("sox -n -r 22050 -c 1 " + ShellQuoted((src / "tone.flac").string()) +
+                  " synth 1.5 sine 440 vol 0.5 pad 0 1 : synth 2.5 sine 440 vol 0.5 pad 0 1");
+    ASSERT_EQ(Run({"--any-format", "--threshold", "-20", "--min-phrase", "1", "--passes", "0.6,1",
+                   "--labels", "audacity", (src / "tone.flac").string(), out.string()}),
+              0)
+        << stderrText;
+    const std::vector<std::int16_t> wav = DecodeWithFfmpeg(out / "tone.WAV");
+    std::vector<std::pair<std::size_t, std::size_t>> passes;
+    std::istringstream labels(ReadFileBytes(out / "tone.txt"));
+    for (double start, end; labels >> start >> end; labels.ignore(100, '\n'))
+        passes.emplace_back(static_cast<std::size_t>(std::llround(start * 22050)),
+                            static_cast<std::size_t>(std::llround(end * 22050)));
+    ASSERT_GE(passes.size(), 4u);
+    ASSERT_EQ(passes.size() % 2, 0u);
+    std::vector<std::int16_t> asRecorded;
+    for (std::size_t i = 0; i < passes.size(); i += 2) {
+        const auto [slowStart, slowEnd] = passes[i];
+        const auto [start, end] = passes[i + 1];
+        const double phrase = static_cast<double>(end - start);
+        EXPECT_NEAR(static_cast<double>(slowEnd - slowStart), phrase / 0.6,
+                    std::max(0.01 * phrase / 0.6, 0.010 * 22050))
+            << i;
+        // The pitch, by the sign changes of the first slowed tone's middle second.
+        int changes = 0;
+        for (std::size_t at = slowStart + 11025; i == 0 && at < slowStart + 33075; ++at)
+            changes += (wav[at] < 0) != (wav[at + 1] < 0);
+        EXPECT_TRUE(i > 0 || std::abs(changes / 2.0 - 440) <= 4.4) << changes;
+        asRecorded.insert(asRecorded.end(), wav.begin() + static_cast<std::ptrdiff_t>(start),
+                          wav.begin() + static_cast<std::ptrdiff_t>(end));
+    }
+    // The tempo-1 passes, end to end, are the recording.
+    EXPECT_TRUE(asRecorded == DecodeWithFfmpeg(src / "tone.flac"));
+}

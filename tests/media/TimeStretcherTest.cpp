@@ -40,46 +40,6 @@ bool Stretch(CTimeStretcher& stretcher, const Samples& in, CSampleSink& sink,
     return stretcher.Finish();
 }
 
-// Frequency from the upward zero crossings between the first and the last,
-// each placed between its two samples.
-double ZeroCrossingHz(const Samples& x, std::uint32_t rate) {
-    std::vector<double> at;
-    for (std::size_t i = 1; i < x.size(); ++i)
-        if (x[i - 1] < 0 && x[i] >= 0)
-            at.push_back(static_cast<double>(i - 1) + x[i - 1] / double(x[i - 1] - x[i]));
-    return at.size() < 2 ? 0
-                         : (static_cast<double>(at.size()) - 1) * rate / (at.back() - at.front());
-}
-
-// From the first sample to the last louder than -20 dBFS: the sound, not the zeros around it.
-double SoundingSamples(const Samples& x) {
-    const auto loud = [](std::int16_t v) { return std::abs(v) > 3277; };
-    const auto first = std::find_if(x.begin(), x.end(), loud);
-    const auto last = std::find_if(x.rbegin(), x.rend(), loud);
-    return first == x.end() ? 0 : static_cast<double>(x.rend() - last - (first - x.begin()));
-}
-
-class Stretched : public testing::TestWithParam<std::tuple<std::uint32_t, double>> {};
-
-TEST_P(Stretched, ToneLastsItsLengthOverTheTempoAtItsPitch) {
-    const auto [rate, tempo] = GetParam();
-    const auto stretcher = CTempoStretcher::Make(rate, tempo);
-    CMemorySink sink;
-    ASSERT_TRUE(stretcher && Stretch(*stretcher, Sound(rate, 1, 440), sink));
-    const double want = rate / tempo;
-    EXPECT_NEAR(static_cast<double>(sink.m_samples.size()), want, 0.5);
-    EXPECT_NEAR(SoundingSamples(sink.m_samples), want, std::max(0.01 * want, 0.01 * rate));
-    EXPECT_NEAR(ZeroCrossingHz(sink.m_samples, rate), 440, 4.4);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tempos, Stretched,
-                         testing::Combine(testing::Values(8000u, 22050u, 44100u),
-                                          testing::Values(0.5, 0.6, 0.75, 0.8, 1.25, 2.0)),
-                         [](const auto& p) {
-                             return "rate" + std::to_string(std::get<0>(p.param)) + "_tempo" +
-                                    std::to_string(std::llround(std::get<1>(p.param) * 100));
-                         });
-
 struct Cut {
     const char* name;
     std::vector<std::size_t> pieces;

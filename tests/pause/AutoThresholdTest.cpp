@@ -2,6 +2,7 @@
 #include "pause/AutoThreshold.h"
 #include "batch/TunedConversion.h"
 #include "support/RecordingWindow.h"
+#include "support/SpeechSource.h"
 #include "support/Streams.h"
 
 #include <gtest/gtest.h>
@@ -14,28 +15,6 @@
 namespace {
 
 constexpr std::uint32_t Rate = 16000;
-
-// Samples handed out in chunks of changing size, odd byte counts among them.
-class CVectorSource final : public CSampleSource {
-public:
-    explicit CVectorSource(std::vector<std::int16_t> samples) : m_samples(std::move(samples)) {}
-    std::uint32_t SampleRate() override { return Rate; }
-    bool ReadSamples(SampleBuffer& out) override {
-        const std::size_t bytes =
-            std::min(2 * m_samples.size() - m_nAt, 777 + 300 * (++m_nCalls % 3));
-        out.ResizeAndClear(static_cast<std::uint32_t>(bytes));
-        std::memcpy(out.data.get(), reinterpret_cast<const char*>(m_samples.data()) + m_nAt, bytes);
-        out.SetLength(static_cast<std::int32_t>(bytes));
-        m_nAt += bytes;
-        return bytes > 0;
-    }
-    bool ReadFailed() override { return false; }
-    std::string DecodeFailure() override { return {}; }
-
-private:
-    std::vector<std::int16_t> m_samples;
-    std::size_t m_nAt = 0, m_nCalls = 0;
-};
 
 struct Lesson {
     const char* name;
@@ -93,10 +72,12 @@ TEST_P(AutoThreshold, PausesLandInTheGapsAndOnlyThere) {
     files.files["in"] = "";
     RecordingWindow window;
     PauseReport report;
-    ASSERT_TRUE(ConvertTuned(
-        window, "in", "out.WAV", files, {.autoThreshold = true},
-        [&](auto, auto&) { return std::make_unique<CVectorSource>(samples); },
-        [&](auto&, const PauseReport& told) { report = told; }));
+    JobOptions options;
+    options.tuned = options.pauses.autoThreshold = true;
+    TunedMedia media;
+    media.makeSamples = GivenSamples(samples, Rate);
+    media.report = [&](auto&, const PauseReport& told) { report = told; };
+    ASSERT_TRUE(ConvertTuned(window, "in", "out.WAV", files, options, media));
 
     // Every 0 in the practice file is a pause: the material has none.
     std::vector<double> pauses;

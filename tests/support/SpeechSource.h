@@ -7,19 +7,21 @@
 #include <cstring>
 #include <vector>
 
-// Given samples as a recording's, in pieces of odd sizes as a decoder gives them.
+// Given samples as a recording's, in pieces of changing size as a decoder
+// gives them, odd byte counts among them.
 class CGivenSamples final : public CSampleSource {
 public:
     CGivenSamples(std::vector<std::int16_t> samples, std::uint32_t rate)
         : m_samples(std::move(samples)), m_nRate(rate) {}
     std::uint32_t SampleRate() override { return m_nRate; }
     bool ReadSamples(SampleBuffer& out) override {
-        const std::size_t take = std::min<std::size_t>(777, m_samples.size() - m_nAt);
-        out.ResizeAndClear(static_cast<std::uint32_t>(2 * std::max<std::size_t>(take, 1)));
-        std::memcpy(out.data.get(), m_samples.data() + m_nAt, 2 * take);
-        out.length = static_cast<std::int32_t>(2 * take);
-        m_nAt += take;
-        return take > 0;
+        const std::size_t bytes =
+            std::min(2 * m_samples.size() - m_nAt, 777 + 300 * (++m_nCalls % 3));
+        out.ResizeAndClear(static_cast<std::uint32_t>(std::max<std::size_t>(bytes, 1)));
+        std::memcpy(out.data.get(), reinterpret_cast<const char*>(m_samples.data()) + m_nAt, bytes);
+        out.length = static_cast<std::int32_t>(bytes);
+        m_nAt += bytes;
+        return bytes > 0;
     }
     bool ReadFailed() override { return false; }
     std::string DecodeFailure() override { return {}; }
@@ -27,7 +29,7 @@ public:
 private:
     std::vector<std::int16_t> m_samples;
     std::uint32_t m_nRate;
-    std::size_t m_nAt = 0;
+    std::size_t m_nAt = 0, m_nCalls = 0;
 };
 
 // A maker of those samples, whatever file is opened.
