@@ -173,20 +173,25 @@ std::string SetJobOption(JobOptions& options, std::string_view name, std::string
         options.tuned = true;
         return {};
     }
-    bool JobOptions::*flags[] = {&JobOptions::yesToAll, &JobOptions::keepGoing,
-                                 &JobOptions::verbose,  &JobOptions::anyFormat,
-                                 &JobOptions::clips,    &JobOptions::phrasesFromSrt};
-    const char* flagNames[] = {"yes",        "keep-going", "verbose",
-                               "any-format", "clips",      "phrases-from-srt"};
-    for (std::size_t i = 0; i < std::size(flags); ++i) {
-        if (name != flagNames[i])
+    // The switches, and whether turning one on makes the practice files tuned.
+    const struct {
+        const char* name;
+        bool JobOptions::*flag;
+        bool tunes;
+    } switches[] = {{"yes", &JobOptions::yesToAll, false},
+                    {"keep-going", &JobOptions::keepGoing, false},
+                    {"verbose", &JobOptions::verbose, false},
+                    {"any-format", &JobOptions::anyFormat, false},
+                    {"clips", &JobOptions::clips, true},
+                    {"phrases-from-srt", &JobOptions::phrasesFromSrt, true}};
+    for (const auto& option : switches) {
+        if (name != option.name)
             continue;
         const std::optional<bool> on = Switch(value);
         if (!on)
             return Needs(name, "true or false");
-        options.*flags[i] = *on;
-        if (flags[i] == &JobOptions::clips || flags[i] == &JobOptions::phrasesFromSrt)
-            options.tuned = options.tuned || *on;
+        options.*option.flag = *on;
+        options.tuned = options.tuned || (option.tunes && *on);
         return {};
     }
     return "unknown option '--" + std::string(name) + "'";

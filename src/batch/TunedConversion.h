@@ -58,20 +58,3 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
 bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
                   const std::filesystem::path& destination, CFileOpener& files,
                   const PauseSettings& settings, const SampleSourceMaker& makeSamples);
-
-// The job's converter for tuned practice files from the ADPCM sources the exact conversion reads.
-class CTunedConverter : public CFileConverter {
-public:
-    CTunedConverter(const JobOptions& options, TunedMedia media)
-        : m_options(options), m_media(std::move(media)) {}
-    explicit CTunedConverter(const PauseSettings& settings) { m_options.pauses = settings; }
-
-    bool Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
-                 const std::filesystem::path& destination, CFileOpener& files) override {
-        return ConvertTuned(owner, source, destination, files, m_options, m_media);
-    }
-
-private:
-    JobOptions m_options;
-    TunedMedia m_media;
-};

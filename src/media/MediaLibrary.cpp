@@ -1,6 +1,7 @@
 #include "media/MediaLibrary.h"
 
 #include "audio/WAVException.h"
+#include "audio/WavBytesToSink.h"
 #include "media/plugin/MediaPlugin.h"
 #include "pause/MessagePump.h"
 
@@ -15,7 +16,6 @@ struct Module {
     bool tried = false;
     std::string error;
     decltype(&BrellowOpenMediaSource) openSource = nullptr;
-    decltype(&BrellowMakeEncodingStream) makeEncoder = nullptr;
     decltype(&BrellowMakeEncoderSink) makeEncoderSink = nullptr;
     decltype(&BrellowMakeTimeStretcher) makeStretcher = nullptr;
 };
@@ -57,8 +57,6 @@ Module LoadModule(const fs::path& path) {
         module.error = path.string() + " belongs to another version of the program";
     module.openSource = Entry<decltype(&BrellowOpenMediaSource)>(handle, "BrellowOpenMediaSource",
                                                                  path, module.error);
-    module.makeEncoder = Entry<decltype(&BrellowMakeEncodingStream)>(
-        handle, "BrellowMakeEncodingStream", path, module.error);
     module.makeEncoderSink = Entry<decltype(&BrellowMakeEncoderSink)>(
         handle, "BrellowMakeEncoderSink", path, module.error);
     module.makeStretcher = Entry<decltype(&BrellowMakeTimeStretcher)>(
@@ -132,8 +130,10 @@ std::unique_ptr<CByteStream> MediaLibrary::MakeEncoder(std::unique_ptr<CByteStre
     std::string reason;
     if (!output || !Load(reason))
         return nullptr;
-    return std::unique_ptr<CByteStream>(TheModule().makeEncoder(
-        output.release(), static_cast<int>(format), bitrateKbps, title.c_str()));
+    // The exact conversion's WAV bytes, back into samples for the encoder.
+    std::unique_ptr<CSampleSink> sink =
+        MakeEncoderSink(std::move(output), format, bitrateKbps, title);
+    return sink ? std::make_unique<CWavBytesToSink>(std::move(sink)) : nullptr;
 }
 
 std::unique_ptr<CSampleSink> MediaLibrary::MakeEncoderSink(std::unique_ptr<CByteStream> output,

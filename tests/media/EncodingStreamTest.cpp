@@ -1,7 +1,7 @@
-#include "media/plugin/EncodingStream.h"
+#include "support/EncodingStream.h"
 #include "audio/FileOpener.h"
 #include "audio/MemoryStream.h"
-#include "batch/TunedConversion.h"
+#include "batch/PracticeConverter.h"
 #include "media/EncodedConverter.h"
 #include "support/Envelope.h"
 #include "support/Ffmpeg.h"
@@ -204,10 +204,16 @@ TEST(EncodedConverter, AFileThatCannotBeWrittenIsToldAndRemoved) {
     };
     for (const bool tuned : {false, true}) {
         SCOPED_TRACE(tuned ? "tuned" : "exact");
-        std::unique_ptr<CFileConverter> inner = std::make_unique<CFileConverter>();
-        if (tuned)
-            inner = std::make_unique<CTunedConverter>(PauseSettings{});
-        CEncodedConverter converter(std::move(inner), OutputFormat::Mp3, 0, encode);
+        JobOptions options;
+        options.tuned = tuned;
+        TunedMedia media;
+        media.makeSink = [](std::unique_ptr<CByteStream> output, const std::string& title) {
+            return std::make_unique<CEncoderSink>(std::move(output), OutputFormat::Mp3, 0, title);
+        };
+        CPracticeConverter converter(
+            options, media,
+            std::make_unique<CEncodedConverter>(std::make_unique<CFileConverter>(),
+                                                OutputFormat::Mp3, 0, encode));
         FaultyFiles files(dir / "lesson.mp3", 20000); // the disk fills up
         RecordingWindow window;
         EXPECT_FALSE(converter.Convert(window, dir / "lesson.wav", dir / "lesson.mp3", files));

@@ -2,7 +2,6 @@
 
 #include "audio/WAVException.h"
 #include "media/plugin/EncoderSink.h"
-#include "media/plugin/EncodingStream.h"
 #include "media/plugin/MediaSource.h"
 #include "media/plugin/TempoStretcher.h"
 
@@ -44,17 +43,6 @@ BrellowOpenMediaSource(CByteStream* stream, const char* path, int (*abandoned)()
         Tell("the recording could not be opened", reason, reasonSize);
     }
     return nullptr;
-}
-
-__attribute__((visibility("default"))) CByteStream*
-BrellowMakeEncodingStream(CByteStream* output, int format, int bitrateKbps, const char* title) {
-    std::unique_ptr<CByteStream> owned(output);
-    try {
-        return new CEncodingStream(std::move(owned), static_cast<OutputFormat>(format), bitrateKbps,
-                                   title);
-    } catch (...) {
-        return nullptr; // no memory
-    }
 }
 
 __attribute__((visibility("default"))) CSampleSink*

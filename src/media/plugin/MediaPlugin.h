@@ -13,7 +13,7 @@ class CSampleSource;
 class CTimeStretcher;
 
 // Bumped whenever an entry point changes, so that a stale module is refused.
-#define BRELLOW_MEDIA_INTERFACE 2
+#define BRELLOW_MEDIA_INTERFACE 3
 
 extern "C" {
 
@@ -24,11 +24,6 @@ int BrellowMediaInterface();
 // abandoned (which may be null) returns non-zero: the job was given up.
 CSampleSource* BrellowOpenMediaSource(CByteStream* stream, const char* path, int (*abandoned)(),
                                       char* reason, std::size_t reasonSize);
-
-// Takes output. A stream that encodes the WAV bytes written to it into
-// output, in the format (an OutputFormat) at the bitrate, with the title tag.
-CByteStream* BrellowMakeEncodingStream(CByteStream* output, int format, int bitrateKbps,
-                                       const char* title);
 
 // Takes output. A sink that encodes its samples into output, in the format
 // (an OutputFormat) at the bitrate, with the title tag; null without memory.

@@ -9,7 +9,8 @@
 
 // The bytes of a 16-bit mono PCM WAV file, as the WAV writer writes them,
 // encoded into a FLAC, MP3 or Opus file on another stream: what the exact
-// conversion writes when its practice file is compressed.
+// conversion writes into when its practice file is compressed, put together
+// as the program does it.
 class CEncodingStream final : public CWavBytesToSink {
 public:
     // bitrateKbps 0 takes the format's default; FLAC has none.
