@@ -1,8 +1,9 @@
-#include "support/EncodingStream.h"
 #include "audio/FileOpener.h"
 #include "audio/MemoryStream.h"
+#include "audio/WavBytesToSink.h"
 #include "batch/PracticeConverter.h"
 #include "media/EncodedConverter.h"
+#include "media/plugin/EncoderSink.h"
 #include "support/Envelope.h"
 #include "support/Ffmpeg.h"
 #include "support/PcmWav.h"
@@ -17,6 +18,14 @@
 #include <functional>
 
 namespace {
+
+// The stream the exact conversion writes a compressed practice file into.
+class CEncodingStream final : public CWavBytesToSink {
+public:
+    CEncodingStream(std::unique_ptr<CByteStream> output, OutputFormat format, int kbps,
+                    const std::string& title)
+        : CWavBytesToSink(std::make_unique<CEncoderSink>(std::move(output), format, kbps, title)) {}
+};
 
 const std::string Title = "Leçon 7 – « Au café »";
 
