@@ -239,7 +239,7 @@ TEST(ConvertFile, DestinationThatIsTheSourceItselfIsRefusedAndTheSourceKept) {
     window.answers = {IDYES};
     EXPECT_TRUE(ConvertFile(window, source, source));
     ASSERT_EQ(window.boxes.size(), 1u);
-    EXPECT_NE(window.boxes[0].text.find("' for writing. Do you want to continue?"),
+    EXPECT_NE(window.boxes[0].text.find("' for writing (Device or resource busy). Do you want"),
               std::string::npos);
     EXPECT_EQ(ReadFileBytes(source), before);
 }
