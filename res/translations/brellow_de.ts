@@ -376,6 +376,10 @@ Details: %1</translation>
         <translation>Die Datei „%1“ kann nicht zum Schreiben geöffnet werden. Möchten Sie fortfahren?</translation>
     </message>
     <message>
+        <source>Cannot open file &apos; %1&apos; for writing (%2). Do you want to continue?</source>
+        <translation>Die Datei „%1“ kann nicht zum Schreiben geöffnet werden (%2). Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
         <source>Cannot read file &apos;%1&apos;</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden</translation>
     </message>

@@ -376,6 +376,10 @@ Detalles: %1</translation>
         <translation>No se puede abrir el archivo «%1» para escritura. ¿Desea continuar?</translation>
     </message>
     <message>
+        <source>Cannot open file &apos; %1&apos; for writing (%2). Do you want to continue?</source>
+        <translation>No se puede abrir el archivo «%1» para escritura (%2). ¿Desea continuar?</translation>
+    </message>
+    <message>
         <source>Cannot read file &apos;%1&apos;</source>
         <translation>No se puede leer el archivo «%1»</translation>
     </message>

@@ -376,6 +376,10 @@ Détails&#xa0;: %1</translation>
         <translation>Impossible d’ouvrir le fichier «&#xa0;%1&#xa0;» en écriture. Voulez-vous continuer&#xa0;?</translation>
     </message>
     <message>
+        <source>Cannot open file &apos; %1&apos; for writing (%2). Do you want to continue?</source>
+        <translation>Impossible d’ouvrir le fichier «&#xa0;%1&#xa0;» en écriture (%2). Voulez-vous continuer&#xa0;?</translation>
+    </message>
+    <message>
         <source>Cannot read file &apos;%1&apos;</source>
         <translation>Impossible de lire le fichier «&#xa0;%1&#xa0;»</translation>
     </message>

@@ -376,6 +376,10 @@ Dettagli: %1</translation>
         <translation>Impossibile aprire in scrittura il file «%1». Continuare?</translation>
     </message>
     <message>
+        <source>Cannot open file &apos; %1&apos; for writing (%2). Do you want to continue?</source>
+        <translation>Impossibile aprire in scrittura il file «%1» (%2). Continuare?</translation>
+    </message>
+    <message>
         <source>Cannot read file &apos;%1&apos;</source>
         <translation>Impossibile leggere il file «%1»</translation>
     </message>

@@ -376,6 +376,10 @@ Details: %1</source>
         <translation>ファイル「%1」を書き込み用に開けません。続行しますか？</translation>
     </message>
     <message>
+        <source>Cannot open file &apos; %1&apos; for writing (%2). Do you want to continue?</source>
+        <translation>ファイル「%1」を書き込み用に開けません（%2）。続行しますか？</translation>
+    </message>
+    <message>
         <source>Cannot read file &apos;%1&apos;</source>
         <translation>ファイル「%1」を読み込めません</translation>
     </message>

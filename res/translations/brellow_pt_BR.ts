@@ -376,6 +376,10 @@ Detalhes: %1</translation>
         <translation>Não é possível abrir o arquivo “%1” para gravação. Deseja continuar?</translation>
     </message>
     <message>
+        <source>Cannot open file &apos; %1&apos; for writing (%2). Do you want to continue?</source>
+        <translation>Não é possível abrir o arquivo “%1” para gravação (%2). Deseja continuar?</translation>
+    </message>
+    <message>
         <source>Cannot read file &apos;%1&apos;</source>
         <translation>Não é possível ler o arquivo “%1”</translation>
     </message>

@@ -376,6 +376,10 @@ Details: %1</source>
         <translation>Не удаётся открыть файл «%1» для записи. Продолжить?</translation>
     </message>
     <message>
+        <source>Cannot open file &apos; %1&apos; for writing (%2). Do you want to continue?</source>
+        <translation>Не удаётся открыть файл «%1» для записи (%2). Продолжить?</translation>
+    </message>
+    <message>
         <source>Cannot read file &apos;%1&apos;</source>
         <translation>Не удаётся прочитать файл «%1»</translation>
     </message>

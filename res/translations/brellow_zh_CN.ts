@@ -376,6 +376,10 @@ Details: %1</source>
         <translation>无法打开文件“%1”进行写入。是否继续？</translation>
     </message>
     <message>
+        <source>Cannot open file &apos; %1&apos; for writing (%2). Do you want to continue?</source>
+        <translation>无法打开文件“%1”进行写入（%2）。是否继续？</translation>
+    </message>
+    <message>
         <source>Cannot read file &apos;%1&apos;</source>
         <translation>无法读取文件“%1”</translation>
     </message>

@@ -1,5 +1,7 @@
 #include "audio/BinaryFile.h"
 
+#include "audio/ErrorReason.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -18,8 +20,10 @@ bool WriteAll(int fd, const std::uint8_t* p, std::size_t count) {
                 continue;
             return false;
         }
-        if (n == 0)
+        if (n == 0) {
+            errno = ENOSPC; // a write that takes nothing: the disk is full
             return false;
+        }
         p += n;
         count -= static_cast<std::size_t>(n);
     }
@@ -45,7 +49,10 @@ bool CBinaryFile::Open(const std::filesystem::path& path, Mode mode) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
         (writing && ::ftruncate(fd, 0) != 0)) {
+        // Not a regular file, or held by another (the source, say): as the caller sees it, busy.
+        const int error = S_ISREG(st.st_mode) && errno != EWOULDBLOCK ? errno : EBUSY;
         ::close(fd);
+        errno = error;
         return false;
     }
     const int fl = ::fcntl(fd, F_GETFL);
@@ -77,7 +84,7 @@ std::size_t CBinaryFile::Read(void* buffer, std::size_t count) {
                 n = ::read(m_fd, target, size);
             } while (n < 0 && errno == EINTR);
             if (n < 0) {
-                m_bFailed = true;
+                Fail();
                 break;
             }
             if (n == 0)
@@ -105,10 +112,8 @@ bool CBinaryFile::Write(const void* buffer, std::size_t count) {
         if (!FlushWrites())
             return false;
         if (count >= BufferSize) {
-            if (!WriteAll(m_fd, in, count)) {
-                m_bFailed = true;
-                return false;
-            }
+            if (!WriteAll(m_fd, in, count))
+                return Fail();
             return true;
         }
     }
@@ -122,9 +127,7 @@ bool CBinaryFile::FlushWrites() {
         return true;
     const bool ok = WriteAll(m_fd, m_buffer.get(), m_nPending);
     m_nPending = 0;
-    if (!ok)
-        m_bFailed = true;
-    return ok;
+    return ok || Fail();
 }
 
 bool CBinaryFile::Seek(std::int64_t offset) {
@@ -133,10 +136,8 @@ bool CBinaryFile::Seek(std::int64_t offset) {
         return false;
     }
     m_nReadPos = m_nReadEnd = 0;
-    if (::lseek(m_fd, static_cast<off_t>(offset), SEEK_SET) < 0) {
-        m_bFailed = true;
-        return false;
-    }
+    if (::lseek(m_fd, static_cast<off_t>(offset), SEEK_SET) < 0)
+        return Fail();
     return true;
 }
 
@@ -165,9 +166,20 @@ bool CBinaryFile::Close() {
     if (m_bWriting)
         ok = FlushWrites() && !m_bFailed;
     if (::close(m_fd) != 0 && m_bWriting)
-        ok = false;
+        ok = Fail();
     Release();
     return ok;
+}
+
+bool CBinaryFile::Fail() {
+    if (!m_bFailed)
+        m_nError = errno;
+    m_bFailed = true;
+    return false;
+}
+
+std::string CBinaryFile::FailureReason() const {
+    return m_bFailed ? ErrorReason(m_nError) : std::string();
 }
 
 void CBinaryFile::Release() {

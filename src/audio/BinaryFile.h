@@ -33,14 +33,19 @@ public:
     std::int64_t Size() override;
     bool Close() override; // flushes; false when that or the close failed
     bool Failed() const override { return m_bFailed; }
+    // The system's reason for the first failure.
+    std::string FailureReason() const override;
 
 private:
     void Release();
+    // Notes a failure and errno, its reason; false.
+    bool Fail();
     bool FlushWrites();
 
     int m_fd = -1;
     bool m_bWriting = false;
     bool m_bFailed = false;
+    int m_nError = 0; // errno of the first failure
     std::unique_ptr<std::uint8_t[]> m_buffer;
     std::size_t m_nPending = 0; // write mode: bytes waiting in the buffer
     std::size_t m_nReadPos = 0; // read mode: next unread byte in the buffer

@@ -28,7 +28,7 @@ public:
     virtual bool Close() = 0;
     // True once a read, write, seek or flush has failed.
     virtual bool Failed() const = 0;
-    // Why the stream failed, in plain words, where that is more than a disk
-    // fault (an encoder's refusal, say); empty otherwise.
+    // Why the stream failed, in plain words: the system's reason for a disk
+    // fault, an encoder's refusal; empty when it is not known.
     virtual std::string FailureReason() const { return {}; }
 };

@@ -1,6 +1,9 @@
 #include "audio/FailingStream.h"
 
+#include "audio/ErrorReason.h"
+
 #include <algorithm>
+#include <cerrno>
 #include <utility>
 
 CFailingStream::CFailingStream(std::unique_ptr<CByteStream> inner, std::int64_t failAt)
@@ -20,8 +23,10 @@ std::size_t CFailingStream::Read(void* buffer, std::size_t count) {
     // A read that ends short of the offset met the end of the stream, not the
     // fault; so does one that reaches the offset where the stream ends.
     const std::int64_t size = m_inner->Size();
-    if (n == allowed && allowed < count && (size < 0 || m_inner->Tell() < size))
+    if (n == allowed && allowed < count && (size < 0 || m_inner->Tell() < size)) {
         m_bFailed = true;
+        m_nError = m_nError != 0 ? m_nError : EIO;
+    }
     return n;
 }
 
@@ -29,9 +34,15 @@ bool CFailingStream::Write(const void* buffer, std::size_t count) {
     const std::size_t allowed = Allowed(count);
     if (allowed > 0 && !m_inner->Write(buffer, allowed))
         return false;
-    if (allowed < count)
+    if (allowed < count) {
         m_bFailed = true;
+        m_nError = m_nError != 0 ? m_nError : ENOSPC;
+    }
     return !m_bFailed;
+}
+
+std::string CFailingStream::FailureReason() const {
+    return m_bFailed ? ErrorReason(m_nError) : m_inner->FailureReason();
 }
 
 bool CFailingStream::Seek(std::int64_t offset) {

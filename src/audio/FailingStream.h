@@ -20,6 +20,8 @@ public:
     std::int64_t Size() override { return m_inner->Size(); }
     bool Close() override;
     bool Failed() const override { return m_bFailed || m_inner->Failed(); }
+    // A disk's reason: no space left for a write, an input/output error for a read.
+    std::string FailureReason() const override;
 
 private:
     // How much of count bytes from the current position stays before the offset.
@@ -28,4 +30,5 @@ private:
     std::unique_ptr<CByteStream> m_inner;
     std::int64_t m_nFailAt;
     bool m_bFailed = false;
+    int m_nError = 0; // the errno a disk would have given
 };

@@ -3,6 +3,7 @@
 #include "audio/BinaryFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <fcntl.h>
 #include <random>
@@ -17,23 +18,43 @@ namespace {
 
 // An existing file may be replaced only where it could be opened for
 // writing: a regular file that we may write and that nobody holds (the
-// source of the conversion holds its file exclusively).
+// source of the conversion holds its file exclusively). When not, errno says why.
 bool MayReplace(const fs::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return errno == ENOENT;
     struct stat st {};
-    const bool free = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-                      ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0 &&
-                      ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    int error = 0;
+    if (::fstat(fd, &st) != 0)
+        error = errno;
+    else if (S_ISDIR(st.st_mode))
+        error = EISDIR;
+    else if (!S_ISREG(st.st_mode))
+        error = EBUSY;
+    else if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        error = errno;
+    else if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        error = EBUSY; // held: the source, say
     ::close(fd);
-    return free;
+    errno = error;
+    return error == 0;
 }
 
-// Removes a temporary file or folder with what it holds.
+// Removes a temporary file or folder with what it holds; errno stays as it was.
 void Discard(const fs::path& temporary) {
+    const int error = errno;
     std::error_code ignored;
     fs::remove_all(temporary, ignored);
+    errno = error;
+}
+
+// The first bytes of name, at most size of them, not cutting a character apart.
+std::string Shortened(const std::string& name, std::size_t size) {
+    if (name.size() <= size)
+        return name;
+    while (size > 0 && (static_cast<unsigned char>(name[size]) & 0xC0) == 0x80)
+        --size;
+    return name.substr(0, size);
 }
 
 // A new, hidden file (or folder) beside path, made by us alone: its name, or empty.
@@ -41,11 +62,15 @@ fs::path CreateTemporary(const fs::path& path, bool folder = false) {
     static std::minstd_rand random(std::random_device{}());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
-        std::snprintf(suffix, sizeof suffix, ".%08x.part", static_cast<unsigned>(random()));
+        const int length =
+            std::snprintf(suffix, sizeof suffix, ".%08x.part", static_cast<unsigned>(random()));
         // Appended rather than "." + a temporary string, which GCC 12 at -O2
-        // takes for an overlapping copy (a false -Wrestrict warning).
+        // takes for an overlapping copy (a false -Wrestrict warning). A long
+        // name is shortened so that the temporary's fits where the output's does.
         std::string name = ".";
-        name.append(path.filename().string()).append(suffix);
+        name.append(Shortened(path.filename().string(),
+                              NAME_MAX - 1 - static_cast<std::size_t>(length)))
+            .append(suffix);
         fs::path temporary = path;
         temporary.replace_filename(name);
         if (folder) {
@@ -78,14 +103,18 @@ std::unique_ptr<CByteStream> CFileOpener::Open(const fs::path& path, bool forWri
 }
 
 std::unique_ptr<CByteStream> CFileOpener::OpenReplacing(const fs::path& path) {
-    if (m_pending.count(path) != 0 || !MayReplace(path))
+    if (m_pending.count(path) != 0) {
+        errno = EBUSY;
+        return nullptr;
+    }
+    if (!MayReplace(path))
         return nullptr;
     const fs::path temporary = CreateTemporary(path);
     if (temporary.empty())
         return nullptr;
     auto file = std::make_unique<CBinaryFile>();
     if (!file->Open(temporary, CBinaryFile::Mode::CreateWrite)) {
-        ::unlink(temporary.c_str());
+        Discard(temporary);
         return nullptr;
     }
     m_pending.emplace(path, temporary);
@@ -95,8 +124,10 @@ std::unique_ptr<CByteStream> CFileOpener::OpenReplacing(const fs::path& path) {
 fs::path CFileOpener::OpenFolderReplacing(const fs::path& path) {
     std::error_code ec;
     const fs::file_status st = fs::symlink_status(path, ec);
-    if (m_pending.count(path) != 0 || (fs::exists(st) && !fs::is_directory(st)))
+    if (m_pending.count(path) != 0 || (fs::exists(st) && !fs::is_directory(st))) {
+        errno = m_pending.count(path) != 0 ? EBUSY : EEXIST; // a file in the folder's place
         return {};
+    }
     fs::path temporary = CreateTemporary(path, true);
     if (!temporary.empty())
         m_pending.emplace(path, temporary);
@@ -109,15 +140,41 @@ bool CFileOpener::Commit(const fs::path& path) {
         return false;
     const fs::path temporary = found->second;
     m_pending.erase(found);
-    // A folder cannot be renamed over one that holds files: the two are
-    // swapped in one step, and the old one then goes.
     std::error_code ec;
     const bool swap = fs::is_directory(temporary, ec) && fs::is_directory(path, ec);
-    const bool renamed = swap ? ::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(),
-                                            RENAME_EXCHANGE) == 0
-                              : ::rename(temporary.c_str(), path.c_str()) == 0;
+    const bool renamed =
+        swap ? ReplaceFolder(temporary, path) : ::rename(temporary.c_str(), path.c_str()) == 0;
     Discard(temporary);
     return renamed;
+}
+
+bool CFileOpener::Exchange(const fs::path& first, const fs::path& second) {
+    return ::renameat2(AT_FDCWD, first.c_str(), AT_FDCWD, second.c_str(), RENAME_EXCHANGE) == 0;
+}
+
+bool CFileOpener::ReplaceFolder(const fs::path& temporary, const fs::path& path) {
+    // A folder cannot be renamed over one that holds files: the two are
+    // swapped in one step, and the old one then goes with the temporary.
+    if (Exchange(temporary, path))
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return false;
+    // A file system without the swap: the old folder aside (over an empty
+    // one made for the purpose), the new one in, the old one gone; put back
+    // when the new one cannot go in.
+    const fs::path aside = CreateTemporary(path, true);
+    if (aside.empty() || ::rename(path.c_str(), aside.c_str()) != 0) {
+        Discard(aside);
+        return false;
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::rename(aside.c_str(), path.c_str());
+        errno = error;
+        return false;
+    }
+    Discard(aside);
+    return true;
 }
 
 void CFileOpener::Remove(const fs::path& path) {

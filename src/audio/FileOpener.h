@@ -17,7 +17,8 @@ public:
     virtual ~CFileOpener();
 
     // An open stream: for reading, or created afresh for writing. Null when
-    // the file cannot be opened or created.
+    // the file cannot be opened or created, with errno saying why (here and
+    // below: a null, empty or false result leaves the reason in errno).
     virtual std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool forWriting);
     // An output that replaces a file of that name only once it is complete:
     // written beside it under a temporary name until Commit. Null where
@@ -34,6 +35,15 @@ public:
     // not committed, only the temporary file, never the file it would replace.
     virtual void Remove(const std::filesystem::path& path);
 
+protected:
+    // Swaps two folders in one step; false where the file system cannot.
+    virtual bool Exchange(const std::filesystem::path& first, const std::filesystem::path& second);
+
 private:
+    // Puts the folder temporary in the place of the folder path, which then
+    // holds the old one; where nothing can swap them, by renames, the old
+    // folder put back when the new one cannot go in.
+    bool ReplaceFolder(const std::filesystem::path& temporary, const std::filesystem::path& path);
+
     std::map<std::filesystem::path, std::filesystem::path> m_pending; // path, temporary
 };

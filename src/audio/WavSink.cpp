@@ -42,3 +42,7 @@ bool CWavSink::Finish() {
         return Fail();
     return true;
 }
+
+std::string CWavSink::Failure() const {
+    return m_file.m_file ? m_file.m_file->FailureReason() : std::string();
+}

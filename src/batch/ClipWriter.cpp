@@ -1,5 +1,8 @@
 #include "batch/ClipWriter.h"
 
+#include "audio/ErrorReason.h"
+
+#include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 
@@ -52,16 +55,23 @@ bool CClipWriter::PhraseSamples(const std::uint8_t* samples, std::size_t count) 
     if (!m_clip) {
         const std::filesystem::path clip = m_temporary / ClipName(m_nEnded + 1);
         std::unique_ptr<CByteStream> stream = m_files.Open(clip, true);
+        const int error = errno;
         m_clip = stream ? m_makeSink(std::move(stream), clip.stem().string()) : nullptr;
         if (!m_clip || !m_clip->Begin(m_nRate))
-            return false;
+            return Failed(m_clip ? m_clip->Failure() : ErrorReason(error));
     }
-    return m_clip->Write(samples, count);
+    return m_clip->Write(samples, count) || Failed(m_clip->Failure());
+}
+
+bool CClipWriter::Failed(const std::string& reason) {
+    if (m_strFailure.empty())
+        m_strFailure = reason.empty() ? ErrorReason(EIO) : reason;
+    return false;
 }
 
 bool CClipWriter::PhraseEnd(std::uint64_t phrase, std::uint64_t sourceStart,
                             std::uint64_t sourceEnd) {
-    const bool finished = m_clip && m_clip->Finish();
+    const bool finished = (m_clip && m_clip->Finish()) || Failed(m_clip ? m_clip->Failure() : "");
     m_clip.reset();
     ++m_nEnded;
     m_table += CsvField("[sound:" + ClipName(phrase) + "]") + "," + std::to_string(phrase) + "," +
@@ -71,7 +81,9 @@ bool CClipWriter::PhraseEnd(std::uint64_t phrase, std::uint64_t sourceStart,
 
 bool CClipWriter::Finish() {
     std::unique_ptr<CByteStream> table = m_files.Open(m_temporary / (m_strTitle + ".csv"), true);
-    return table && table->Write(m_table.data(), m_table.size()) && table->Close();
+    const int error = errno;
+    return (table && table->Write(m_table.data(), m_table.size()) && table->Close()) ||
+           Failed(table ? table->FailureReason() : ErrorReason(error));
 }
 
 bool CClipWriter::Commit() {

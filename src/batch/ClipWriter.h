@@ -33,9 +33,13 @@ public:
     void Discard();
 
     const std::filesystem::path& Folder() const { return m_folder; }
+    // Why a clip or the table could not be written; empty when nothing failed.
+    const std::string& Failure() const { return m_strFailure; }
 
 private:
     std::string ClipName(std::uint64_t phrase) const;
+    // Notes the first failure's reason; false.
+    bool Failed(const std::string& reason);
 
     CFileOpener& m_files;
     std::filesystem::path m_folder;
@@ -47,5 +51,6 @@ private:
     std::unique_ptr<CSampleSink> m_clip; // the phrase under way
     std::uint64_t m_nEnded = 0;          // phrases whose clip is done
     std::string m_table;
+    std::string m_strFailure;
     bool m_bOpen = false;
 };

@@ -26,10 +26,17 @@ bool AskToSkipSource(CMessageBoxOwner& parent, const std::filesystem::path& sour
     return Ask(parent, SkipSourceQuestion(source));
 }
 
-bool AskToSkipDestination(CMessageBoxOwner& parent, const std::filesystem::path& destination) {
-    return Ask(parent,
-               FormatText(Tr("Job", "Cannot open file ' %1' for writing. Do you want to continue?"),
-                          {destination.string()}));
+bool AskToSkipDestination(CMessageBoxOwner& parent, const std::filesystem::path& destination,
+                          const std::string& reason) {
+    if (reason.empty())
+        return Ask(
+            parent,
+            FormatText(Tr("Job", "Cannot open file ' %1' for writing. Do you want to continue?"),
+                       {destination.string()}));
+    return Ask(
+        parent,
+        FormatText(Tr("Job", "Cannot open file ' %1' for writing (%2). Do you want to continue?"),
+                   {destination.string(), reason}));
 }
 
 bool ReportCannotRead(CMessageBoxOwner& parent, const std::filesystem::path& source) {

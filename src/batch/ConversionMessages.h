@@ -11,9 +11,11 @@
 bool AskToSkipSource(CMessageBoxOwner& parent, const std::filesystem::path& source);
 // The text AskToSkipSource asks, for a front end that answers it itself.
 std::string SkipSourceQuestion(const std::filesystem::path& source);
-bool AskToSkipDestination(CMessageBoxOwner& parent, const std::filesystem::path& destination);
+// reason: why (the system's, from ErrorReason), when known.
+bool AskToSkipDestination(CMessageBoxOwner& parent, const std::filesystem::path& destination,
+                          const std::string& reason = {});
 bool ReportCannotRead(CMessageBoxOwner& parent, const std::filesystem::path& source);
-// details: why, when the encoder rather than the disk failed.
+// details: why (the system's reason, or the encoder's), when known.
 bool ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& destination,
                        const std::string& details = {});
 bool ReportTooLong(CMessageBoxOwner& parent, const std::filesystem::path& source);

@@ -1,11 +1,13 @@
 #include "batch/ConvertFile.h"
 
 #include "audio/ADCPMObj.h"
+#include "audio/ErrorReason.h"
 #include "audio/WAVObj.h"
 #include "batch/ConversionMessages.h"
 #include "pause/MessagePump.h"
 
 #include <array>
+#include <cerrno>
 #include <string>
 
 namespace {
@@ -41,15 +43,25 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
     if (declared > MaxDeclaredDataSize)
         return ReportTooLong(parent, source);
 
-    if (!dst.Open(files.Open(destination, true), true))
-        return AskToSkipDestination(parent, destination);
+    // Written beside the destination and put in its place once complete: a
+    // failure leaves an existing file as it was, and a link there is replaced.
+    if (!dst.Open(files.OpenReplacing(destination), true))
+        return AskToSkipDestination(parent, destination, ErrorReason(errno));
 
     dst.InitPcmHeader(static_cast<std::uint32_t>(declared));
     // The output keeps the recording's speed.
     const std::uint32_t rate = src.GetSampleRate();
     dst.SetSampleRate(rate != 0 ? rate : FallbackSampleRate);
+    // A failure removes what was written; its reason is read first.
+    const auto cannotWrite = [&] {
+        const std::string reason = dst.m_file ? dst.m_file->FailureReason() : std::string();
+        dst.Close();
+        dst.m_file.reset();
+        files.Remove(destination);
+        return ReportCannotWrite(parent, destination, reason);
+    };
     if (!dst.WriteHeader())
-        return ReportCannotWrite(parent, destination);
+        return cannotWrite();
 
     // A job given up removes what it wrote, whether a pump or a long pause saw it.
     const auto giveUp = [&] {
@@ -58,9 +70,7 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
         files.Remove(destination);
         return false;
     };
-    const auto writeFailed = [&] {
-        return JobAbandoned() ? giveUp() : ReportCannotWrite(parent, destination);
-    };
+    const auto writeFailed = [&] { return JobAbandoned() ? giveUp() : cannotWrite(); };
 
     // Blocks are read and decoded a few at a time, side by side, and then
     // written one by one as ReadBlock would have delivered them.
@@ -82,14 +92,18 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
         }
     }
     // ReadBlock says false at the end and on a read error alike; only the file knows which.
-    if (src.HasFileError())
+    if (src.HasFileError()) {
+        giveUp();
         return ReportCannotRead(parent, source);
+    }
 
     const std::uint64_t written = dst.m_dwBytesWritten;
     const std::uint64_t target = dst.GetDataSize();
     if (target > written && !dst.WriteLongSilence(target - written))
         return writeFailed();
     if (!dst.Close())
-        return ReportCannotWrite(parent, destination);
+        return cannotWrite();
+    if (!files.Commit(destination))
+        return ReportCannotWrite(parent, destination, ErrorReason(errno));
     return true;
 }

@@ -1,5 +1,6 @@
 #include "batch/JobFiles.h"
 
+#include <cerrno>
 #include <sys/stat.h>
 
 std::pair<std::uintmax_t, std::uintmax_t> CJobFiles::Identity(const std::filesystem::path& path,
@@ -14,8 +15,11 @@ bool CJobFiles::IsNew(const std::filesystem::path& path) const {
     // case-insensitive disk, a link) is caught by its identity.
     bool found = false;
     const auto identity = Identity(path, found);
-    return !(found && m_written.count(identity) != 0) &&
-           m_writtenPaths.count(path.lexically_normal().string()) == 0;
+    const bool isNew = !(found && m_written.count(identity) != 0) &&
+                       m_writtenPaths.count(path.lexically_normal().string()) == 0;
+    if (!isNew)
+        errno = 0; // no fault of the system's: the question says it all
+    return isNew;
 }
 
 void CJobFiles::Written(const std::filesystem::path& path) {

@@ -39,6 +39,7 @@ const char* LabelExtension(LabelFormat format) {
     case LabelFormat::Lrc:
         return ".lrc";
     case LabelFormat::Audacity:
+        return ".labels.txt"; // never a transcript's name
     case LabelFormat::None:
         break;
     }

@@ -1,5 +1,6 @@
 #include "batch/Subtitles.h"
 
+#include "batch/Excerpt.h"
 #include "batch/FileFind.h"
 
 #include <algorithm>
@@ -71,7 +72,8 @@ std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error
         // The number is often left out; a line of times stands for it.
         if (expect == Expect::Number && line.find("-->") == std::string::npos) {
             if (!AllDigits(line))
-                return fail("a cue number or a line of times was expected, not '" + line + "'");
+                return fail("a cue number or a line of times was expected, not '" + Excerpt(line) +
+                            "'");
             expect = Expect::Times;
             continue;
         }

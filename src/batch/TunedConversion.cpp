@@ -1,6 +1,7 @@
 #include "batch/TunedConversion.h"
 
 #include "audio/ADCPMObj.h"
+#include "audio/ErrorReason.h"
 #include "audio/SourceRate.h"
 #include "audio/WAVException.h"
 #include "audio/WAVObj.h"
@@ -13,6 +14,7 @@
 #include "pause/MessagePump.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <optional>
 
@@ -102,12 +104,24 @@ private:
 
 // The phrase ends of the subtitles the options name for source, if any.
 // CWAVException when they cannot be read.
-std::optional<std::vector<std::uint64_t>> CueEnds(CFileOpener& files,
-                                                  const std::filesystem::path& source,
-                                                  const JobOptions& options, std::uint32_t rate) {
+std::filesystem::path SubtitlesOf(const std::filesystem::path& source, const JobOptions& options) {
     std::filesystem::path subtitles = options.phrasesFrom;
     if (subtitles.empty() && options.phrasesFromSrt)
         subtitles = std::filesystem::path(source).replace_extension(".srt");
+    return subtitles;
+}
+
+// Whether path names the file read (by another name too: a link, a letter case).
+bool IsRead(const std::filesystem::path& path, const std::filesystem::path& read) {
+    std::error_code ec;
+    return !read.empty() && (path.lexically_normal() == read.lexically_normal() ||
+                             std::filesystem::equivalent(path, read, ec));
+}
+
+std::optional<std::vector<std::uint64_t>> CueEnds(CFileOpener& files,
+                                                  const std::filesystem::path& source,
+                                                  const JobOptions& options, std::uint32_t rate) {
+    const std::filesystem::path subtitles = SubtitlesOf(source, options);
     if (subtitles.empty())
         return std::nullopt;
     std::string error;
@@ -121,14 +135,16 @@ std::optional<std::vector<std::uint64_t>> CueEnds(CFileOpener& files,
     return PhraseEndsOfCues(*cues, rate, SamplesPerBlock);
 }
 
-// The label file, complete, waiting to replace one of its name.
-bool WriteLabels(CFileOpener& files, const std::filesystem::path& path, const std::string& text) {
+// The label file, complete, waiting to replace one of its name: "", or why it is not.
+std::string WriteLabels(CFileOpener& files, const std::filesystem::path& path,
+                        const std::string& text) {
     std::unique_ptr<CByteStream> stream = files.OpenReplacing(path);
     if (stream && stream->Write(text.data(), text.size()) && stream->Close())
-        return true;
+        return {};
+    std::string reason = stream ? stream->FailureReason() : ErrorReason(errno);
     stream.reset();
     files.Remove(path);
-    return false;
+    return reason.empty() ? ErrorReason(EIO) : reason;
 }
 
 } // namespace
@@ -168,11 +184,17 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
         return !JobAbandoned() && AskToSkipSource(parent, source);
     const std::uint32_t rate = samples->SampleRate();
     const std::optional<std::vector<std::uint64_t>> cueEnds = CueEnds(files, source, options, rate);
+    std::filesystem::path labelFile = destination;
+    labelFile.replace_extension(LabelExtension(options.labels));
+    // Labels never take the place of what the job reads.
+    if (options.labels != LabelFormat::None &&
+        (IsRead(labelFile, source) || IsRead(labelFile, SubtitlesOf(source, options))))
+        return AskToSkipDestination(parent, labelFile, "the job reads this file");
 
     // An existing practice file of that name stays until this one is complete.
     std::unique_ptr<CByteStream> output = files.OpenReplacing(destination);
     if (!output)
-        return AskToSkipDestination(parent, destination);
+        return AskToSkipDestination(parent, destination, ErrorReason(errno));
     // The title tag is the source's title, which names the destination too.
     std::unique_ptr<CSampleSink> sink =
         media.makeSink(std::move(output), destination.stem().string());
@@ -186,13 +208,18 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
             clips->Discard();
     };
     const auto fail = [&](CPracticeWriter::Result result) {
-        const std::string details = sink ? sink->Failure() : std::string();
+        std::string details = sink ? sink->Failure() : std::string();
+        // The clips' folder is named when a clip failed rather than the practice file.
+        const bool clipFailed = details.empty() && clips && !clips->Failure().empty();
+        const std::filesystem::path failed = clipFailed ? clips->Folder() : destination;
+        if (clipFailed)
+            details = clips->Failure();
         removeOutput();
         if (JobAbandoned()) // a long pause saw it: nothing to report
             return false;
         return result == CPracticeWriter::Result::TooLong
                    ? ReportTooLong(parent, source)
-                   : ReportCannotWrite(parent, destination, details);
+                   : ReportCannotWrite(parent, failed, details);
     };
 
     if (!sink || !sink->Begin(rate))
@@ -204,8 +231,11 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
         writer.Listen(labels);
     if (options.clips) {
         clips.emplace(files, destination, media.makeSink, rate);
-        if (!clips->Open())
-            return fail(CPracticeWriter::Result::Failed);
+        if (!clips->Open()) {
+            const std::string reason = ErrorReason(errno);
+            removeOutput();
+            return AskToSkipDestination(parent, clips->Folder(), reason);
+        }
         writer.Listen(*clips);
     }
     CDetector detector(rate, cueEnds);
@@ -238,23 +268,33 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     if (!sink->Finish() || (clips && !clips->Finish()))
         return fail(CPracticeWriter::Result::Failed);
     sink.reset();
-    std::filesystem::path labelFile = destination;
-    labelFile.replace_extension(LabelExtension(options.labels));
-    if (options.labels != LabelFormat::None && !WriteLabels(files, labelFile, labels.Text())) {
-        removeOutput();
-        return ReportCannotWrite(parent, labelFile);
+    if (options.labels != LabelFormat::None) {
+        if (const std::string reason = WriteLabels(files, labelFile, labels.Text());
+            !reason.empty()) {
+            removeOutput();
+            return ReportCannotWrite(parent, labelFile, reason);
+        }
     }
-    // The practice file first: what comes with it is of no use without it.
-    if (!files.Commit(destination)) {
-        removeOutput();
+    // The clips first, the folder being the likeliest to fail: then the old
+    // practice file and labels stay with the old clips. A commit that failed
+    // has removed its own temporary.
+    const auto dropLabels = [&] {
         if (options.labels != LabelFormat::None)
             files.Remove(labelFile);
-        return ReportCannotWrite(parent, destination);
+    };
+    if (clips && !clips->Commit()) {
+        const std::string reason = ErrorReason(errno);
+        removeOutput();
+        dropLabels();
+        return ReportCannotWrite(parent, clips->Folder(), reason);
+    }
+    if (!files.Commit(destination)) {
+        const std::string reason = ErrorReason(errno);
+        dropLabels();
+        return ReportCannotWrite(parent, destination, reason);
     }
     if (options.labels != LabelFormat::None && !files.Commit(labelFile))
-        return ReportCannotWrite(parent, labelFile);
-    if (clips && !clips->Commit())
-        return ReportCannotWrite(parent, clips->Folder());
+        return ReportCannotWrite(parent, labelFile, ErrorReason(errno));
     if (media.report) {
         PauseReport report = limits.Report();
         report.pauses = writer.Pauses();

@@ -101,8 +101,9 @@ DESCRIPTION
 
     Ctrl+C asks the job to stop: the file being converted is finished and no
     further file is started. A second Ctrl+C ends the job at once: the file
-    being written is removed, and a compressed or tuned practice file leaves
-    the one it was to replace as it was. A third one ends the program on the
+    being written is removed, and every practice file leaves the one it was
+    to replace as it was. SIGTERM and SIGHUP (a closed terminal, a logout)
+    end the job the same way. A third interrupt ends the program on the
     spot.
 
 OPTIONS
@@ -191,8 +192,8 @@ WHERE EACH PHRASE IS
     only once the new one is complete.
     --labels srt|lrc|audacity
                Write beside each practice file <title>.srt (subtitles for a
-               player), <title>.lrc (lyrics) or <title>.txt (an audio
-               editor's labels), with the start and end of every pass,
+               player), <title>.lrc (lyrics) or <title>.labels.txt (an
+               audio editor's labels), with the start and end of every pass,
                labelled "Phrase N" (", pass K" when there are several).
     --clips    Write each phrase as recorded, without pauses or passes, as
                <title>-phrases/<title>-001.EXT, -002 ... in the practice
@@ -220,6 +221,7 @@ EXIT STATUS
     4    Nothing to convert: the source folder holds no recording the job
          takes.
     130  Ended at once by a second Ctrl+C.
+    143  Ended by SIGTERM (129 by SIGHUP), its unfinished files removed.
 
 EXAMPLES
     Convert one recording into the folder ~/practice:

@@ -70,7 +70,7 @@ int ReportJobEnd(CTerminalWindow& window, const CTerminalConverter& converter,
                          std::to_string(converter.m_nSkipped) + " skipped" +
                          (stopped ? ", stopped" : ""));
     if (abandoned)
-        return InterruptedExitStatus;
+        return AbandonedExitStatus();
     if (window.m_jobEnd != JobEnd::Completed)
         return 1;
     return converter.m_nSkipped > 0 ? SkippedExitStatus : 0;

@@ -16,13 +16,14 @@ namespace {
 constexpr int BarWidth = 30;
 
 // Waits until standard input has something to read; false once the job is
-// abandoned. SIGINT gets in only within ppoll, so that one arriving just
-// before it still ends the wait.
+// abandoned. The ending signals get in only within ppoll, so that one
+// arriving just before it still ends the wait.
 bool AwaitInput() {
     sigset_t interrupt;
     sigset_t before;
     sigemptyset(&interrupt);
-    sigaddset(&interrupt, SIGINT);
+    for (const int signal : EndingSignals)
+        sigaddset(&interrupt, signal);
     ::sigprocmask(SIG_BLOCK, &interrupt, &before);
     pollfd input{STDIN_FILENO, POLLIN, 0};
     while (!JobAbandoned() && ::ppoll(&input, 1, nullptr, &before) < 0 && errno == EINTR) {
@@ -164,6 +165,8 @@ void CTerminalWindow::TakeInterrupt() {
         return;
     m_bStopNoted = true;
     m_bStop = true;
+    if (JobAbandoned()) // by a signal that ends it at once: nothing to wait for
+        return;
     PrintLine(std::string(ProgramName) +
               ": stopping after the current file (Ctrl+C again to quit at once)");
 }

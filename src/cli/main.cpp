@@ -1,6 +1,5 @@
 #include "BrellowVersion.h"
 #include "batch/BatchRun.h"
-#include "batch/Subtitles.h"
 #include "cli/CommandLine.h"
 #include "cli/Interrupt.h"
 #include "cli/JobReport.h"
@@ -48,9 +47,7 @@ int Run(const CommandLine& command) {
     CTerminalConverter converter(MakeJobConverter(command.options, report), window,
                                  command.options.keepGoing);
     // Subtitles that cannot be read end the job before it converts anything.
-    if (const std::string error =
-            CheckJobSubtitles(command.source, converter.FolderPattern(),
-                              command.options.phrasesFromSrt, command.options.phrasesFrom);
+    if (const std::string error = JobRefusal(command.options, command.source, converter);
         !error.empty()) {
         PrintError(std::string(ProgramName) + ": " + error + "\n");
         return UsageExitStatus;

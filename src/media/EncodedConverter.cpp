@@ -1,5 +1,6 @@
 #include "media/EncodedConverter.h"
 
+#include "audio/ErrorReason.h"
 #include "batch/ConversionMessages.h"
 
 #include <utility>
@@ -53,9 +54,11 @@ public:
         : m_owner(owner), m_reason(reason) {}
 
     int MessageBox(const std::string& text, const std::string& caption, unsigned type) override {
-        if (m_reason.empty() || (type & MB_ICONERROR) == 0)
+        const std::string details = "\nDetails: " + m_reason;
+        // The conversion may have told it already, from the stream.
+        if (m_reason.empty() || (type & MB_ICONERROR) == 0 || text.ends_with(details))
             return m_owner.MessageBox(text, caption, type);
-        return m_owner.MessageBox(text + "\nDetails: " + m_reason, caption, type);
+        return m_owner.MessageBox(text + details, caption, type);
     }
 
 private:
@@ -134,5 +137,5 @@ bool CEncodedConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::
         files.Remove(destination);
         return false;
     }
-    return files.Commit(destination) || ReportCannotWrite(owner, destination);
+    return files.Commit(destination) || ReportCannotWrite(owner, destination, ErrorReason(errno));
 }

@@ -1,6 +1,7 @@
 #include "media/JobConverter.h"
 
 #include "batch/PracticeConverter.h"
+#include "batch/Subtitles.h"
 #include "media/EncodedConverter.h"
 #include "media/MediaLibrary.h"
 
@@ -23,6 +24,12 @@ std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, Paus
         };
     }
     return std::make_unique<CPracticeConverter>(options, std::move(media), std::move(exact));
+}
+
+std::string JobRefusal(const JobOptions& options, const std::string& source,
+                       const CFileConverter& converter) {
+    return CheckJobSubtitles(source, converter.FolderPattern(), options.phrasesFromSrt,
+                             options.phrasesFrom);
 }
 
 bool NeedsMediaLibrary(const JobOptions& options) {

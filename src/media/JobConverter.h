@@ -13,5 +13,11 @@
 std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options,
                                                  PauseReporter report = {});
 
+// Why a job of converter, with these options, from source, cannot start:
+// subtitles the options name that cannot be read. Checked by both front ends
+// before the job converts anything, and told alike; "" when it can start.
+std::string JobRefusal(const JobOptions& options, const std::string& source,
+                       const CFileConverter& converter);
+
 // Whether the options need FFmpeg's libraries, which are loaded only then.
 bool NeedsMediaLibrary(const JobOptions& options);

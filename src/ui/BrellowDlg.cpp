@@ -333,6 +333,12 @@ void CBrellowDlg::OnRun() {
         return;
     }
     const std::unique_ptr<CFileConverter> converter = MakeJobConverter(options);
+    // Told before the job starts, as the terminal tells it.
+    UpdateData(true);
+    if (const std::string refusal = JobRefusal(options, m_strSrc, *converter); !refusal.empty()) {
+        ShowError(*this, refusal);
+        return;
+    }
     CFileOpener files;
     // Runs here, on the GUI thread; the conversion's pump keeps the window alive.
     ::OnRun(*this, *converter, files);

@@ -64,7 +64,7 @@ TEST_P(Passes, EachPhraseRepeatsWithItsBoundedPause) {
     EXPECT_TRUE(files.files["out.WAV"] == expected);
 
     // One label a pass, each on its pass to the sample: microseconds hold them.
-    std::istringstream labels(files.files["out.txt"]);
+    std::istringstream labels(files.files["out.labels.txt"]);
     std::size_t pass = 0;
     for (double start, end; labels >> start >> end; ++pass) {
         labels.ignore(100, '\n');

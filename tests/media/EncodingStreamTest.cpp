@@ -227,8 +227,8 @@ TEST(EncodedConverter, AFileThatCannotBeWrittenIsToldAndRemoved) {
         RecordingWindow window;
         EXPECT_FALSE(converter.Convert(window, dir / "lesson.wav", dir / "lesson.mp3", files));
         ASSERT_EQ(window.boxes.size(), 1u);
-        EXPECT_EQ(window.boxes[0].text,
-                  "Cannot write file '" + (dir / "lesson.mp3").string() + "'");
+        EXPECT_EQ(window.boxes[0].text, "Cannot write file '" + (dir / "lesson.mp3").string() +
+                                            "'\nDetails: No space left on device");
         EXPECT_FALSE(std::filesystem::exists(dir / "lesson.mp3"));
     }
 }

@@ -190,19 +190,35 @@ for program in brellow brellow-cli; do
     if env -u LD_LIBRARY_PATH ldd "$exe" | grep 'not found' >&2; then
         fail "$program needs libraries that are not there"
     fi
-    # Each library the program links directly must come from a declared dependency.
+    # Each library the program links directly must come from a declared
+    # dependency. dpkg -S is asked once for every name a library may be
+    # known by: one query per name takes minutes on a busy machine.
+    declare -A path_of=()
+    candidates=()
+    libs=$(env -u LD_LIBRARY_PATH ldd "$exe")
     while read -r lib; do
-        path=$(env -u LD_LIBRARY_PATH ldd "$exe" | awk -v l="$lib" '$1 == l {print $3}')
+        path=$(awk -v l="$lib" '$1 == l {print $3}' <<<"$libs")
+        path_of[$lib]=$path
+        [ -n "$path" ] && candidates+=("$path" "${path#/usr}" "/usr$path" "$(readlink -f "$path")")
+    done < <(readelf -d "$exe" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+    owners=
+    [ ${#candidates[@]} -gt 0 ] && owners=$(dpkg -S "${candidates[@]}" 2>/dev/null)
+    for lib in "${!path_of[@]}"; do
+        path=${path_of[$lib]}
         owner=
         for candidate in "$path" "${path#/usr}" "/usr$path" "$(readlink -f "$path")"; do
-            owner=$(dpkg -S "$candidate" 2>/dev/null | head -n 1 | cut -d: -f1) && [ -n "$owner" ] && break
+            # "package:arch, other: path"
+            owner=$(awk -v p="$candidate" '{ i = index($0, ": ") }
+                substr($0, i + 2) == p { split(substr($0, 1, i - 1), o, /[:,]/); print o[1]; exit }' \
+                <<<"$owners")
+            [ -n "$owner" ] && break
         done
         if [ -z "$owner" ]; then
             fail "$program links $lib ($path), which no Debian package provides"
         elif ! grep -qx "$owner" <<<"$dep_names"; then
             fail "$program links $lib from $owner, which Depends does not name"
         fi
-    done < <(readelf -d "$exe" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
+    done
 done
 if grep -q 'NEEDED.*libQt' <<<"$(readelf -d "$bin/brellow-cli")"; then
     fail "brellow-cli links Qt; it should need only the core and the C++ run-time"

@@ -73,3 +73,8 @@ bool CEncoderSink::Finish() {
     m_bFailed = !finished || !closed;
     return !m_bFailed;
 }
+
+std::string CEncoderSink::Failure() const {
+    // The disk's reason when the output failed, the encoder's otherwise.
+    return m_strFailure.empty() && m_output ? m_output->FailureReason() : m_strFailure;
+}
