@@ -38,7 +38,7 @@ void Discard(const fs::path& temporary) {
 
 // A new, hidden file (or folder) beside path, made by us alone: its name, or empty.
 fs::path CreateTemporary(const fs::path& path, bool folder = false) {
-    static std::minstd_rand random(std::random_device{}());
+    thread_local std::minstd_rand random(std::random_device{}());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         std::snprintf(suffix, sizeof suffix, ".%08x.part", static_cast<unsigned>(random()));
@@ -66,6 +66,7 @@ fs::path CreateTemporary(const fs::path& path, bool folder = false) {
 } // namespace
 
 CFileOpener::~CFileOpener() {
+    const std::scoped_lock lock(m_mutex);
     for (const auto& [path, temporary] : m_pending)
         Discard(temporary);
 }
@@ -78,6 +79,7 @@ std::unique_ptr<CByteStream> CFileOpener::Open(const fs::path& path, bool forWri
 }
 
 std::unique_ptr<CByteStream> CFileOpener::OpenReplacing(const fs::path& path) {
+    const std::scoped_lock lock(m_mutex);
     if (m_pending.count(path) != 0 || !MayReplace(path))
         return nullptr;
     const fs::path temporary = CreateTemporary(path);
@@ -93,6 +95,7 @@ std::unique_ptr<CByteStream> CFileOpener::OpenReplacing(const fs::path& path) {
 }
 
 fs::path CFileOpener::OpenFolderReplacing(const fs::path& path) {
+    const std::scoped_lock lock(m_mutex);
     std::error_code ec;
     const fs::file_status st = fs::symlink_status(path, ec);
     if (m_pending.count(path) != 0 || (fs::exists(st) && !fs::is_directory(st)))
@@ -104,6 +107,7 @@ fs::path CFileOpener::OpenFolderReplacing(const fs::path& path) {
 }
 
 bool CFileOpener::Commit(const fs::path& path) {
+    const std::scoped_lock lock(m_mutex);
     const auto found = m_pending.find(path);
     if (found == m_pending.end())
         return false;
@@ -121,6 +125,7 @@ bool CFileOpener::Commit(const fs::path& path) {
 }
 
 void CFileOpener::Remove(const fs::path& path) {
+    const std::scoped_lock lock(m_mutex);
     if (const auto found = m_pending.find(path); found != m_pending.end()) {
         Discard(found->second);
         m_pending.erase(found);

@@ -5,6 +5,7 @@
 #include "batch/FileFind.h"
 #include "batch/JobFiles.h"
 #include "batch/MessageBox.h"
+#include "batch/SideBySide.h"
 #include "batch/Trim.h"
 #include "batch/Worker.h"
 
@@ -105,6 +106,19 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
     window.SetProgressRange(static_cast<std::uint16_t>(count & 0xFFFF));
 
     CJobFiles jobFiles(files);
+    if (window.m_nJobs > 1 && count > 1) {
+        // The files and their destinations taken at once: which of them
+        // share a file is decided before any starts.
+        std::vector<JobFile> jobs;
+        for (bool more = finder.FindFile(searchSource, pattern); more;) {
+            more = finder.FindNextFile();
+            if (!finder.IsDots() && !finder.IsDirectory())
+                jobs.push_back({finder.GetFilePath(), destination + "/" + finder.GetFileTitle() +
+                                                          converter.OutputExtension()});
+        }
+        OrderTwins(jobs);
+        return ConvertSideBySide(window, jobs, converter, jobFiles, window.m_nJobs);
+    }
     int index = 0;
     for (bool more = finder.FindFile(searchSource, pattern); more;) {
         more = finder.FindNextFile();

@@ -29,6 +29,7 @@ void CJobFiles::Written(const std::filesystem::path& path) {
 std::unique_ptr<CByteStream> CJobFiles::Open(const std::filesystem::path& path, bool forWriting) {
     if (!forWriting)
         return m_files.Open(path, false);
+    const std::scoped_lock lock(m_mutex);
     if (!IsNew(path))
         return nullptr;
     auto stream = m_files.Open(path, true);
@@ -38,6 +39,7 @@ std::unique_ptr<CByteStream> CJobFiles::Open(const std::filesystem::path& path, 
 }
 
 std::unique_ptr<CByteStream> CJobFiles::OpenReplacing(const std::filesystem::path& path) {
+    const std::scoped_lock lock(m_mutex);
     if (!IsNew(path))
         return nullptr;
     auto stream = m_files.OpenReplacing(path);
@@ -47,6 +49,7 @@ std::unique_ptr<CByteStream> CJobFiles::OpenReplacing(const std::filesystem::pat
 }
 
 std::filesystem::path CJobFiles::OpenFolderReplacing(const std::filesystem::path& path) {
+    const std::scoped_lock lock(m_mutex);
     if (!IsNew(path))
         return {};
     std::filesystem::path temporary = m_files.OpenFolderReplacing(path);
@@ -56,6 +59,7 @@ std::filesystem::path CJobFiles::OpenFolderReplacing(const std::filesystem::path
 }
 
 bool CJobFiles::Commit(const std::filesystem::path& path) {
+    const std::scoped_lock lock(m_mutex);
     if (!m_files.Commit(path))
         return false;
     Written(path);

@@ -159,6 +159,11 @@ void CTerminalWindow::OnJobEnd() {
     EndProgressLine();
 }
 
+bool CTerminalWindow::StopRequested() {
+    // The notice waits for the file it stops at, as it would one file at a time.
+    return m_bStop || InterruptRequested();
+}
+
 void CTerminalWindow::TakeInterrupt() {
     if (!InterruptRequested() || m_bStopNoted)
         return;

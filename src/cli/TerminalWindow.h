@@ -19,6 +19,7 @@ public:
     void SetStatusWindowText(const std::string& text) override;
     void OnJobBegin() override;
     void OnJobEnd() override;
+    bool StopRequested() override;
 
     // What the message pump does here: a pending Ctrl+C becomes the stop request.
     void TakeInterrupt();

@@ -334,7 +334,9 @@ void CBrellowDlg::OnRun() {
     }
     const std::unique_ptr<CFileConverter> converter = MakeJobConverter(options);
     CFileOpener files;
-    // Runs here, on the GUI thread; the conversion's pump keeps the window alive.
+    m_nJobs = DefaultJobs();
+    // Runs here, on the GUI thread; the conversion's pump keeps the window
+    // alive. The files of a folder are converted on threads of their own.
     ::OnRun(*this, *converter, files);
 }
 
