@@ -295,10 +295,10 @@ bool CSideBySide::Run() {
                 GiveUpAfter(m_nHead + 1);
                 for (const fs::path& path : std::exchange(head.commits, {}))
                     m_jobFiles.Remove(path);
-                m_window.SetProgressPos(0);
+                // A refused format leaves the bar where it was, as one after another.
                 if (head.error)
                     std::rethrow_exception(head.error);
-                return false;
+                return End(false);
             }
             for (const fs::path& path : std::exchange(head.commits, {}))
                 if (!m_jobFiles.Commit(path)) {
