@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Folder runs side by side: a folder of 8 spoken lessons (2 minutes each,
+# Folder runs side by side: a folder of 8 spoken lessons (1 minute each,
 # mono ADPCM) to Opus practice files, and the same folder to exact WAV files,
 # with --jobs 1, 2 and, where the machine has them, more; then the peak
 # memory of a plain --any-format run, with and without FFmpeg's filter
@@ -15,7 +15,7 @@ source bench/common.sh
 folder="$work/lessons"
 mkdir -p "$folder"
 for i in 1 2 3 4 5 6 7 8; do
-    lesson "$folder/lesson$i.wav" 2
+    lesson "$folder/lesson$i.wav" 1
 done
 
 jobs=(1 2)
@@ -30,7 +30,7 @@ for what in opus wav; do
             times[$n]+="$(seconds_of "$cli" "${options[@]}" --jobs "$n" "$folder" "$work/out") "
         done
     done
-    printf '\n## 8 lessons of 2 minutes to %s; median of %d runs\n| --jobs | time | against --jobs 1 |\n|---|---|---|\n' "$what" "$runs"
+    printf '\n## 8 lessons of 1 minute to %s; median of %d runs\n| --jobs | time | against --jobs 1 |\n|---|---|---|\n' "$what" "$runs"
     one=$(printf '%s\n' ${times[1]} | median)
     for n in "${jobs[@]}"; do
         m=$(printf '%s\n' ${times[$n]} | median)
@@ -46,7 +46,7 @@ if [ ! -f "$src" ]; then
     ffmpeg -nostdin -v error -y -i "$work/lesson-10min.pcm.wav" -b:a 128k "$src"
     rm -f "$work/lesson-10min.pcm.wav"
 fi
-filters=$(ldconfig -p | awk '/libavfilter\.so\./ { print $NF; exit }')
+filters=$(ldconfig -p | awk '/libavfilter\.so\./ { f = $NF } END { print f }')
 printf '\n## Peak memory of a plain --any-format run of the 10-minute MP3, %d runs each\n' "$runs"
 printf '| | peak memory, each run (MB) |\n|---|---|\n'
 for how in plain filters ffmpeg; do
