@@ -117,7 +117,7 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
                                                           converter.OutputExtension()});
         }
         OrderTwins(jobs);
-        return ConvertSideBySide(window, jobs, converter, jobFiles, window.m_nJobs);
+        return ConvertSideBySide(window, jobs, converter, jobFiles, window.m_nJobs, SetStatusText);
     }
     int index = 0;
     for (bool more = finder.FindFile(searchSource, pattern); more;) {

@@ -2,7 +2,6 @@
 
 #include "audio/Abandon.h"
 #include "audio/Translation.h"
-#include "batch/BatchRun.h"
 #include "batch/ConversionMessages.h"
 #include "batch/InOrder.h"
 #include "pause/MessagePump.h"
@@ -113,9 +112,9 @@ private:
 class CSideBySide {
 public:
     CSideBySide(CJobWindow& window, const std::vector<JobFile>& files, CFileConverter& converter,
-                CFileOpener& jobFiles, unsigned jobs)
+                CFileOpener& jobFiles, unsigned jobs, StatusText status)
         : m_window(window), m_files(files), m_converter(converter), m_jobFiles(jobFiles),
-          m_nJobs(jobs), m_slots(files.size()) {}
+          m_nJobs(jobs), m_status(status), m_slots(files.size()) {}
 
     // On every way out, no worker outlives the run.
     ~CSideBySide() { GiveUpAfter(m_nHead); }
@@ -161,6 +160,7 @@ private:
     CFileConverter& m_converter;
     CFileOpener& m_jobFiles;
     unsigned m_nJobs;
+    StatusText m_status;
     std::vector<Slot> m_slots;
     std::mutex m_mutex;
     std::condition_variable m_changed;  // to the front end: a file has news
@@ -181,10 +181,11 @@ int CFileBoxes::MessageBox(const std::string& text, const std::string& caption, 
 }
 
 void CSideBySide::Start(std::size_t index) {
+    // Counted once the thread is there; it cannot end before, as the lock is held here.
     Slot& slot = m_slots[index];
+    slot.thread = std::thread([this, index] { Work(index); });
     slot.started = true;
     ++m_nRunning;
-    slot.thread = std::thread([this, index] { Work(index); });
 }
 
 void CSideBySide::Work(std::size_t index) {
@@ -272,7 +273,7 @@ bool CSideBySide::Run() {
             head.statusShown = true;
             lock.unlock();
             m_window.SetProgressPos(static_cast<int>(m_nHead + 1));
-            SetStatusText(m_window, static_cast<int>(m_nHead + 1), static_cast<int>(count));
+            m_status(m_window, static_cast<int>(m_nHead + 1), static_cast<int>(count));
             lock.lock();
             if (!head.started) {
                 // As one after another: the stop is read between two files.
@@ -364,7 +365,8 @@ void OrderTwins(std::vector<JobFile>& files) {
 }
 
 bool ConvertSideBySide(CJobWindow& window, const std::vector<JobFile>& files,
-                       CFileConverter& converter, CFileOpener& jobFiles, unsigned jobs) {
-    CSideBySide run(window, files, converter, jobFiles, jobs);
+                       CFileConverter& converter, CFileOpener& jobFiles, unsigned jobs,
+                       StatusText status) {
+    CSideBySide run(window, files, converter, jobFiles, jobs, status);
     return run.Run();
 }
