@@ -117,7 +117,7 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
                                                           converter.OutputExtension()});
         }
         OrderTwins(jobs);
-        return ConvertSideBySide(window, jobs, converter, jobFiles, window.m_nJobs, SetStatusText);
+        return ConvertSideBySide(window, jobs, converter, jobFiles, window.m_nJobs, StatusOf);
     }
     int index = 0;
     for (bool more = finder.FindFile(searchSource, pattern); more;) {
@@ -147,7 +147,10 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
     return true;
 }
 
+std::string StatusOf(int index, int total) {
+    return FormatText(Tr("Job", "%1 of %2"), {std::to_string(index), std::to_string(total)});
+}
+
 void SetStatusText(CJobWindow& window, int index, int total) {
-    window.SetStatusWindowText(
-        FormatText(Tr("Job", "%1 of %2"), {std::to_string(index), std::to_string(total)}));
+    window.SetStatusWindowText(StatusOf(index, total));
 }

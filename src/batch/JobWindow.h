@@ -32,6 +32,9 @@ public:
     virtual void SetProgressPos(int position) = 0;
     // The status text control; does nothing when the control does not exist.
     virtual void SetStatusWindowText(const std::string& text) = 0;
+    // The status of a file already under way, when files are converted side
+    // by side: a stop asked for by now stops at a later file.
+    virtual void SetStatusOfFileUnderWay(const std::string& text) { SetStatusWindowText(text); }
     // Lets pending events run and says whether Stop was asked for, without
     // a word of its own: files converted side by side tell it in their order.
     virtual bool StopRequested() {

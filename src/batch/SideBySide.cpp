@@ -273,7 +273,12 @@ bool CSideBySide::Run() {
             head.statusShown = true;
             lock.unlock();
             m_window.SetProgressPos(static_cast<int>(m_nHead + 1));
-            m_status(m_window, static_cast<int>(m_nHead + 1), static_cast<int>(count));
+            const std::string status =
+                m_status(static_cast<int>(m_nHead + 1), static_cast<int>(count));
+            if (head.started)
+                m_window.SetStatusOfFileUnderWay(status);
+            else
+                m_window.SetStatusWindowText(status);
             lock.lock();
             if (!head.started) {
                 // As one after another: the stop is read between two files.

@@ -29,8 +29,8 @@ void OrderTwins(std::vector<JobFile>& files);
 // are given up and leave nothing behind. True when every file was done.
 // A refused format leaves as the CWAVException it was, once the files
 // before it are shown.
-// status shows "index of total" as the job's one file after another does.
-using StatusText = void (*)(CJobWindow& window, int index, int total);
+// status: the "index of total" text of one file after another.
+using StatusText = std::string (*)(int index, int total);
 bool ConvertSideBySide(CJobWindow& window, const std::vector<JobFile>& files,
                        CFileConverter& converter, CFileOpener& jobFiles, unsigned jobs,
                        StatusText status);

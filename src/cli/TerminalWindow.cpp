@@ -136,6 +136,10 @@ void CTerminalWindow::SetStatusWindowText(const std::string& text) {
     // The status is written just before the stop request is read: a Ctrl+C in
     // the last moments of the previous file still stops the job here.
     TakeInterrupt();
+    SetStatusOfFileUnderWay(text);
+}
+
+void CTerminalWindow::SetStatusOfFileUnderWay(const std::string& text) {
     if (!m_bTerminal) {
         PrintError(text + "\n");
         return;

@@ -763,7 +763,7 @@ TEST_F(Cli, FilesSideBySideShowAndWriteWhatOneAfterAnotherDoes) {
          "a.wav=english.wav b.wav=german.wav c.wav=example.wav d.wav=english.wav", "b.WAV=folder",
          ""},
         {"tuned Opus files with labels and their quiet limits told",
-         "a.wav=example.wav b.mp3=mp3 c.wav=german.wav", "c.opus=older",
+         "a.wav=german.wav b.mp3=mp3 c.wav=french-whole-blocks.wav", "c.opus=older",
          "--any-format --output-format opus --pause-factor 1.5 --labels srt --verbose"},
     };
     for (const auto& row : rows) {
