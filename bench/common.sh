@@ -8,7 +8,7 @@ cli="$build/src/cli/brellow-cli"
 ./tools/deps.sh
 if [ ! -x "$cli" ] || [ ! -f "$build/src/cli/brellow-media.so" ]; then
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBRELLOW_BUILD_TESTS=OFF -DBRELLOW_BUILD_UI=OFF >/dev/null
-    cmake --build "$build" -j "$(nproc)" --target brellow-cli brellow-media
+    cmake --build "$build" -j "$(nproc)" --target brellow-cli brellow-media brellow-stretch
 fi
 mkdir -p "$work"
 

@@ -79,8 +79,8 @@ endif()
 
 if(TARGET brellow-cli)
     install(TARGETS brellow-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    # FFmpeg's module, which both programs load for the options that need it.
-    install(TARGETS brellow-media LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/brellow
+    # FFmpeg's modules (the stretcher's apart), which both programs load for the options that need it.
+    install(TARGETS brellow-media brellow-stretch LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/brellow
             PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
     brellow_install_manpage(brellow-cli.1)

@@ -1,17 +1,28 @@
 #include "audio/Abandon.h"
 
-#include <csignal>
-
 namespace {
 
-volatile std::sig_atomic_t s_abandoned = 0;
+// Lock-free, so that the signal handler may set it while workers read it.
+std::atomic<int> s_abandoned{0};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+thread_local const std::atomic<bool>* t_file = nullptr;
 
 } // namespace
 
 void AbandonJob() {
-    s_abandoned = 1;
+    s_abandoned.store(1, std::memory_order_relaxed);
 }
 
 bool JobAbandoned() {
-    return s_abandoned != 0;
+    return s_abandoned.load(std::memory_order_relaxed) != 0 ||
+           (t_file != nullptr && t_file->load(std::memory_order_relaxed));
+}
+
+CFileAbandon::CFileAbandon(const std::atomic<bool>& flag) : m_pBefore(t_file) {
+    t_file = &flag;
+}
+
+CFileAbandon::~CFileAbandon() {
+    t_file = m_pBefore;
 }

@@ -59,7 +59,7 @@ std::string Shortened(const std::string& name, std::size_t size) {
 
 // A new, hidden file (or folder) beside path, made by us alone: its name, or empty.
 fs::path CreateTemporary(const fs::path& path, bool folder = false) {
-    static std::minstd_rand random(std::random_device{}());
+    thread_local std::minstd_rand random(std::random_device{}());
     for (int attempt = 0; attempt < 100; ++attempt) {
         char suffix[16];
         const int length =
@@ -91,6 +91,7 @@ fs::path CreateTemporary(const fs::path& path, bool folder = false) {
 } // namespace
 
 CFileOpener::~CFileOpener() {
+    const std::scoped_lock lock(m_mutex);
     for (const auto& [path, temporary] : m_pending)
         Discard(temporary);
 }
@@ -103,6 +104,7 @@ std::unique_ptr<CByteStream> CFileOpener::Open(const fs::path& path, bool forWri
 }
 
 std::unique_ptr<CByteStream> CFileOpener::OpenReplacing(const fs::path& path) {
+    const std::scoped_lock lock(m_mutex);
     if (m_pending.count(path) != 0) {
         errno = EBUSY;
         return nullptr;
@@ -122,6 +124,7 @@ std::unique_ptr<CByteStream> CFileOpener::OpenReplacing(const fs::path& path) {
 }
 
 fs::path CFileOpener::OpenFolderReplacing(const fs::path& path) {
+    const std::scoped_lock lock(m_mutex);
     std::error_code ec;
     const fs::file_status st = fs::symlink_status(path, ec);
     if (m_pending.count(path) != 0 || (fs::exists(st) && !fs::is_directory(st))) {
@@ -135,6 +138,7 @@ fs::path CFileOpener::OpenFolderReplacing(const fs::path& path) {
 }
 
 bool CFileOpener::Commit(const fs::path& path) {
+    const std::scoped_lock lock(m_mutex);
     const auto found = m_pending.find(path);
     if (found == m_pending.end())
         return false;
@@ -178,6 +182,7 @@ bool CFileOpener::ReplaceFolder(const fs::path& temporary, const fs::path& path)
 }
 
 void CFileOpener::Remove(const fs::path& path) {
+    const std::scoped_lock lock(m_mutex);
     if (const auto found = m_pending.find(path); found != m_pending.end()) {
         Discard(found->second);
         m_pending.erase(found);

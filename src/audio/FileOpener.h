@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <mutex>
 
 // Opens the files of a conversion: the file system's own, held exclusively
 // (see CBinaryFile), unless a test or a fuzzer hands out streams of its own.
@@ -45,5 +46,7 @@ private:
     // folder put back when the new one cannot go in.
     bool ReplaceFolder(const std::filesystem::path& temporary, const std::filesystem::path& path);
 
+    // Several files of a job may be converted at once.
+    std::mutex m_mutex;
     std::map<std::filesystem::path, std::filesystem::path> m_pending; // path, temporary
 };

@@ -5,6 +5,7 @@
 #include "batch/FileFind.h"
 #include "batch/JobFiles.h"
 #include "batch/MessageBox.h"
+#include "batch/SideBySide.h"
 #include "batch/Trim.h"
 #include "batch/Worker.h"
 
@@ -105,6 +106,19 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
     window.SetProgressRange(static_cast<std::uint16_t>(count & 0xFFFF));
 
     CJobFiles jobFiles(files);
+    if (window.m_nJobs > 1 && count > 1) {
+        // The files and their destinations taken at once: which of them
+        // share a file is decided before any starts.
+        std::vector<JobFile> jobs;
+        for (bool more = finder.FindFile(searchSource, pattern); more;) {
+            more = finder.FindNextFile();
+            if (!finder.IsDots() && !finder.IsDirectory())
+                jobs.push_back({finder.GetFilePath(), destination + "/" + finder.GetFileTitle() +
+                                                          converter.OutputExtension()});
+        }
+        OrderTwins(jobs);
+        return ConvertSideBySide(window, jobs, converter, jobFiles, window.m_nJobs, StatusOf);
+    }
     int index = 0;
     for (bool more = finder.FindFile(searchSource, pattern); more;) {
         more = finder.FindNextFile();
@@ -133,7 +147,10 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
     return true;
 }
 
+std::string StatusOf(int index, int total) {
+    return FormatText(Tr("Job", "%1 of %2"), {std::to_string(index), std::to_string(total)});
+}
+
 void SetStatusText(CJobWindow& window, int index, int total) {
-    window.SetStatusWindowText(
-        FormatText(Tr("Job", "%1 of %2"), {std::to_string(index), std::to_string(total)}));
+    window.SetStatusWindowText(StatusOf(index, total));
 }

@@ -21,3 +21,5 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
 
 // "index of total" into the window's status text.
 void SetStatusText(CJobWindow& window, int index, int total);
+// That text.
+std::string StatusOf(int index, int total);

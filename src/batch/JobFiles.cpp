@@ -33,6 +33,7 @@ void CJobFiles::Written(const std::filesystem::path& path) {
 std::unique_ptr<CByteStream> CJobFiles::Open(const std::filesystem::path& path, bool forWriting) {
     if (!forWriting)
         return m_files.Open(path, false);
+    const std::scoped_lock lock(m_mutex);
     if (!IsNew(path))
         return nullptr;
     auto stream = m_files.Open(path, true);
@@ -42,6 +43,7 @@ std::unique_ptr<CByteStream> CJobFiles::Open(const std::filesystem::path& path, 
 }
 
 std::unique_ptr<CByteStream> CJobFiles::OpenReplacing(const std::filesystem::path& path) {
+    const std::scoped_lock lock(m_mutex);
     if (!IsNew(path))
         return nullptr;
     auto stream = m_files.OpenReplacing(path);
@@ -51,6 +53,7 @@ std::unique_ptr<CByteStream> CJobFiles::OpenReplacing(const std::filesystem::pat
 }
 
 std::filesystem::path CJobFiles::OpenFolderReplacing(const std::filesystem::path& path) {
+    const std::scoped_lock lock(m_mutex);
     if (!IsNew(path))
         return {};
     std::filesystem::path temporary = m_files.OpenFolderReplacing(path);
@@ -60,6 +63,7 @@ std::filesystem::path CJobFiles::OpenFolderReplacing(const std::filesystem::path
 }
 
 bool CJobFiles::Commit(const std::filesystem::path& path) {
+    const std::scoped_lock lock(m_mutex);
     if (!m_files.Commit(path))
         return false;
     Written(path);

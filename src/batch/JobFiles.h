@@ -3,6 +3,7 @@
 #include "audio/FileOpener.h"
 
 #include <cstdint>
+#include <mutex>
 #include <set>
 #include <string>
 #include <utility>
@@ -32,6 +33,9 @@ private:
                                                               bool& found);
 
     CFileOpener& m_files;
+    // Several files of a job may be converted at once: a destination is
+    // checked and taken in one step.
+    std::mutex m_mutex;
     std::set<std::pair<std::uintmax_t, std::uintmax_t>> m_written; // device and inode
     std::set<std::string> m_writtenPaths;
 };

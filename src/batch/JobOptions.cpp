@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +31,7 @@ const JobOption Options[] = {
     {"output-format", true, false}, {"bitrate", true, false},
     {"labels", true, false},        {"clips", false, false},
     {"phrases-from", true, true},   {"phrases-from-srt", false, false},
+    {"jobs", true, true},
 };
 
 // The whole text as a finite number, or nothing.
@@ -117,6 +119,11 @@ std::uint64_t JobOptions::PauseSamples(std::uint64_t passSamples, std::uint32_t 
     return static_cast<std::uint64_t>(samples);
 }
 
+unsigned DefaultJobs() {
+    const long online = ::sysconf(_SC_NPROCESSORS_ONLN);
+    return static_cast<unsigned>(std::clamp(online, 1L, long{MaxJobs}));
+}
+
 std::span<const JobOption> JobOptionList() {
     return Options;
 }
@@ -151,6 +158,13 @@ std::string SetJobOption(JobOptions& options, std::string_view name, std::string
         if (!number || *number != std::floor(*number))
             return Needs(name, "a whole number of kbit/s");
         options.bitrateKbps = static_cast<int>(std::clamp(*number, -1.0, 100000.0));
+        return {};
+    }
+    if (name == "jobs") {
+        const std::optional<double> number = Number(value);
+        if (!number || *number != std::floor(*number) || *number < 1 || *number > MaxJobs)
+            return Needs(name, "a whole number of files from 1 to " + std::to_string(MaxJobs));
+        options.jobs = static_cast<unsigned>(*number);
         return {};
     }
     if (name == "labels") {

@@ -34,6 +34,7 @@ struct JobOptions {
     bool yesToAll = false;
     bool keepGoing = false;
     bool verbose = false;
+    unsigned jobs = 0; // files converted at once; 0: one for each online core
 
     // The pause after a pass of passSamples samples at rate, within the bounds.
     std::uint64_t PauseSamples(std::uint64_t passSamples, std::uint32_t rate) const;
@@ -64,6 +65,11 @@ std::span<const JobOptionRange> JobOptionRanges();
 inline constexpr std::size_t MaxPasses = 8;
 inline constexpr double MinTempo = 0.5;
 inline constexpr double MaxTempo = 2.0;
+
+// The most files --jobs converts at once.
+inline constexpr unsigned MaxJobs = 64;
+// --jobs when not given: one file for each online core.
+unsigned DefaultJobs();
 
 // Sets the option name (without dashes) from its text. The error, which
 // names the option and what it takes, or "" when it fits.

@@ -2,6 +2,7 @@
 
 #include "batch/MessageBox.h"
 #include "batch/Worker.h"
+#include "pause/MessagePump.h"
 
 #include <cstdint>
 #include <string>
@@ -23,12 +24,23 @@ public:
     bool m_bStop = false;
     bool m_bBusy = false;
     JobEnd m_jobEnd = JobEnd::Completed; // set by OnRun
+    // How many files of a folder are converted at once; 1: one after another.
+    unsigned m_nJobs = 1;
 
     // Progress bar range 0..maximum (the low 16 bits of the file count) and position.
     virtual void SetProgressRange(std::uint16_t maximum) = 0;
     virtual void SetProgressPos(int position) = 0;
     // The status text control; does nothing when the control does not exist.
     virtual void SetStatusWindowText(const std::string& text) = 0;
+    // The status of a file already under way, when files are converted side
+    // by side: a stop asked for by now stops at a later file.
+    virtual void SetStatusOfFileUnderWay(const std::string& text) { SetStatusWindowText(text); }
+    // Lets pending events run and says whether Stop was asked for, without
+    // a word of its own: files converted side by side tell it in their order.
+    virtual bool StopRequested() {
+        PumpMessages();
+        return m_bStop;
+    }
 
 protected:
     ~CJobWindow() = default;

@@ -139,6 +139,9 @@ OPTIONS
     --verbose  For each practice file with tuned pauses, print on standard
                error the quiet limit it used and the number of its pauses:
                lesson.mp3: quiet below -47.5 to -38.0 dB (auto), 12 pauses
+    --jobs N   Convert up to N files of a folder at once, from 1 to 64; by
+               default one for each online core. What is printed and written
+               is the same as with --jobs 1, in the order of the files.
     --help     Print this text and exit.
     --version  Print the version and exit.
     --         End of the options: a path that begins with '-' may follow.

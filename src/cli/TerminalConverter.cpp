@@ -2,6 +2,7 @@
 
 #include "audio/WAVException.h"
 #include "batch/ConversionMessages.h"
+#include "batch/InOrder.h"
 #include "pause/MessagePump.h"
 
 namespace {
@@ -42,7 +43,7 @@ bool CTerminalConverter::Convert(CMessageBoxOwner& owner, const std::filesystem:
         if (!m_converter->Convert(watch, source, destination, files))
             return false;
     } catch (const CWAVException& e) {
-        m_bRefused = true;
+        InOrder([this] { m_bRefused = true; });
         if (!m_bKeepGoing)
             throw;
         Skip(source, e.m_message);
@@ -51,11 +52,13 @@ bool CTerminalConverter::Convert(CMessageBoxOwner& owner, const std::filesystem:
     if (watch.m_bSourceSkipped)
         Skip(source, "the file cannot be opened");
     else
-        ++(watch.m_bSkipped ? m_nSkipped : m_nConverted);
+        InOrder([this, skipped = watch.m_bSkipped] { ++(skipped ? m_nSkipped : m_nConverted); });
     return true;
 }
 
 void CTerminalConverter::Skip(const std::filesystem::path& source, const std::string& reason) {
-    ++m_nSkipped;
-    m_window.PrintLine("Skipped '" + source.string() + "': " + reason);
+    InOrder([this, line = "Skipped '" + source.string() + "': " + reason] {
+        ++m_nSkipped;
+        m_window.PrintLine(line);
+    });
 }

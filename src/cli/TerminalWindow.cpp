@@ -137,6 +137,10 @@ void CTerminalWindow::SetStatusWindowText(const std::string& text) {
     // The status is written just before the stop request is read: a Ctrl+C in
     // the last moments of the previous file still stops the job here.
     TakeInterrupt();
+    SetStatusOfFileUnderWay(text);
+}
+
+void CTerminalWindow::SetStatusOfFileUnderWay(const std::string& text) {
     if (!m_bTerminal) {
         PrintError(text + "\n");
         return;
@@ -158,6 +162,11 @@ void CTerminalWindow::OnJobEnd() {
     m_bBusy = false;
     m_nPosition = 0;
     EndProgressLine();
+}
+
+bool CTerminalWindow::StopRequested() {
+    // The notice waits for the file it stops at, as it would one file at a time.
+    return m_bStop || InterruptRequested();
 }
 
 void CTerminalWindow::TakeInterrupt() {

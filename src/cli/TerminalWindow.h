@@ -17,8 +17,10 @@ public:
     void SetProgressRange(std::uint16_t maximum) override;
     void SetProgressPos(int position) override;
     void SetStatusWindowText(const std::string& text) override;
+    void SetStatusOfFileUnderWay(const std::string& text) override;
     void OnJobBegin() override;
     void OnJobEnd() override;
+    bool StopRequested() override;
 
     // What the message pump does here: a pending Ctrl+C becomes the stop request.
     void TakeInterrupt();

@@ -1,5 +1,6 @@
 #include "BrellowVersion.h"
 #include "batch/BatchRun.h"
+#include "batch/InOrder.h"
 #include "cli/CommandLine.h"
 #include "cli/Interrupt.h"
 #include "cli/JobReport.h"
@@ -42,7 +43,7 @@ int Run(const CommandLine& command) {
     PauseReporter report;
     if (command.options.verbose)
         report = [&window](const std::filesystem::path& source, const PauseReport& told) {
-            window.PrintLine(Told(source, told));
+            InOrder([&window, line = Told(source, told)] { window.PrintLine(line); });
         };
     CTerminalConverter converter(MakeJobConverter(command.options, report), window,
                                  command.options.keepGoing);
@@ -54,6 +55,7 @@ int Run(const CommandLine& command) {
     }
     window.m_strSrc = command.source;
     window.m_strDst = command.destination;
+    window.m_nJobs = command.options.jobs != 0 ? command.options.jobs : DefaultJobs();
     SetMessagePump([&window] { window.TakeInterrupt(); });
     {
         // Closed before the report: a replacement the job gave up on is gone by then.

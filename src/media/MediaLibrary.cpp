@@ -6,6 +6,7 @@
 #include "pause/MessagePump.h"
 
 #include <dlfcn.h>
+#include <mutex>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -15,14 +16,26 @@ namespace {
 struct Module {
     bool tried = false;
     std::string error;
+    fs::path path;
     decltype(&BrellowOpenMediaSource) openSource = nullptr;
     decltype(&BrellowMakeEncoderSink) makeEncoderSink = nullptr;
+};
+
+// The stretcher's module, loaded from beside the other the first time a pass needs it.
+struct StretchModule {
+    bool tried = false;
     decltype(&BrellowMakeTimeStretcher) makeStretcher = nullptr;
 };
 
 Module& TheModule() {
     static Module module;
     return module;
+}
+
+// Workers of one job may be the first to need a module at the same moment.
+std::mutex& Loading() {
+    static std::mutex loading;
+    return loading;
 }
 
 // The entry point name of the module at path; null, with the reason in error
@@ -35,35 +48,45 @@ Function Entry(void* handle, const char* name, const fs::path& path, std::string
     return found;
 }
 
-Module LoadModule(const fs::path& path) {
-    Module module;
-    module.tried = true;
+// Opens the module at path and checks its version; null, with the reason in error, when it cannot.
+void* OpenModule(const fs::path& path, std::string& error) {
     // A relative name would be looked for from the current folder, where
     // anybody may have left a file of that name.
     if (!path.is_absolute()) {
-        module.error = path.string() + " is not an absolute path";
-        return module;
+        error = path.string() + " is not an absolute path";
+        return nullptr;
     }
     // Kept for the life of the program: the objects it makes live that long.
     void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
-        const char* error = ::dlerror();
-        module.error = error ? error : path.string() + " cannot be opened";
-        return module;
+        const char* told = ::dlerror();
+        error = told ? told : path.string() + " cannot be opened";
+        return nullptr;
     }
-    const auto version = Entry<decltype(&BrellowMediaInterface)>(handle, "BrellowMediaInterface",
-                                                                 path, module.error);
+    const auto version =
+        Entry<decltype(&BrellowMediaInterface)>(handle, "BrellowMediaInterface", path, error);
     if (version && version() != BRELLOW_MEDIA_INTERFACE)
-        module.error = path.string() + " belongs to another version of the program";
+        error = path.string() + " belongs to another version of the program";
+    return handle;
+}
+
+Module LoadModule(const fs::path& path) {
+    Module module;
+    module.tried = true;
+    module.path = path;
+    void* handle = OpenModule(path, module.error);
+    if (!handle)
+        return module;
     module.openSource = Entry<decltype(&BrellowOpenMediaSource)>(handle, "BrellowOpenMediaSource",
                                                                  path, module.error);
     module.makeEncoderSink = Entry<decltype(&BrellowMakeEncoderSink)>(
         handle, "BrellowMakeEncoderSink", path, module.error);
-    module.makeStretcher = Entry<decltype(&BrellowMakeTimeStretcher)>(
-        handle, "BrellowMakeTimeStretcher", path, module.error);
     if (!module.error.empty()) {
         ::dlclose(handle);
-        return Module{true, module.error};
+        Module failed;
+        failed.tried = true;
+        failed.error = module.error;
+        return failed;
     }
     return module;
 }
@@ -104,6 +127,7 @@ std::string MediaLibrary::ModuleProblem(const fs::path& path) {
 }
 
 bool MediaLibrary::Load(std::string& reason) {
+    const std::scoped_lock lock(Loading());
     Module& module = TheModule();
     if (!module.tried)
         module = LoadModule(FindModule());
@@ -150,5 +174,23 @@ std::unique_ptr<CTimeStretcher> MediaLibrary::MakeStretcher(std::uint32_t rate, 
     std::string reason;
     if (!Load(reason))
         return nullptr;
-    return std::unique_ptr<CTimeStretcher>(TheModule().makeStretcher(rate, tempo));
+    static StretchModule stretch;
+    {
+        const std::scoped_lock lock(Loading());
+        if (!stretch.tried) {
+            stretch.tried = true;
+            const fs::path path = TheModule().path.parent_path() / BRELLOW_STRETCH_MODULE;
+            if (void* handle = OpenModule(path, reason)) {
+                stretch.makeStretcher = Entry<decltype(&BrellowMakeTimeStretcher)>(
+                    handle, "BrellowMakeTimeStretcher", path, reason);
+                if (!reason.empty()) {
+                    stretch.makeStretcher = nullptr;
+                    ::dlclose(handle);
+                }
+            }
+        }
+    }
+    if (!stretch.makeStretcher)
+        return nullptr;
+    return std::unique_ptr<CTimeStretcher>(stretch.makeStretcher(rate, tempo));
 }

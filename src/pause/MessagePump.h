@@ -14,3 +14,8 @@ void PumpMessages();
 
 // Installs the pump that PumpMessages calls and returns the one it replaces.
 std::function<void()> SetMessagePump(std::function<void()> pump);
+
+// What PumpMessages does on the calling thread alone, in place of the
+// installed pump (a worker's: the front end's events belong to its own
+// thread); null goes back to the installed one. Returns the one it replaces.
+std::function<void()> SetThreadPump(std::function<void()> pump);

@@ -99,6 +99,8 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
       m_btnStop(tr("&Stop"), this), m_btnClose(tr("&Close"), this),
       m_btnOptions(tr("O&ptions..."), this) {
     setObjectName(QStringLiteral("IDD_MAIN_DIALOG"));
+    // The files of a folder are converted side by side, one per core, as the terminal's default.
+    m_nJobs = DefaultJobs();
     setWindowTitle(QStringLiteral(BRELLOW_PRODUCT)); // "Brellow"
     // A caption and a close box; no minimise, maximise or sizing border.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -340,7 +342,8 @@ void CBrellowDlg::OnRun() {
         return;
     }
     CFileOpener files;
-    // Runs here, on the GUI thread; the conversion's pump keeps the window alive.
+    // Runs here, on the GUI thread; the conversion's pump keeps the window
+    // alive. The files of a folder are converted on threads of their own.
     ::OnRun(*this, *converter, files);
 }
 

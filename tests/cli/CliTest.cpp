@@ -673,7 +673,8 @@ TEST_F(Cli, RatesTheEncodersDoNotTakeAreResampledWithThePausesInPlace) {
     }
 }
 
-class CliInterrupt : public Cli {
+// Rows: --jobs 1, one file after another, and --jobs 3, files side by side.
+class CliInterrupt : public Cli, public ::testing::WithParamInterface<const char*> {
 protected:
     static constexpr int Count = 6;
 
@@ -701,8 +702,9 @@ protected:
     std::map<std::string, std::string> before;
 };
 
-TEST_F(CliInterrupt, CtrlCFinishesTheFileUnderWayAndStartsNoOther) {
-    ChildProcess child({src.string(), out.string()}, {Stream::Null, Stream::Pipe, {}});
+TEST_P(CliInterrupt, CtrlCFinishesTheFilesUnderWayAndStartsNoOther) {
+    ChildProcess child({"--jobs", GetParam(), src.string(), out.string()},
+                       {Stream::Null, Stream::Pipe, {}});
     StartHeld(child);
     child.Signal(SIGINT);
     EXPECT_EQ(child.Wait(), 1);
@@ -728,8 +730,9 @@ TEST_F(CliInterrupt, CtrlCFinishesTheFileUnderWayAndStartsNoOther) {
     EXPECT_EQ(Snapshot(src), before);
 }
 
-TEST_F(CliInterrupt, SecondCtrlCEndsTheProgramAtOnce) {
-    ChildProcess child({src.string(), out.string()}, {Stream::Null, Stream::Pipe, {}});
+TEST_P(CliInterrupt, SecondCtrlCEndsTheProgramAtOnceLeavingOnlyWholeFiles) {
+    ChildProcess child({"--jobs", GetParam(), src.string(), out.string()},
+                       {Stream::Null, Stream::Pipe, {}});
     StartHeld(child);
     // Held by the full pipe, it cannot reach the end of the job before the
     // second interrupt, and two interrupts pending at once would count as one.
@@ -740,6 +743,61 @@ TEST_F(CliInterrupt, SecondCtrlCEndsTheProgramAtOnce) {
     EXPECT_EQ(child.Wait(), 130);
     EXPECT_EQ(child.err.find(Stopped), std::string::npos);
     EXPECT_EQ(Snapshot(src), before);
+    for (const auto& [name, bytes] : Snapshot(out)) // no temporary file, no half of one
+        EXPECT_EQ(bytes, ConvertedAlone(src / (name.substr(0, name.size() - 4) + ".wav"))) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Jobs, CliInterrupt, ::testing::Values("1", "3"),
+                         [](const auto& row) { return std::string("jobs") + row.param; });
+
+TEST_F(Cli, FilesSideBySideShowAndWriteWhatOneAfterAnotherDoes) {
+    const struct {
+        const char* name;
+        std::string sources, outputs, arguments; // files as MakeFiles takes them
+    } rows[] = {
+        {"skips and a refused recording among others",
+         "1.wav=english.wav 2.wav=damaged 3.wav=german.wav 4.wav=example.wav 5.wav=damaged "
+         "6.wav=french-whole-blocks.wav",
+         "", "--keep-going"},
+        {"a refused recording ends the job",
+         "1.wav=english.wav 2.wav=german.wav 3.wav=damaged 4.wav=example.wav 5.wav=english.wav", "",
+         ""},
+        {"twins, the second answered No",
+         "a.WAV=example.wav a.wav=german.wav b.wav=english.wav c.wav=german.wav", "", ""},
+        {"twins answered Yes, compressed", "a.WAV=example.wav a.wav=german.wav b.wav=english.wav",
+         "", "--yes --output-format flac"},
+        {"an output that cannot be made, answered No",
+         "a.wav=english.wav b.wav=german.wav c.wav=example.wav d.wav=english.wav", "b.WAV=folder",
+         ""},
+        {"tuned Opus files with labels and their quiet limits told",
+         "a.wav=german.wav b.mp3=mp3 c.wav=french-whole-blocks.wav", "c.opus=older",
+         "--any-format --output-format opus --pause-factor 1.5 --labels srt --verbose"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const fs::path dir = tmp / std::to_string(&row - rows);
+        fs::create_directories(dir / "src");
+        MakeFiles(dir / "src", row.sources);
+        std::map<std::string, std::string> seen[2]; // lines and files, by --jobs 1 and 3
+        int status[2] = {};
+        for (const int jobs : {1, 3}) {
+            const fs::path to = dir / std::to_string(jobs);
+            fs::create_directory(to);
+            MakeFiles(to, row.outputs);
+            std::vector<std::string> arguments = Split(row.arguments, ' ');
+            arguments.insert(arguments.end(),
+                             {"--jobs", std::to_string(jobs), (dir / "src").string(), to.string()});
+            std::erase(arguments, "");
+            const int at = jobs / 3;
+            status[at] = Run(arguments);
+            for (std::size_t found; (found = stderrText.find(to.string())) != std::string::npos;)
+                stderrText.replace(found, to.string().size(), "{out}");
+            seen[at] = Snapshot(to);
+            seen[at]["standard error"] = stderrText;
+        }
+        EXPECT_EQ(status[1], status[0]);
+        EXPECT_EQ(seen[1], seen[0]);
+    }
 }
 
 } // namespace

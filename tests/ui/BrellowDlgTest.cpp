@@ -602,6 +602,7 @@ void BrellowDlgTest::stopDuringJobEndsBeforeNextFile() {
     for (const char* name : {"a.wav", "b.wav", "c.wav"})
         CopyExample(in.filePath(name));
     CBrellowDlg dlg;
+    dlg.m_nJobs = 1; // one file after another: no second file is under way at the Stop
     dlg.show();
     const Window w(dlg);
     QTest::keyClicks(w.Src(), in.path());
@@ -659,6 +660,7 @@ void BrellowDlgTest::keysAndCloseDuringJob() {
     for (const char* name : {"a.wav", "b.wav", "c.wav"})
         CopyExample(in.filePath(name));
     CBrellowDlg dlg;
+    dlg.m_nJobs = 1; // the Stop's file count is that of one file after another
     dlg.show();
     const Window w(dlg);
     QTest::keyClicks(w.Src(), in.path());

@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
 
 extern "C" {
 #include <libavutil/error.h>
@@ -30,8 +31,12 @@ __attribute__((format(printf, 3, 0))) void Keep(void* /*context*/, int level, co
 } // namespace
 
 void CaptureFfmpegLog() {
-    av_log_set_level(AV_LOG_ERROR);
-    av_log_set_callback(Keep);
+    // Once: files converted side by side would otherwise set FFmpeg's globals together.
+    static std::once_flag once;
+    std::call_once(once, [] {
+        av_log_set_level(AV_LOG_ERROR);
+        av_log_set_callback(Keep);
+    });
 }
 
 void ClearFfmpegMessage() {

@@ -3,7 +3,6 @@
 #include "audio/WAVException.h"
 #include "media/plugin/EncoderSink.h"
 #include "media/plugin/MediaSource.h"
-#include "media/plugin/TempoStretcher.h"
 
 #include <cstring>
 #include <memory>
@@ -51,15 +50,6 @@ BrellowMakeEncoderSink(CByteStream* output, int format, int bitrateKbps, const c
     try {
         return new CEncoderSink(std::move(owned), static_cast<OutputFormat>(format), bitrateKbps,
                                 title);
-    } catch (const std::exception&) {
-        return nullptr; // no memory
-    }
-}
-
-__attribute__((visibility("default"))) CTimeStretcher* BrellowMakeTimeStretcher(unsigned rate,
-                                                                                double tempo) {
-    try {
-        return CTempoStretcher::Make(rate, tempo).release();
     } catch (const std::exception&) {
         return nullptr; // no memory
     }

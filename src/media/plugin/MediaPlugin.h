@@ -13,7 +13,7 @@ class CSampleSource;
 class CTimeStretcher;
 
 // Bumped whenever an entry point changes, so that a stale module is refused.
-#define BRELLOW_MEDIA_INTERFACE 3
+#define BRELLOW_MEDIA_INTERFACE 4
 
 extern "C" {
 
@@ -30,7 +30,8 @@ CSampleSource* BrellowOpenMediaSource(CByteStream* stream, const char* path, int
 CSampleSink* BrellowMakeEncoderSink(CByteStream* output, int format, int bitrateKbps,
                                     const char* title);
 
-// A stretcher of phrases at the rate (Hz) to the tempo; null when either is
-// out of range, or without the memory.
+// In the stretcher's module of its own (FFmpeg's filter library is loaded
+// only by a job with slowed or sped-up passes): a stretcher of phrases at the
+// rate (Hz) to the tempo; null when either is out of range, or without the memory.
 CTimeStretcher* BrellowMakeTimeStretcher(unsigned rate, double tempo);
 }
