@@ -30,6 +30,7 @@ const JobOption Options[] = {
     {"output-format", true, false}, {"bitrate", true, false},
     {"labels", true, false},        {"clips", false, false},
     {"phrases-from", true, true},   {"phrases-from-srt", false, false},
+    {"detector", true, false},
 };
 
 // The whole text as a finite number, or nothing.
@@ -151,6 +152,19 @@ std::string SetJobOption(JobOptions& options, std::string_view name, std::string
         if (!number || *number != std::floor(*number))
             return Needs(name, "a whole number of kbit/s");
         options.bitrateKbps = static_cast<int>(std::clamp(*number, -1.0, 100000.0));
+        return {};
+    }
+    if (name == "detector") {
+        const std::pair<std::string_view, PauseDetector> detectors[] = {
+            {"level", PauseDetector::Level},
+            {"speech", PauseDetector::Speech},
+            {"auto", PauseDetector::Auto}};
+        const auto found = std::find_if(std::begin(detectors), std::end(detectors),
+                                        [&](const auto& d) { return d.first == value; });
+        if (found == std::end(detectors))
+            return Needs(name, "level, speech or auto");
+        options.detector = found->second;
+        options.tuned = options.tuned || found->second == PauseDetector::Speech;
         return {};
     }
     if (name == "labels") {

@@ -158,3 +158,8 @@ SpeechModelResult FindSpeechModel() {
     }
     return last;
 }
+
+const SpeechModelResult& SharedSpeechModel() {
+    static const SpeechModelResult shared = FindSpeechModel();
+    return shared;
+}
