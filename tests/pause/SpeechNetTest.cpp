@@ -3,6 +3,7 @@
 #include "pause/SpeechNet.h"
 #include "audio/FailingStream.h"
 #include "audio/MemoryStream.h"
+#include "pause/SpeechGate.h"
 #include "pause/SpeechModel.h"
 
 #include <gtest/gtest.h>
@@ -131,4 +132,37 @@ TEST(SpeechModelFile, ReadFailureAndMissingFileAreReasonsNotCrashes) {
     EXPECT_FALSE(missing.model);
     EXPECT_EQ(missing.error,
               "The speech model /nonexistent/speech-v5.bin cannot be used: it cannot be opened");
+}
+
+// In the committed audio onnxruntime's probabilities fall below the release
+// level from window 24 to 34: a gap of 0.35 s, between the voice before and
+// after it. Its pause goes in the gap, and the quiet leading to it is one
+// minimum silence long, so a gap that short still takes one.
+TEST(SpeechGate, PutsTheShortGapsPauseInsideIt) {
+    const SpeechModelResult& loaded = SharedSpeechModel();
+    ASSERT_TRUE(loaded.model) << loaded.error;
+    const std::string raw = Slurp(BRELLOW_TEST_DATA "/speech-16k.s16");
+    std::ifstream trace(BRELLOW_TEST_DATA "/speech-16k.trace");
+    const std::vector<double> expected{std::istream_iterator<double>(trace), {}};
+    std::size_t gapFrom = 24, gapTo = 24; // in windows, from the trace
+    while (gapTo < expected.size() && expected[gapTo] < double(CSpeechGate::Release))
+        ++gapTo;
+    ASSERT_GE(gapTo, gapFrom + 10);
+
+    constexpr double MinSilence = 0.3;
+    CSpeechGate gate(*loaded.model, 16000, MinSilence);
+    gate.Analyse(reinterpret_cast<const std::uint8_t*>(raw.data()), raw.size());
+    gate.Finish();
+    std::vector<std::uint64_t> quiet; // the quiet blocks of 10 ms
+    for (std::uint64_t at = 0; at < (gapTo + 2) * CSpeechNet::Window; at += 160)
+        if (gate.MaxQuiet(at) == 32767)
+            quiet.push_back(at);
+    ASSERT_FALSE(quiet.empty());
+    const std::uint64_t pause = quiet.front() + static_cast<std::uint64_t>(MinSilence * 16000);
+    EXPECT_GT(pause, gapFrom * CSpeechNet::Window + 1120) // 70 ms
+        << "the word before keeps a margin";
+    EXPECT_LT(pause, gapTo * CSpeechNet::Window) << "the pause is inside the gap";
+    EXPECT_EQ(quiet.back() / CSpeechNet::Window, gapTo - 1) << "quiet ends with the gap";
+    for (std::size_t k = 1; k < quiet.size(); ++k)
+        ASSERT_EQ(quiet[k] - quiet[k - 1], 160u) << "one quiet stretch only";
 }
