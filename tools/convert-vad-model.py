@@ -10,7 +10,8 @@ The file, all little-endian:
               u32 offset in floats from the start of the data
   the tensors' float32 values, one after another
   u32 CRC-32 (zlib's) of every byte before it
-Needs Debian's python3-onnx; run it with /usr/bin/python3.
+Needs Debian's python3-onnx (tools/deps.sh python3-onnx installs it); run it with
+/usr/bin/python3.
 """
 import math
 import struct
