@@ -86,6 +86,10 @@ if(TARGET brellow-cli)
     brellow_install_manpage(brellow-cli.1)
 endif()
 
+# The speech detector's model, read by both programs (its licence is in LICENSE).
+install(FILES ${PROJECT_SOURCE_DIR}/res/models/speech-v5.bin
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/brellow/models)
+
 # Debian's name for the licence file in a package's documentation folder.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${BRELLOW_DOCDIR} RENAME copyright)
 

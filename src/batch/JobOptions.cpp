@@ -31,7 +31,7 @@ const JobOption Options[] = {
     {"output-format", true, false}, {"bitrate", true, false},
     {"labels", true, false},        {"clips", false, false},
     {"phrases-from", true, true},   {"phrases-from-srt", false, false},
-    {"jobs", true, true},
+    {"jobs", true, true},           {"detector", true, false},
 };
 
 // The whole text as a finite number, or nothing.
@@ -165,6 +165,19 @@ std::string SetJobOption(JobOptions& options, std::string_view name, std::string
         if (!number || *number != std::floor(*number) || *number < 1 || *number > MaxJobs)
             return Needs(name, "a whole number of files from 1 to " + std::to_string(MaxJobs));
         options.jobs = static_cast<unsigned>(*number);
+        return {};
+    }
+    if (name == "detector") {
+        const std::pair<std::string_view, PauseDetector> detectors[] = {
+            {"level", PauseDetector::Level},
+            {"speech", PauseDetector::Speech},
+            {"auto", PauseDetector::Auto}};
+        const auto found = std::find_if(std::begin(detectors), std::end(detectors),
+                                        [&](const auto& d) { return d.first == value; });
+        if (found == std::end(detectors))
+            return Needs(name, "level, speech or auto");
+        options.detector = found->second;
+        options.tuned = options.tuned || found->second == PauseDetector::Speech;
         return {};
     }
     if (name == "labels") {

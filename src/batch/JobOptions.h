@@ -21,6 +21,8 @@ struct JobOptions {
     bool tuned = false;          // set by any option of the phrases, pauses or passes
     PauseSettings pauses;        // the detector and the pause length
     bool thresholdGiven = false; // --threshold, auto or a level, was given
+    // --detector; none: auto for what FFmpeg reads, the level for the rest.
+    std::optional<PauseDetector> detector;
     std::optional<double> minPauseSeconds;
     std::optional<double> maxPauseSeconds;
     std::vector<double> passes{1.0};          // one tempo per pass, in order

@@ -46,7 +46,12 @@ bool CPracticeConverter::Convert(CMessageBoxOwner& owner, const std::filesystem:
         !(m_options.tuned && ExactReaderTakes(files, source))) {
         JobOptions options = m_options;
         options.pauses.autoThreshold = true;
+        options.pauses.detector = m_options.detector.value_or(PauseDetector::Auto);
         return ConvertTuned(owner, source, destination, files, options, m_media);
     }
-    return ConvertTuned(owner, source, destination, files, m_options, m_media);
+    // Elsewhere the level, unless the speech network is asked for by name.
+    JobOptions options = m_options;
+    if (m_options.detector == PauseDetector::Speech)
+        options.pauses.detector = PauseDetector::Speech;
+    return ConvertTuned(owner, source, destination, files, options, m_media);
 }

@@ -83,6 +83,7 @@ CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std:
         m_nPhraseOutputStart = Streams() ? m_nTotalSamples - count : m_nTotalSamples;
     }
     m_nPhraseSamples += count;
+    m_nLongestPhrase = std::max(m_nLongestPhrase, m_nPhraseSamples);
     m_nSourceSamples += count;
     for (CPhraseListener* listener : m_listeners)
         if (!listener->PhraseSamples(samples, count))

@@ -37,6 +37,7 @@ public:
     void Listen(CPhraseListener& listener) { m_listeners.push_back(&listener); }
 
     std::uint64_t Pauses() const { return m_nPauses; }
+    std::uint64_t LongestPhrase() const { return m_nLongestPhrase; } // in samples
 
 private:
     bool Streams() const;
@@ -64,4 +65,5 @@ private:
     std::uint64_t m_nSourceSamples = 0;
     std::uint64_t m_nTotalSamples = 0;
     std::uint64_t m_nPauses = 0;
+    std::uint64_t m_nLongestPhrase = 0;
 };

@@ -298,6 +298,7 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     if (media.report) {
         PauseReport report = limits.Report();
         report.pauses = writer.Pauses();
+        report.longestPhraseSeconds = double(writer.LongestPhrase()) / rate;
         media.report(source, report);
     }
     return true;

@@ -139,6 +139,7 @@ OPTIONS
     --verbose  For each practice file with tuned pauses, print on standard
                error the quiet limit it used and the number of its pauses:
                lesson.mp3: quiet below -47.5 to -38.0 dB (auto), 12 pauses
+               and the detector used, and why.
     --jobs N   Convert up to N files of a folder at once, from 1 to 64; by
                default one for each online core. What is printed and written
                is the same as with --jobs 1, in the order of the files.
@@ -163,6 +164,15 @@ TUNING
                nothing is quiet (music, speech without a break) no pause is
                forced in. The default for recordings that --any-format reads
                through FFmpeg's libraries; see the manual page.
+    --detector level|speech|auto
+               What tells quiet from voice. level: the threshold above.
+               speech: a small neural network that hears speech (Silero VAD),
+               so music, rumble or noise under the voice count as quiet; a
+               gap of at least --min-silence between words takes a pause in
+               its middle. auto: the level, and the network where the voice
+               lies less than 18 dB above the room (no clear quiet). Default
+               auto for recordings read through FFmpeg's libraries unless
+               --threshold is given; level otherwise.
     --min-silence SECONDS
                How long a quiet stretch must last before a phrase may end.
                Default 0.3; above 0, up to 10.

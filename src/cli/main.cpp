@@ -25,9 +25,27 @@ std::string Told(const std::filesystem::path& source, const PauseReport& report)
         std::snprintf(limit, sizeof limit, "%.1f dB", report.lowestDb);
     else
         std::snprintf(limit, sizeof limit, "%.1f to %.1f dB", report.lowestDb, report.highestDb);
-    return source.filename().string() + ": quiet below " + limit +
-           (report.automatic ? " (auto), " : ", ") + std::to_string(report.pauses) +
-           (report.pauses == 1 ? " pause" : " pauses");
+    const std::string detector =
+        "; " + report.detector + " detector" + (report.why.empty() ? "" : " (" + report.why + ")");
+    const std::string quiet =
+        report.detector == "speech"
+            ? ""
+            : std::string("quiet below ") + limit + (report.automatic ? " (auto), " : ", ");
+    return source.filename().string() + ": " + quiet + std::to_string(report.pauses) +
+           (report.pauses == 1 ? " pause" : " pauses") +
+           (report.detector == "level" && report.why.empty() ? "" : detector);
+}
+
+// A phrase this long means the detector found no pause where the speaker paused.
+constexpr double LongPhraseSeconds = 60;
+
+std::string LongPhraseWarning(const std::filesystem::path& source, const PauseReport& report) {
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.0f s", report.longestPhraseSeconds);
+    return "Warning: " + source.filename().string() + " has a phrase of " + seconds +
+           " with no pause; try " +
+           (report.detector == "speech" ? "--threshold -45"
+                                        : "--detector speech or --threshold -45");
 }
 
 int Run(const CommandLine& command) {
@@ -40,11 +58,14 @@ int Run(const CommandLine& command) {
     InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
     // --keep-going answers the questions it leaves as --yes does.
     CTerminalWindow window(command.options.yesToAll || command.options.keepGoing);
-    PauseReporter report;
-    if (command.options.verbose)
-        report = [&window](const std::filesystem::path& source, const PauseReport& told) {
+    // Called from the file's worker: its lines are printed in the order of the files.
+    const PauseReporter report = [&window, verbose = command.options.verbose](
+                                     const std::filesystem::path& source, const PauseReport& told) {
+        if (verbose)
             InOrder([&window, line = Told(source, told)] { window.PrintLine(line); });
-        };
+        if (told.longestPhraseSeconds > LongPhraseSeconds)
+            InOrder([&window, line = LongPhraseWarning(source, told)] { window.PrintLine(line); });
+    };
     CTerminalConverter converter(MakeJobConverter(command.options, report), window,
                                  command.options.keepGoing);
     // Subtitles that cannot be read end the job before it converts anything.

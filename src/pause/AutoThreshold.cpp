@@ -97,6 +97,7 @@ std::int16_t CAutoThreshold::MaxQuiet(std::uint64_t position) {
     if (m_nCountedTo == m_nCountedFrom)
         return 0;
     const double room = Percentile(RoomPermille) / 2.0, voice = Percentile(VoicePermille) / 2.0;
+    m_dSpread = voice - room;
     const double quiet = room + QuietShare * (voice - room);
     const double voiced = 1 + 2 * (room + VoiceShare * (voice - room)); // in levels
     const std::int32_t offset = m_frames[std::min(frame, analysed - 1) - m_nFirstFrame].offset;

@@ -48,6 +48,9 @@ public:
     // to the voice aside); highest is -1 before the first.
     std::int16_t Lowest() const { return m_nLowest; }
     std::int16_t Highest() const { return m_nHighest; }
+    // How far the voice's level lies above the room's, in dB, in the window
+    // of the last block asked about: small where there is no clear quiet.
+    double SpreadDb() const { return m_dSpread; }
 
 private:
     static constexpr int Bins = 200; // held peaks in half decibels above one step
@@ -79,4 +82,5 @@ private:
     std::uint64_t m_nCountedFrom = 0, m_nCountedTo = 0;
     std::array<std::uint32_t, Bins> m_histogram{};
     std::int16_t m_nLowest = 32767, m_nHighest = -1;
+    double m_dSpread = 0;
 };

@@ -21,6 +21,11 @@ inline constexpr std::uint32_t QuietBytesPerSample = 2;
 
 } // namespace PhraseDetector
 
+// What tells quiet from voice: the level (a threshold, fixed or following the
+// recording), the speech network, or the level where the recording's
+// loudness leaves clear quiet between phrases and the network where not.
+enum class PauseDetector { Level, Speech, Auto };
+
 // The detector's thresholds and the length of its pauses. The defaults are
 // the constants above, with which the arithmetic is exactly the fixed one.
 struct PauseSettings {
@@ -33,6 +38,7 @@ struct PauseSettings {
     double pauseExtraSeconds = 0;
     // The quiet limit follows the recording (CAutoThreshold) instead of thresholdDb.
     bool autoThreshold = false;
+    PauseDetector detector = PauseDetector::Level;
 
     // The largest magnitude that counts as quiet.
     std::int32_t MaxQuietMagnitude() const;

@@ -3,6 +3,7 @@
 #include "audio/SampleSource.h"
 #include "pause/AutoThreshold.h"
 #include "pause/PhraseDetector.h"
+#include "pause/SpeechGate.h"
 
 #include <deque>
 #include <filesystem>
@@ -16,6 +17,11 @@ struct PauseReport {
     bool automatic = false;
     double lowestDb = 0, highestDb = 0;
     std::uint64_t pauses = 0;
+    // The detector used ("level", "speech", or "level and speech" where auto
+    // switched), and why, in plain words.
+    std::string detector = "level";
+    std::string why;
+    double longestPhraseSeconds = 0;
 };
 
 // Told of each recording converted with tuned pauses.
@@ -24,8 +30,9 @@ using PauseReporter =
 
 // The tuned path's samples on their way to the detector, with the quiet limit
 // for each block of them: the settings' fixed one, or with autoThreshold one
-// that follows the recording, for which the samples are read that far ahead
-// of the blocks (a few seconds, however long the recording).
+// that follows the recording, or one from the speech network, for which the
+// samples are read that far ahead of the blocks (a few seconds, however long
+// the recording).
 class CQuietLimits final : public CSampleSource {
 public:
     CQuietLimits(CSampleSource& samples, const PauseSettings& settings);
@@ -45,6 +52,10 @@ private:
     double m_dFixedDb;
     std::int16_t m_nFixed;
     std::optional<CAutoThreshold> m_auto;
+    std::optional<CSpeechGate> m_gate;
+    bool m_bAutoDetector = false;
+    std::string m_strWhy;
+    std::uint64_t m_nLevelBlocks = 0, m_nSpeechBlocks = 0;
     std::uint64_t m_nAheadWanted = 0; // bytes
     std::deque<SampleBuffer> m_ahead;
     std::uint64_t m_nAheadBytes = 0;

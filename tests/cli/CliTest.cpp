@@ -163,7 +163,8 @@ TEST_F(Cli, UsageErrorsExitWithTwoAndShowTheUsage) {
           {"--passes=0.75,3", "a", "b"},
           {"--passes", "1,1,1,1,1,1,1,1,1", "a", "b"},
           {"--min-pause", "5", "--max-pause", "2", "a", "b"},
-          {"--labels", "vtt", "a", "b"}}) {
+          {"--labels", "vtt", "a", "b"},
+          {"--detector", "vad", "a", "b"}}) {
         SCOPED_TRACE(arguments.empty() ? "(none)" : arguments[0]);
         EXPECT_EQ(Run(arguments), 2);
         EXPECT_TRUE(stderrText.starts_with("brellow-cli: ")) << stderrText;

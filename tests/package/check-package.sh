@@ -152,6 +152,7 @@ expected_files=(
     ./usr/share/man/man1/brellow-cli.1.gz
     ./usr/lib/brellow/brellow-media.so
     ./usr/lib/brellow/brellow-stretch.so
+    ./usr/share/brellow/models/speech-v5.bin
 )
 icon_sizes=(16 24 32 48 64 128 256)
 for size in "${icon_sizes[@]}"; do

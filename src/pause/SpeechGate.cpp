@@ -1,0 +1,94 @@
+#include "pause/SpeechGate.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+constexpr std::uint64_t Window = CSpeechNet::Window;
+// Windows kept behind the block under way: more than a gap's lead reaches back.
+constexpr std::uint64_t KeptWindows = 64;
+} // namespace
+
+CSpeechGate::CSpeechGate(const SpeechModel& model, std::uint32_t rate, double minSilenceSeconds)
+    : m_net(model), m_resampler(rate), m_nRate(std::max<std::uint32_t>(rate, 1)),
+      m_nMinGap(static_cast<std::uint64_t>(std::ceil(minSilenceSeconds * CResampler16k::Rate))),
+      m_nMaxLead(static_cast<std::uint64_t>(MaxLeadSeconds * CResampler16k::Rate)) {}
+
+void CSpeechGate::Analyse(const std::uint8_t* bytes, std::size_t count) {
+    m_samples.clear();
+    std::size_t i = 0;
+    if (m_nCarry >= 0 && count > 0) {
+        m_samples.push_back(static_cast<std::int16_t>(m_nCarry | bytes[0] << 8));
+        m_nCarry = -1;
+        i = 1;
+    }
+    const std::size_t whole = (count - i) / 2;
+    const std::size_t before = m_samples.size();
+    m_samples.resize(before + whole);
+    std::memcpy(m_samples.data() + before, bytes + i, 2 * whole);
+    if (i + 2 * whole < count)
+        m_nCarry = bytes[count - 1];
+    m_resampler.Take(m_samples.data(), m_samples.size(), m_pending);
+    std::size_t used = 0;
+    for (; used + Window <= m_pending.size(); used += Window)
+        Classify(m_pending.data() + used);
+    m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(used));
+}
+
+void CSpeechGate::Finish() {
+    m_resampler.Finish(m_pending);
+    if (!m_pending.empty()) { // the last part window, with silence after it
+        m_pending.resize(((m_pending.size() + Window - 1) / Window) * Window, 0.0f);
+        for (std::size_t used = 0; used < m_pending.size(); used += Window)
+            Classify(m_pending.data() + used);
+        m_pending.clear();
+    }
+    m_bFinished = true;
+}
+
+void CSpeechGate::Classify(const float* samples) {
+    const float probability = m_net.Next(samples);
+    m_bVoice = probability >= Attack || (m_bVoice && probability >= Release);
+    m_voiced.push_back(m_bVoice);
+    m_nVoiced += m_bVoice;
+}
+
+std::int16_t CSpeechGate::MaxQuiet(std::uint64_t position) {
+    constexpr std::int16_t Quiet = 32767, Loud = -1;
+    const std::uint64_t at = position * CResampler16k::Rate / m_nRate; // at 16 kHz
+    const std::uint64_t window = at / Window;
+    while (m_nFirstWindow + KeptWindows < window && !m_voiced.empty()) {
+        m_voiced.pop_front();
+        ++m_nFirstWindow;
+    }
+    const std::uint64_t end = Windows();
+    const auto voiced = [&](std::uint64_t w) { return w < end && m_voiced[w - m_nFirstWindow]; };
+    // The gap at or after the block: from the first unvoiced window ...
+    std::uint64_t from = std::min(window, end);
+    if (voiced(from)) {
+        // A voiced block is quiet only as the run-up to a gap that starts soon.
+        const std::uint64_t ahead = std::min(end, window + m_nMinGap / Window + 1);
+        while (from < ahead && voiced(from))
+            ++from;
+        if (from == ahead)
+            return Loud;
+    } else {
+        while (from > m_nFirstWindow && !voiced(from - 1))
+            --from;
+    }
+    // ... to the next voiced one, or the recording's end.
+    std::uint64_t to = from;
+    while (to < end && !voiced(to))
+        ++to;
+    const bool open = to == end && !m_bFinished; // the gap goes on past what was analysed
+    const std::uint64_t gap = (to - from) * Window;
+    if (from == 0 || (gap < m_nMinGap && !open))
+        return Loud; // no voice before it, or too short for a pause
+    const std::uint64_t lead = std::min(gap / 2, m_nMaxLead);
+    if (open && gap / 2 < m_nMaxLead)
+        return Loud; // not yet known where the pause goes
+    const std::uint64_t pause = from * Window + lead;
+    // Quiet from one minimum silence before the pause to the gap's end.
+    return at + m_nMinGap >= pause && at < to * Window ? Quiet : Loud;
+}
