@@ -18,18 +18,29 @@ const Range Ranges[] = {
     {"pause-extra", 0, 30, true, "seconds from 0 to 30", Unset.pauseExtraSeconds},
     {"min-pause", 0, 60, true, "seconds from 0 to 60", std::nullopt},
     {"max-pause", 0, 60, true, "seconds from 0 to 60", std::nullopt},
+    {"max-phrase", 1, 600, true, "seconds from 1 to 600", std::nullopt},
 };
 
 const JobOption Options[] = {
-    {"yes", false, true},           {"keep-going", false, true},
-    {"verbose", false, true},       {"any-format", false, false},
-    {"threshold", true, false},     {"min-silence", true, false},
-    {"min-phrase", true, false},    {"pause-factor", true, false},
-    {"pause-extra", true, false},   {"min-pause", true, false},
-    {"max-pause", true, false},     {"passes", true, false},
-    {"output-format", true, false}, {"bitrate", true, false},
-    {"labels", true, false},        {"clips", false, false},
-    {"phrases-from", true, true},   {"phrases-from-srt", false, false},
+    {"yes", false, true},
+    {"keep-going", false, true},
+    {"verbose", false, true},
+    {"any-format", false, false},
+    {"threshold", true, false},
+    {"min-silence", true, false},
+    {"min-phrase", true, false},
+    {"pause-factor", true, false},
+    {"pause-extra", true, false},
+    {"min-pause", true, false},
+    {"max-pause", true, false},
+    {"max-phrase", true, false},
+    {"passes", true, false},
+    {"output-format", true, false},
+    {"bitrate", true, false},
+    {"labels", true, false},
+    {"clips", false, false},
+    {"phrases-from", true, true},
+    {"phrases-from-srt", false, false},
 };
 
 // The whole text as a finite number, or nothing.
@@ -87,8 +98,10 @@ std::string SetNumber(JobOptions& options, const Range& range, std::string_view 
         options.pauses.pauseExtraSeconds = *number;
     } else if (name == "min-pause") {
         options.minPauseSeconds = *number;
-    } else {
+    } else if (name == "max-pause") {
         options.maxPauseSeconds = *number;
+    } else {
+        options.maxPhraseSeconds = *number;
     }
     return {};
 }

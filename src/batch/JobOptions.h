@@ -23,6 +23,7 @@ struct JobOptions {
     bool thresholdGiven = false; // --threshold, auto or a level, was given
     std::optional<double> minPauseSeconds;
     std::optional<double> maxPauseSeconds;
+    std::optional<double> maxPhraseSeconds;   // a longer phrase is cut
     std::vector<double> passes{1.0};          // one tempo per pass, in order
     std::optional<OutputFormat> outputFormat; // none: WAV
     std::optional<int> bitrateKbps;           // none: the format's default

@@ -1,6 +1,7 @@
 #include "media/JobConverter.h"
 
 #include "batch/PracticeConverter.h"
+#include "deck/AnkiDeck.h"
 #include "media/EncodedConverter.h"
 #include "media/MediaLibrary.h"
 
@@ -11,6 +12,7 @@ std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, Paus
     TunedMedia media;
     media.report = std::move(report);
     media.makeStretcher = MediaLibrary::MakeStretcher;
+    media.writeDeck = WriteAnkiDeck;
     if (options.anyFormat)
         media.makeSamples = MediaLibrary::OpenSource;
     if (const std::optional<OutputFormat> format = options.outputFormat) {

@@ -758,9 +758,9 @@ TEST_F(Cli, EveryLessonOfAFolderGetsItsLabelsClipsAndTable) {
         // The table names exactly the clips in the folder, in order, one row a phrase.
         const std::vector<std::string> rows = Lines(CommandOutput(
             "python3 -c 'import csv,sys\nfor r in csv.reader(open(sys.argv[1], newline=\"\", "
-            "encoding=\"utf-8\")): print(r[0], r[1])' " +
+            "encoding=\"utf-8\").readlines()[3:]): print(r[0], r[2])' " +
             ShellQuoted((folder / (lesson + ".csv")).string())));
-        std::vector<std::string> named = {lesson + ".csv"};
+        std::vector<std::string> named = {lesson + ".apkg", lesson + ".csv"};
         std::vector<std::int16_t> joined;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             char clip[256];
@@ -780,6 +780,51 @@ TEST_F(Cli, EveryLessonOfAFolderGetsItsLabelsClipsAndTable) {
                                 ShellQuoted((out / (lesson + ".srt")).string())),
                   std::to_string(2 * rows.size()) + "\n");
     }
+}
+
+TEST_F(Cli, SubtitlesAsSubRipOrWebVttGiveTheSameFilesWithTheirTextsOnCardsAndLabels) {
+    const std::pair<const char*, std::string> subtitles[] = {
+        {".srt", "1\n00:00:00,500 --> 00:00:02,000\nWhere is the station?\n\n"
+                 "2\n00:00:02,500 --> 00:00:04,000\nIt's near,\n<i>\"here\"</i>\n\n"
+                 "00:00:05,000 --> 00:00:07,000\nThanks\n"},
+        {".vtt", "WEBVTT - a lesson\n\nSTYLE\n::cue { color: red }\n\nNOTE a remark\n\n"
+                 "a\n00:00.500 --> 00:02.000 align:start\n<v Anna>Where is the station?\n\n"
+                 "00:00:02.500 --> 00:00:04.000\nIt's near,\n<i>\"here\"</i>\n\n"
+                 "REGION\nid:r\n\n00:05.000 --> 00:07.000\nThanks\n"}};
+    const std::string expected = "#separator:comma\n#html:false\n#columns:Audio,Text,Phrase,"
+                                 "Start,End,Source\nrow 1 Where is the station?\n"
+                                 "row 2 It's near, \"here\"\nrow 3 Thanks\nrow 4 \n";
+    std::vector<std::string> practice, deckNotes;
+    for (const auto& [extension, text] : subtitles) {
+        SCOPED_TRACE(extension);
+        fs::remove_all(src);
+        fs::remove_all(out);
+        fs::create_directory(src);
+        fs::create_directory(out);
+        CopyRecording("english.wav", src / "english.wav");
+        WriteFileBytes(src / (std::string("english") + extension), text);
+        ASSERT_EQ(
+            Run({"--phrases-from-srt", "--clips", "--labels", "srt", src.string(), out.string()}),
+            0)
+            << stderrText;
+        practice.push_back(ReadFileBytes(out / "english.WAV"));
+        const std::string read =
+            CommandOutput("python3 " + ShellQuoted(BRELLOW_READ_CLIPS) + " " +
+                          ShellQuoted((out / "english-phrases").string()) + " english");
+        EXPECT_TRUE(read.starts_with(expected)) << read;
+        EXPECT_NE(read.find("tables ['cards', 'col', 'graves', 'notes', 'revlog']\nversion 11\n"
+                            "deck True\nnotes 4 rows 4\n"),
+                  std::string::npos)
+            << read;
+        EXPECT_EQ(std::count(read.begin(), read.end(), '\n') - 11, 4) << read;
+        EXPECT_EQ(read.find("media False"), std::string::npos) << read;
+        deckNotes.push_back(read.substr(read.find("note ")));
+        const std::string labels = ReadFileBytes(out / "english.srt");
+        EXPECT_NE(labels.find("\n1/1  Where is the station?\n"), std::string::npos) << labels;
+        EXPECT_NE(labels.find("\n4/1\n"), std::string::npos) << labels;
+    }
+    EXPECT_TRUE(practice[0] == practice[1]);
+    EXPECT_EQ(deckNotes[0], deckNotes[1]); // the same notes, imported again
 }
 
 TEST_F(Cli, SubtitlesThatAreNotSubRipEndTheJobBeforeItBegins) {
