@@ -32,15 +32,20 @@ void CPhraseCutter::Push(const std::uint8_t* samples, std::size_t count, bool ph
 }
 
 void CPhraseCutter::Cut() {
-    // The phrase is the last m_nPhraseBlocks blocks; the boundaries of its
-    // last third before the block just come, which would make it too long.
+    // The phrase is the last m_nPhraseBlocks blocks; it may end at any boundary
+    // of its last third, the one before the block just come the latest.
     const std::uint64_t length = m_nPhraseBlocks - 1;
-    const std::uint64_t third = std::max<std::uint64_t>(1, length / 3);
-    const std::size_t first = m_held.size() - 1 - static_cast<std::size_t>(third);
+    // Its first blocks may be gone already; its last third is held.
+    const std::size_t start =
+        m_held.size() -
+        std::min<std::size_t>(m_held.size(), static_cast<std::size_t>(m_nPhraseBlocks));
+    const std::size_t third = static_cast<std::size_t>(std::max<std::uint64_t>(1, length / 3));
+    const std::size_t first = std::max(start + 1, m_held.size() - 1 - third);
     std::size_t best = m_held.size() - 1;
     double quietest = -1;
-    for (std::size_t at = first + 1; at < m_held.size(); ++at) {
-        const double loudness = std::max(m_held[at - 1].loudness, m_held[at].loudness);
+    for (std::size_t at = first; at < m_held.size(); ++at) {
+        // Quiet on both sides: a boundary between words, not a word's quiet consonant.
+        const double loudness = m_held[at - 1].loudness + m_held[at].loudness;
         if (quietest < 0 || loudness <= quietest) {
             quietest = loudness;
             best = at;

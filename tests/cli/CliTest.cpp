@@ -827,6 +827,35 @@ TEST_F(Cli, SubtitlesAsSubRipOrWebVttGiveTheSameFilesWithTheirTextsOnCardsAndLab
     EXPECT_EQ(deckNotes[0], deckNotes[1]); // the same notes, imported again
 }
 
+TEST_F(Cli, LongestPhraseCutsSpeechWhereItIsQuiet) {
+    // No quiet stretch is long enough for the detector: every phrase is cut.
+    for (const std::string lesson : {"english", "german", "french-whole-blocks"})
+        CopyRecording(lesson + ".wav", src / (lesson + ".wav"));
+    ASSERT_EQ(
+        Run({"--min-silence", "10", "--max-phrase", "3", "--clips", src.string(), out.string()}), 0)
+        << stderrText;
+    for (const std::string lesson : {"english", "german", "french-whole-blocks"}) {
+        SCOPED_TRACE(lesson);
+        std::istringstream read(CommandOutput("python3 " + ShellQuoted(BRELLOW_READ_CLIPS) + " " +
+                                              ShellQuoted((out / (lesson + "-phrases")).string()) +
+                                              " " + ShellQuoted(lesson) + " " +
+                                              ShellQuoted((src / (lesson + ".wav")).string())));
+        int cuts = 0;
+        for (std::string word; read >> word;) {
+            if (word != "cut")
+                continue;
+            double seconds = 0, rate = 0, loudness = 0;
+            read >> seconds >> rate >> loudness;
+            EXPECT_LE(seconds, 3 + 1010 / rate);
+            // Where speech goes on, the recording is louder than in half its blocks.
+            if (cuts++ > 0) {
+                EXPECT_LT(loudness, 0.5) << "phrase " << cuts;
+            }
+        }
+        EXPECT_GE(cuts, 3);
+    }
+}
+
 TEST_F(Cli, SubtitlesThatAreNotSubRipEndTheJobBeforeItBegins) {
     WriteFileBytes(src / "cues.srt", "1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03 --> 1\n");
     CopyRecording("english.wav", src / "english.wav");

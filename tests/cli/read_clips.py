@@ -27,3 +27,19 @@ with zipfile.ZipFile(os.path.join(folder, title + ".apkg")) as deck:
             key = [k for k, v in media.items() if v == sound]
             print("note", note_id, "media", len(key) == 1 and key[0] in deck.namelist())
         db.close()
+# Given the recording: each phrase's length, and how loud the recording is
+# around its start against the median of its blocks of 1010 samples.
+if len(sys.argv) > 3:
+    import statistics, struct, subprocess
+    probe = ["ffprobe", "-v", "error", "-show_entries", "stream=sample_rate", "-of", "csv=p=0"]
+    rate = int(subprocess.run(probe + [sys.argv[3]], capture_output=True, text=True).stdout)
+    raw = subprocess.run(["ffmpeg", "-v", "error", "-i", sys.argv[3], "-f", "s16le", "-ac", "1", "-"],
+                         capture_output=True, check=True).stdout
+    samples = struct.unpack(f"<{len(raw) // 2}h", raw)
+    def rms(a, b):
+        part = samples[max(a, 0):b]
+        return (sum(x * x for x in part) / max(len(part), 1)) ** .5
+    median = statistics.median(rms(i, i + 1010) for i in range(0, len(samples), 1010))
+    for row in rows:
+        at = round(float(row["Start"]) * rate)
+        print("cut", float(row["End"]) - float(row["Start"]), rate, rms(at - 1010, at + 1010) / median)
