@@ -23,6 +23,7 @@
 using namespace batchtest;
 namespace fs = std::filesystem;
 using Stream = ChildProcess::Stream;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -803,6 +804,9 @@ TEST_F(Cli, SubtitlesAsSubRipOrWebVttGiveTheSameFilesWithTheirTextsOnCardsAndLab
         fs::create_directory(out);
         CopyRecording("english.wav", src / "english.wav");
         WriteFileBytes(src / (std::string("english") + extension), text);
+        // The second lesson is newer: its notes are too, their ids the same.
+        fs::last_write_time(src / "english.wav",
+                            fs::last_write_time(src / "english.wav") + practice.size() * 1h);
         ASSERT_EQ(
             Run({"--phrases-from-srt", "--clips", "--labels", "srt", src.string(), out.string()}),
             0)
