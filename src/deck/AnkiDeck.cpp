@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <memory>
@@ -83,14 +84,18 @@ std::string Html(std::string_view text) {
         case '"':
             escaped += "&quot;";
             break;
-        case '\x1f':
-            escaped += ' ';
-            break; // the fields' separator
-        default:
-            escaped += c;
+        default: // control characters, the fields' separator among them, as spaces
+            escaped += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
         }
     }
     return escaped;
+}
+
+// text with its control characters as spaces.
+std::string Printable(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, ' ');
+    return text;
 }
 
 // A clip's name in the program's media folder: characters that a sound tag,
@@ -200,8 +205,8 @@ std::string Collection(const Deck& deck) {
                              "\"timeLim\":0,\"sortBackwards\":false,\"addToCur\":true,"
                              "\"curDeck\":1,\"newSpread\":0,\"dueCounts\":true,\"curModel\":" +
                              std::to_string(modelId) + ",\"collapseTime\":1200}";
-    const std::string decks =
-        "{" + DeckJson(1, "Default", now) + "," + DeckJson(deckId, deck.title, now) + "}";
+    const std::string decks = "{" + DeckJson(1, "Default", now) + "," +
+                              DeckJson(deckId, Printable(deck.title), now) + "}";
     bool ok = sqlite3_exec(raw, Schema, nullptr, nullptr, nullptr) == SQLITE_OK &&
               sqlite3_exec(raw, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK &&
               Run(raw, "INSERT INTO col VALUES (1, ?, ?, ?, 11, 0, 0, 0, ?, ?, ?, ?, '{}')", now,
@@ -279,6 +284,11 @@ bool WriteAnkiDeck(const Deck& deck, const std::filesystem::path& folder,
     }
     media += "}";
     ok = ok && AddBytes(archive.get(), "media", media);
+    // Every entry dated as the lesson, not as the clock: the same lesson, the same bytes.
+    const zip_int64_t entries = ok ? zip_get_num_entries(archive.get(), 0) : 0;
+    for (zip_int64_t i = 0; ok && i < entries; ++i)
+        ok = zip_file_set_mtime(archive.get(), static_cast<zip_uint64_t>(i),
+                                static_cast<time_t>(deck.modified), 0) == 0;
     if (!ok || zip_close(archive.get()) != 0) {
         std::error_code ec;
         std::filesystem::remove(path, ec);
