@@ -181,7 +181,7 @@ std::string SetJobOption(JobOptions& options, std::string_view name, std::string
     }
     if (name == "phrases-from") {
         if (value.empty())
-            return Needs(name, "a subtitle file (.srt)");
+            return Needs(name, "a subtitle file (.srt or .vtt)");
         options.phrasesFrom = value;
         options.tuned = true;
         return {};
