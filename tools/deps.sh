@@ -9,6 +9,7 @@ packages=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libavfilter-dev
     libgtest-dev libgmock-dev libbenchmark-dev librubberband-dev
+    libsqlite3-dev libzip-dev
     ffmpeg sox espeak-ng alsa-utils strace pocketsphinx-testdata
     xvfb xauth imagemagick
     desktop-file-utils appstream dpkg-dev fakeroot file groff-base

@@ -115,6 +115,14 @@
         <translation>Minimale &amp;Phrase:</translation>
     </message>
     <message>
+        <source>Lon&amp;gest phrase:</source>
+        <translation>L&amp;ängste Phrase:</translation>
+    </message>
+    <message>
+        <source>A phrase that reaches this length is cut where it is quietest in its last third, in seconds.</source>
+        <translation>Eine Phrase, die diese Länge erreicht, wird an ihrer leisesten Stelle im letzten Drittel geteilt, in Sekunden.</translation>
+    </message>
+    <message>
         <source>Phrases from s&amp;ubtitles (.srt)</source>
         <translation>Phrasen aus &amp;Untertiteln (.srt)</translation>
     </message>

@@ -115,6 +115,14 @@
         <translation>F&amp;rase mínima:</translation>
     </message>
     <message>
+        <source>Lon&amp;gest phrase:</source>
+        <translation>Frase más lar&amp;ga:</translation>
+    </message>
+    <message>
+        <source>A phrase that reaches this length is cut where it is quietest in its last third, in seconds.</source>
+        <translation>Una frase que alcanza esta duración se corta donde es más silenciosa en su último tercio, en segundos.</translation>
+    </message>
+    <message>
         <source>Phrases from s&amp;ubtitles (.srt)</source>
         <translation>Frases de los subtítu&amp;los (.srt)</translation>
     </message>

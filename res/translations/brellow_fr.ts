@@ -115,6 +115,14 @@
         <translation>&amp;Phrase minimale&#xa0;:</translation>
     </message>
     <message>
+        <source>Lon&amp;gest phrase:</source>
+        <translation>Phrase la plus lon&amp;gue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A phrase that reaches this length is cut where it is quietest in its last third, in seconds.</source>
+        <translation>Une phrase qui atteint cette durée est coupée là où elle est la plus calme dans son dernier tiers, en secondes.</translation>
+    </message>
+    <message>
         <source>Phrases from s&amp;ubtitles (.srt)</source>
         <translation>Phrases d&apos;après les so&amp;us-titres (.srt)</translation>
     </message>

@@ -115,6 +115,14 @@
         <translation>F&amp;rase minima:</translation>
     </message>
     <message>
+        <source>Lon&amp;gest phrase:</source>
+        <translation>Frase più lun&amp;ga:</translation>
+    </message>
+    <message>
+        <source>A phrase that reaches this length is cut where it is quietest in its last third, in seconds.</source>
+        <translation>Una frase che raggiunge questa durata viene tagliata dove è più silenziosa nel suo ultimo terzo, in secondi.</translation>
+    </message>
+    <message>
         <source>Phrases from s&amp;ubtitles (.srt)</source>
         <translation>Frasi dai s&amp;ottotitoli (.srt)</translation>
     </message>

@@ -115,6 +115,14 @@
         <translation>最短のフレーズ(&amp;H):</translation>
     </message>
     <message>
+        <source>Lon&amp;gest phrase:</source>
+        <translation>最長のフレーズ(&amp;G):</translation>
+    </message>
+    <message>
+        <source>A phrase that reaches this length is cut where it is quietest in its last third, in seconds.</source>
+        <translation>この長さに達したフレーズは、最後の3分の1で最も静かな所で切られます（秒）。</translation>
+    </message>
+    <message>
         <source>Phrases from s&amp;ubtitles (.srt)</source>
         <translation>字幕でフレーズを区切る (.srt)(&amp;U)</translation>
     </message>

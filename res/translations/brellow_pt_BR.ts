@@ -115,6 +115,14 @@
         <translation>F&amp;rase mínima:</translation>
     </message>
     <message>
+        <source>Lon&amp;gest phrase:</source>
+        <translation>Frase mais lon&amp;ga:</translation>
+    </message>
+    <message>
+        <source>A phrase that reaches this length is cut where it is quietest in its last third, in seconds.</source>
+        <translation>Uma frase que atinge esta duração é cortada onde é mais silenciosa em seu último terço, em segundos.</translation>
+    </message>
+    <message>
         <source>Phrases from s&amp;ubtitles (.srt)</source>
         <translation>Frases das l&amp;egendas (.srt)</translation>
     </message>

@@ -115,6 +115,14 @@
         <translation>Минимальная ф&amp;раза:</translation>
     </message>
     <message>
+        <source>Lon&amp;gest phrase:</source>
+        <translation>Самая длинна&amp;я фраза:</translation>
+    </message>
+    <message>
+        <source>A phrase that reaches this length is cut where it is quietest in its last third, in seconds.</source>
+        <translation>Фраза, достигшая этой длины, разрезается в самом тихом месте последней трети, в секундах.</translation>
+    </message>
+    <message>
         <source>Phrases from s&amp;ubtitles (.srt)</source>
         <translation>Фразы из &amp;субтитров (.srt)</translation>
     </message>

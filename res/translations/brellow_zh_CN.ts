@@ -115,6 +115,14 @@
         <translation>最短语句(&amp;H)：</translation>
     </message>
     <message>
+        <source>Lon&amp;gest phrase:</source>
+        <translation>最长语句(&amp;G)：</translation>
+    </message>
+    <message>
+        <source>A phrase that reaches this length is cut where it is quietest in its last third, in seconds.</source>
+        <translation>达到此长度的语句在其最后三分之一最安静处切开，单位为秒。</translation>
+    </message>
+    <message>
         <source>Phrases from s&amp;ubtitles (.srt)</source>
         <translation>按字幕划分语句 (.srt)(&amp;U)</translation>
     </message>

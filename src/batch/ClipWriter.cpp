@@ -2,11 +2,16 @@
 
 #include "audio/ErrorReason.h"
 
+#include <array>
 #include <cerrno>
 #include <cinttypes>
 #include <cstdio>
 
 namespace {
+
+// The table's columns, in order, as its header names them.
+constexpr std::array<const char*, 6> TableColumns = {"Audio", "Text", "Phrase",
+                                                     "Start", "End",  "Source"};
 
 // A field of a comma-separated table, quoted when it has to be.
 std::string CsvField(const std::string& text) {
@@ -27,11 +32,15 @@ std::string Seconds(std::uint64_t samples, std::uint32_t rate) {
 
 } // namespace
 
-CClipWriter::CClipWriter(CFileOpener& files, const std::filesystem::path& destination,
-                         const SinkMaker& makeSink, std::uint32_t rate)
+CClipWriter::CClipWriter(CFileOpener& files, const std::filesystem::path& source,
+                         const std::filesystem::path& destination, const SinkMaker& makeSink,
+                         std::uint32_t rate, const PhraseTexts* texts, DeckWriter writeDeck)
     : m_files(files), m_strTitle(destination.stem().string()),
-      m_strExtension(destination.extension().string()), m_makeSink(makeSink), m_nRate(rate) {
+      m_strExtension(destination.extension().string()), m_makeSink(makeSink), m_nRate(rate),
+      m_texts(texts), m_writeDeck(std::move(writeDeck)) {
     m_folder = destination.parent_path() / (m_strTitle + "-phrases");
+    m_deck.title = m_strTitle;
+    m_deck.source = source.filename().string();
 }
 
 CClipWriter::~CClipWriter() {
@@ -74,16 +83,27 @@ bool CClipWriter::PhraseEnd(std::uint64_t phrase, std::uint64_t sourceStart,
     const bool finished = (m_clip && m_clip->Finish()) || Failed(m_clip ? m_clip->Failure() : "");
     m_clip.reset();
     ++m_nEnded;
-    m_table += CsvField("[sound:" + ClipName(phrase) + "]") + "," + std::to_string(phrase) + "," +
-               Seconds(sourceStart, m_nRate) + "," + Seconds(sourceEnd, m_nRate) + "\n";
+    m_deck.notes.push_back({ClipName(phrase),
+                            m_texts ? PhraseText(*m_texts, phrase) : std::string(),
+                            Seconds(sourceStart, m_nRate), Seconds(sourceEnd, m_nRate), phrase});
     return finished;
 }
 
 bool CClipWriter::Finish() {
+    // The flash-card program's header lines, so that it asks nothing on import.
+    std::string text = "#separator:comma\n#html:false\n#columns:";
+    for (const char* column : TableColumns)
+        text += std::string(column) + (column == TableColumns.back() ? "\n" : ",");
+    for (const DeckNote& note : m_deck.notes)
+        text += CsvField("[sound:" + note.clip + "]") + "," + CsvField(note.text) + "," +
+                std::to_string(note.phrase) + "," + note.start + "," + note.end + "," +
+                CsvField(m_deck.source) + "\n";
     std::unique_ptr<CByteStream> table = m_files.Open(m_temporary / (m_strTitle + ".csv"), true);
     const int error = errno;
-    return (table && table->Write(m_table.data(), m_table.size()) && table->Close()) ||
-           Failed(table ? table->FailureReason() : ErrorReason(error));
+    if (!table || !table->Write(text.data(), text.size()) || !table->Close())
+        return Failed(table ? table->FailureReason() : ErrorReason(error));
+    return !m_writeDeck || m_writeDeck(m_deck, m_temporary, m_temporary / (m_strTitle + ".apkg")) ||
+           Failed("");
 }
 
 bool CClipWriter::Commit() {

@@ -2,6 +2,7 @@
 
 #include "audio/FileOpener.h"
 #include "audio/SampleSink.h"
+#include "batch/Deck.h"
 #include "batch/PhraseListener.h"
 #include "batch/TunedConversion.h"
 
@@ -10,14 +11,17 @@
 #include <string>
 
 // Each phrase as recorded, without pauses or passes, in a file of its own,
-// and a table of them that flash-card programs import: for studying phrases
-// one by one. They go to "<title>-phrases/" beside the practice file, which
-// replaces a folder of that name only once it is complete.
+// and a table and a deck of them that flash-card programs import: for
+// studying phrases one by one. They go to "<title>-phrases/" beside the
+// practice file, which replaces a folder of that name only once it is complete.
 class CClipWriter final : public CPhraseListener {
 public:
-    // destination: the practice file, whose title and extension the clips take.
-    CClipWriter(CFileOpener& files, const std::filesystem::path& destination,
-                const SinkMaker& makeSink, std::uint32_t rate);
+    // destination: the practice file, whose title and extension the clips
+    // take; texts: each phrase's; writeDeck: none, no deck.
+    CClipWriter(CFileOpener& files, const std::filesystem::path& source,
+                const std::filesystem::path& destination, const SinkMaker& makeSink,
+                std::uint32_t rate, const PhraseTexts* texts = nullptr,
+                DeckWriter writeDeck = nullptr);
     ~CClipWriter() override;
 
     // Makes the temporary folder; false when it cannot be made.
@@ -26,7 +30,7 @@ public:
     bool PhraseEnd(std::uint64_t phrase, std::uint64_t sourceStart,
                    std::uint64_t sourceEnd) override;
     void Pass(std::uint64_t, std::size_t, std::uint64_t, std::uint64_t) override {}
-    // Writes the table; then Commit puts the folder in its place.
+    // Writes the table and the deck; then Commit puts the folder in its place.
     bool Finish();
     bool Commit();
     // Removes what was made.
@@ -35,6 +39,8 @@ public:
     const std::filesystem::path& Folder() const { return m_folder; }
     // Why a clip or the table could not be written; empty when nothing failed.
     const std::string& Failure() const { return m_strFailure; }
+    // When the lesson (recording and subtitles) last changed, for the deck.
+    void SetModified(std::int64_t seconds) { m_deck.modified = seconds; }
 
 private:
     std::string ClipName(std::uint64_t phrase) const;
@@ -50,7 +56,9 @@ private:
     std::uint32_t m_nRate;
     std::unique_ptr<CSampleSink> m_clip; // the phrase under way
     std::uint64_t m_nEnded = 0;          // phrases whose clip is done
-    std::string m_table;
     std::string m_strFailure;
+    const PhraseTexts* m_texts; // read as each phrase ends
+    DeckWriter m_writeDeck;
+    Deck m_deck; // a note per row of the table
     bool m_bOpen = false;
 };

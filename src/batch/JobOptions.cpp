@@ -19,19 +19,31 @@ const Range Ranges[] = {
     {"pause-extra", 0, 30, true, "seconds from 0 to 30", Unset.pauseExtraSeconds},
     {"min-pause", 0, 60, true, "seconds from 0 to 60", std::nullopt},
     {"max-pause", 0, 60, true, "seconds from 0 to 60", std::nullopt},
+    {"max-phrase", 1, 600, true, "seconds from 1 to 600", std::nullopt},
 };
 
 const JobOption Options[] = {
-    {"yes", false, true},           {"keep-going", false, true},
-    {"verbose", false, true},       {"any-format", false, false},
-    {"threshold", true, false},     {"min-silence", true, false},
-    {"min-phrase", true, false},    {"pause-factor", true, false},
-    {"pause-extra", true, false},   {"min-pause", true, false},
-    {"max-pause", true, false},     {"passes", true, false},
-    {"output-format", true, false}, {"bitrate", true, false},
-    {"labels", true, false},        {"clips", false, false},
-    {"phrases-from", true, true},   {"phrases-from-srt", false, false},
-    {"jobs", true, true},           {"detector", true, false},
+    {"yes", false, true},
+    {"keep-going", false, true},
+    {"verbose", false, true},
+    {"any-format", false, false},
+    {"threshold", true, false},
+    {"min-silence", true, false},
+    {"min-phrase", true, false},
+    {"pause-factor", true, false},
+    {"pause-extra", true, false},
+    {"min-pause", true, false},
+    {"max-pause", true, false},
+    {"max-phrase", true, false},
+    {"passes", true, false},
+    {"output-format", true, false},
+    {"bitrate", true, false},
+    {"labels", true, false},
+    {"clips", false, false},
+    {"phrases-from", true, true},
+    {"phrases-from-srt", false, false},
+    {"jobs", true, true},
+    {"detector", true, false},
 };
 
 // The whole text as a finite number, or nothing.
@@ -89,8 +101,10 @@ std::string SetNumber(JobOptions& options, const Range& range, std::string_view 
         options.pauses.pauseExtraSeconds = *number;
     } else if (name == "min-pause") {
         options.minPauseSeconds = *number;
-    } else {
+    } else if (name == "max-pause") {
         options.maxPauseSeconds = *number;
+    } else {
+        options.maxPhraseSeconds = *number;
     }
     return {};
 }
@@ -195,7 +209,7 @@ std::string SetJobOption(JobOptions& options, std::string_view name, std::string
     }
     if (name == "phrases-from") {
         if (value.empty())
-            return Needs(name, "a subtitle file (.srt)");
+            return Needs(name, "a subtitle file (.srt or .vtt)");
         options.phrasesFrom = value;
         options.tuned = true;
         return {};

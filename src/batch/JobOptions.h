@@ -25,6 +25,7 @@ struct JobOptions {
     std::optional<PauseDetector> detector;
     std::optional<double> minPauseSeconds;
     std::optional<double> maxPauseSeconds;
+    std::optional<double> maxPhraseSeconds;   // a longer phrase is cut
     std::vector<double> passes{1.0};          // one tempo per pass, in order
     std::optional<OutputFormat> outputFormat; // none: WAV
     std::optional<int> bitrateKbps;           // none: the format's default

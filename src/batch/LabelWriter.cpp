@@ -53,6 +53,11 @@ std::string CLabelWriter::Text() const {
         std::string label = "Phrase " + std::to_string(entry.phrase);
         if (m_nPasses > 1)
             label += ", pass " + std::to_string(entry.pass);
+        // With subtitles, what is said: "3/2  Where is the station?"
+        if (m_texts && *m_texts)
+            label = std::to_string(entry.phrase) + "/" + std::to_string(entry.pass) +
+                    (PhraseText(*m_texts, entry.phrase).empty() ? "" : "  ") +
+                    PhraseText(*m_texts, entry.phrase);
         switch (m_format) {
         case LabelFormat::Srt:
             text += std::to_string(++cue) + "\n" + SrtTime(Units(entry.start, m_nRate, 1000)) +

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Where each pass of each phrase is in a practice file, as a subtitle file,
@@ -17,8 +18,9 @@ public:
         std::uint64_t start, end; // samples of the practice file
     };
 
-    CLabelWriter(LabelFormat format, std::uint32_t rate, std::size_t passes)
-        : m_format(format), m_nRate(rate), m_nPasses(passes) {}
+    CLabelWriter(LabelFormat format, std::uint32_t rate, std::size_t passes,
+                 const PhraseTexts* texts = nullptr)
+        : m_format(format), m_nRate(rate), m_nPasses(passes), m_texts(texts) {}
 
     bool PhraseSamples(const std::uint8_t*, std::size_t) override { return true; }
     bool PhraseEnd(std::uint64_t, std::uint64_t, std::uint64_t) override { return true; }
@@ -35,6 +37,7 @@ private:
     LabelFormat m_format;
     std::uint32_t m_nRate;
     std::size_t m_nPasses;
+    const PhraseTexts* m_texts; // read as the labels are written
     std::vector<Entry> m_entries;
 };
 

@@ -2,6 +2,18 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The text of each phrase, phrase 1 first, when subtitles gave the phrases.
+using PhraseTexts = std::optional<std::vector<std::string>>;
+
+// The text of phrase (from 1); "" past the subtitles' last.
+inline const std::string& PhraseText(const PhraseTexts& texts, std::uint64_t phrase) {
+    static const std::string none;
+    return texts && phrase >= 1 && phrase <= texts->size() ? (*texts)[phrase - 1] : none;
+}
 
 // Told where each phrase is while a practice file is written: labels and
 // clips. Phrases are numbered from 1, passes from 1; positions are samples,

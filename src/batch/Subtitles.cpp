@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <string_view>
+#include <utility>
 
 namespace {
 
@@ -46,25 +48,111 @@ bool ParseTime(const std::string& text, std::uint64_t& ms) {
     return true;
 }
 
+// "MM:SS.mmm" or "HH:MM:SS.mmm", WebVTT's times, in milliseconds; false when it is not one.
+bool ParseVttTime(const std::string& text, std::uint64_t& ms) {
+    const std::size_t colons = static_cast<std::size_t>(std::count(text.begin(), text.end(), ':'));
+    if (colons == 1)
+        return text.find(',') == std::string::npos && ParseTime("0:" + text, ms);
+    return colons == 2 && text.find(',') == std::string::npos && ParseTime(text, ms);
+}
+
+// A subtitle text's lines, trimmed and numbered from 1, after a byte order mark.
+class CLines {
+public:
+    explicit CLines(const std::string& text)
+        : m_text(text), m_nFrom(text.starts_with("\xEF\xBB\xBF") ? 3 : 0) {}
+
+    bool Next(std::string& line) {
+        if (m_nFrom > m_text.size())
+            return false;
+        const std::size_t end = std::min(m_text.find('\n', m_nFrom), m_text.size());
+        line = Trimmed(m_text.substr(m_nFrom, end - m_nFrom));
+        m_nFrom = end + 1;
+        ++m_nNumber;
+        return true;
+    }
+    std::size_t Number() const { return m_nNumber; }
+
+private:
+    const std::string& m_text;
+    std::size_t m_nFrom;
+    std::size_t m_nNumber = 0;
+};
+
+// A line of a cue's text as shown: tags (<i>, <v Anna>, <00:01.000>) left
+// out, the common entities read, and control characters, which would break
+// the lines of the files the text goes into, made spaces.
+std::string CueTextLine(const std::string& line) {
+    static const std::pair<std::string_view, char> entities[] = {
+        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&nbsp;", ' '}, {"&quot;", '"'}};
+    std::string text;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '<' && line.find('>', i) != std::string::npos) {
+            i = line.find('>', i);
+            continue;
+        }
+        const auto entity =
+            std::find_if(std::begin(entities), std::end(entities), [&](const auto& e) {
+                return std::string_view(line).substr(i).starts_with(e.first);
+            });
+        if (c == '&' && entity != std::end(entities)) {
+            text += entity->second;
+            i += entity->first.size() - 1;
+            continue;
+        }
+        text += static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? ' ' : c;
+    }
+    return Trimmed(text);
+}
+
+void AddCueText(SubtitleCue& cue, const std::string& line) {
+    const std::string text = CueTextLine(line);
+    if (!text.empty())
+        cue.text += (cue.text.empty() ? "" : " ") + text;
+}
+
+// The times of a line "start --> end", settings after them allowed; "" when
+// they are taken, or what is wrong.
+std::string ParseTimes(const std::string& line, bool (*parse)(const std::string&, std::uint64_t&),
+                       const char* example, SubtitleCue& cue) {
+    const std::size_t arrow = line.find("-->");
+    if (arrow == std::string::npos)
+        return "'-->' between two times was expected";
+    const std::string start = Trimmed(line.substr(0, arrow));
+    std::string stop = Trimmed(line.substr(arrow + 3));
+    stop = stop.substr(0, stop.find_first_of(" \t")); // a position may follow
+    if (!parse(start, cue.startMs) || !parse(stop, cue.endMs))
+        return std::string("a time such as ") + example + " was expected";
+    if (cue.endMs < cue.startMs)
+        return "the cue ends before it starts";
+    return {};
+}
+
+std::vector<SubtitleCue> Failed(std::string& error, std::size_t line, const std::string& what) {
+    error = "line " + std::to_string(line) + ": " + what;
+    return {};
+}
+
+bool HasExtension(const std::filesystem::path& path, std::string_view extension) {
+    std::string ext = path.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == extension;
+}
+
 } // namespace
 
 std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error) {
     std::vector<SubtitleCue> cues;
     enum class Expect { Number, Times, Text } expect = Expect::Number;
-    std::size_t lineNumber = 0;
-    const auto fail = [&](const std::string& what) {
-        error = "line " + std::to_string(lineNumber) + ": " + what;
-        return std::vector<SubtitleCue>{};
-    };
-    std::size_t from = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
-    while (from <= text.size()) {
-        const std::size_t end = std::min(text.find('\n', from), text.size());
-        const std::string line = Trimmed(text.substr(from, end - from));
-        from = end + 1;
-        ++lineNumber;
+    CLines lines(text);
+    for (std::string line; lines.Next(line);) {
         if (expect == Expect::Text) {
             if (line.empty())
                 expect = Expect::Number;
+            else
+                AddCueText(cues.back(), line);
             continue;
         }
         if (line.empty())
@@ -72,27 +160,66 @@ std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error
         // The number is often left out; a line of times stands for it.
         if (expect == Expect::Number && line.find("-->") == std::string::npos) {
             if (!AllDigits(line))
-                return fail("a cue number or a line of times was expected, not '" + Excerpt(line) +
-                            "'");
+                return Failed(error, lines.Number(),
+                              "a cue number or a line of times was expected, not '" +
+                                  Excerpt(line) + "'");
             expect = Expect::Times;
             continue;
         }
-        const std::size_t arrow = line.find("-->");
-        if (arrow == std::string::npos)
-            return fail("'-->' between two times was expected");
         SubtitleCue cue{};
-        const std::string start = Trimmed(line.substr(0, arrow));
-        std::string stop = Trimmed(line.substr(arrow + 3));
-        stop = stop.substr(0, stop.find_first_of(" \t")); // a position may follow
-        if (!ParseTime(start, cue.startMs) || !ParseTime(stop, cue.endMs))
-            return fail("a time such as 00:01:02,500 was expected");
-        if (cue.endMs < cue.startMs)
-            return fail("the cue ends before it starts");
+        if (const std::string why = ParseTimes(line, ParseTime, "00:01:02,500", cue); !why.empty())
+            return Failed(error, lines.Number(), why);
         cues.push_back(cue);
         expect = Expect::Text;
     }
     if (expect == Expect::Times)
-        return fail("the file ends before the cue's times");
+        return Failed(error, lines.Number(), "the file ends before the cue's times");
+    if (cues.empty()) {
+        error = "it holds no cues";
+        return {};
+    }
+    return cues;
+}
+
+std::vector<SubtitleCue> ParseWebVtt(const std::string& text, std::string& error) {
+    std::vector<SubtitleCue> cues;
+    CLines lines(text);
+    std::string line;
+    if (!lines.Next(line) || !line.starts_with("WEBVTT") ||
+        (line.size() > 6 && line[6] != ' ' && line[6] != '\t'))
+        return Failed(error, 1, "'WEBVTT' was expected");
+    // The header, a cue, or a block of notes, styles or regions runs to an empty line.
+    enum class In { Skipped, Between, Cue } in = In::Skipped;
+    bool identified = false; // the cue's first line was its identifier
+    while (lines.Next(line)) {
+        if (line.empty()) {
+            if (identified)
+                return Failed(error, lines.Number(), "'-->' between two times was expected");
+            in = In::Between;
+            continue;
+        }
+        if (in == In::Skipped)
+            continue;
+        if (in == In::Cue) {
+            AddCueText(cues.back(), line);
+            continue;
+        }
+        const bool block = line == "NOTE" || line.starts_with("NOTE ") ||
+                           line.starts_with("NOTE\t") || line == "STYLE" || line == "REGION";
+        if (!identified && (block || line.find("-->") == std::string::npos)) {
+            in = block ? In::Skipped : In::Between;
+            identified = !block;
+            continue;
+        }
+        SubtitleCue cue{};
+        if (const std::string why = ParseTimes(line, ParseVttTime, "01:02.500", cue); !why.empty())
+            return Failed(error, lines.Number(), why);
+        cues.push_back(cue);
+        identified = false;
+        in = In::Cue;
+    }
+    if (identified)
+        return Failed(error, lines.Number(), "the file ends before the cue's times");
     if (cues.empty()) {
         error = "it holds no cues";
         return {};
@@ -120,27 +247,55 @@ std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
     if (stream->Read(text.data(), text.size()) != text.size() || stream->Failed())
         return cannot("the file cannot be opened");
     std::string why;
-    std::vector<SubtitleCue> cues = ParseSubRip(text, why);
+    const bool webVtt = HasExtension(path, ".vtt") || text.starts_with("WEBVTT") ||
+                        text.starts_with("\xEF\xBB\xBFWEBVTT");
+    std::vector<SubtitleCue> cues = webVtt ? ParseWebVtt(text, why) : ParseSubRip(text, why);
     if (cues.empty())
         return cannot(why);
     return cues;
 }
 
-std::vector<std::uint64_t> PhraseEndsOfCues(std::vector<SubtitleCue> cues, std::uint32_t rate,
-                                            std::uint32_t blockSamples) {
-    std::sort(cues.begin(), cues.end(),
-              [](const SubtitleCue& a, const SubtitleCue& b) { return a.startMs < b.startMs; });
-    std::vector<std::uint64_t> ends;
+std::optional<std::vector<SubtitleCue>>
+ReadSubtitlesBeside(CFileOpener& files, const std::filesystem::path& source, std::string& error) {
+    for (const char* extension : {".srt", ".vtt"})
+        if (auto cues = ReadSubtitles(
+                files, std::filesystem::path(source).replace_extension(extension), true, error);
+            cues || !error.empty())
+            return cues;
+    return std::nullopt;
+}
+
+std::vector<CuePhrase> CuePhrases(std::vector<SubtitleCue> cues, std::uint32_t rate,
+                                  std::uint32_t blockSamples) {
+    std::stable_sort(cues.begin(), cues.end(), [](const SubtitleCue& a, const SubtitleCue& b) {
+        return a.startMs < b.startMs;
+    });
+    std::vector<CuePhrase> phrases;
     for (std::size_t i = 0; i < cues.size();) {
         std::uint64_t end = cues[i].endMs;
+        std::string text = cues[i].text;
         // Overlapping cues are one stretch of speech.
-        for (++i; i < cues.size() && cues[i].startMs < end; ++i)
+        for (++i; i < cues.size() && cues[i].startMs < end; ++i) {
             end = std::max(end, cues[i].endMs);
+            if (!cues[i].text.empty())
+                text += (text.empty() ? "" : " ") + cues[i].text;
+        }
         const std::uint64_t sample = (end * rate + 999) / 1000;
         const std::uint64_t boundary = (sample + blockSamples - 1) / blockSamples * blockSamples;
-        if (boundary > 0 && (ends.empty() || ends.back() < boundary))
-            ends.push_back(boundary);
+        // A cue within the phrase before it adds its text to that phrase.
+        if (boundary > 0 && (phrases.empty() || phrases.back().end < boundary))
+            phrases.push_back({boundary, std::move(text)});
+        else if (!phrases.empty() && !text.empty())
+            phrases.back().text += (phrases.back().text.empty() ? "" : " ") + text;
     }
+    return phrases;
+}
+
+std::vector<std::uint64_t> PhraseEndsOfCues(std::vector<SubtitleCue> cues, std::uint32_t rate,
+                                            std::uint32_t blockSamples) {
+    std::vector<std::uint64_t> ends;
+    for (const CuePhrase& phrase : CuePhrases(std::move(cues), rate, blockSamples))
+        ends.push_back(phrase.end);
     return ends;
 }
 
@@ -161,8 +316,7 @@ std::string CheckJobSubtitles(const std::string& source, const std::string& fold
         more = finder.FindNextFile();
         if (finder.IsDirectory())
             continue;
-        ReadSubtitles(files, std::filesystem::path(finder.GetFilePath()).replace_extension(".srt"),
-                      true, error);
+        ReadSubtitlesBeside(files, finder.GetFilePath(), error);
         if (!error.empty())
             return error;
     }

@@ -10,11 +10,13 @@
 #include "batch/ConversionMessages.h"
 #include "batch/ConvertFile.h"
 #include "batch/LabelWriter.h"
+#include "batch/PhraseCutter.h"
 #include "batch/Subtitles.h"
 #include "pause/MessagePump.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <optional>
 
@@ -102,13 +104,17 @@ private:
     std::uint64_t m_nAt = 0;
 };
 
-// The phrase ends of the subtitles the options name for source, if any.
+// The phrases of the subtitles the options name for source, if any.
 // CWAVException when they cannot be read.
-std::filesystem::path SubtitlesOf(const std::filesystem::path& source, const JobOptions& options) {
-    std::filesystem::path subtitles = options.phrasesFrom;
-    if (subtitles.empty() && options.phrasesFromSrt)
-        subtitles = std::filesystem::path(source).replace_extension(".srt");
-    return subtitles;
+// The subtitle files the job may read for source.
+std::vector<std::filesystem::path> SubtitlesOf(const std::filesystem::path& source,
+                                               const JobOptions& options) {
+    if (!options.phrasesFrom.empty())
+        return {options.phrasesFrom};
+    if (options.phrasesFromSrt)
+        return {std::filesystem::path(source).replace_extension(".srt"),
+                std::filesystem::path(source).replace_extension(".vtt")};
+    return {};
 }
 
 // Whether path names the file read (by another name too: a link, a letter case).
@@ -118,21 +124,39 @@ bool IsRead(const std::filesystem::path& path, const std::filesystem::path& read
                              std::filesystem::equivalent(path, read, ec));
 }
 
-std::optional<std::vector<std::uint64_t>> CueEnds(CFileOpener& files,
-                                                  const std::filesystem::path& source,
-                                                  const JobOptions& options, std::uint32_t rate) {
-    const std::filesystem::path subtitles = SubtitlesOf(source, options);
-    if (subtitles.empty())
-        return std::nullopt;
+std::optional<std::vector<CuePhrase>> CuePhrasesOf(CFileOpener& files,
+                                                   const std::filesystem::path& source,
+                                                   const JobOptions& options, std::uint32_t rate) {
     std::string error;
+    std::optional<std::vector<SubtitleCue>> cues;
     // Beside the source, subtitles may be missing: then the detector finds the phrases.
-    const std::optional<std::vector<SubtitleCue>> cues =
-        ReadSubtitles(files, subtitles, options.phrasesFrom.empty(), error);
+    if (!options.phrasesFrom.empty())
+        cues = ReadSubtitles(files, options.phrasesFrom, false, error);
+    else if (options.phrasesFromSrt)
+        cues = ReadSubtitlesBeside(files, source, error);
     if (!error.empty())
         throw CWAVException(error);
     if (!cues)
         return std::nullopt;
-    return PhraseEndsOfCues(*cues, rate, SamplesPerBlock);
+    return CuePhrases(*cues, rate, SamplesPerBlock);
+}
+
+// When the lesson last changed: its recording, or the subtitles it may take.
+std::int64_t LessonModified(const std::filesystem::path& source, const JobOptions& options) {
+    std::int64_t newest = 0;
+    for (const std::filesystem::path& path :
+         {source, std::filesystem::path(options.phrasesFrom),
+          std::filesystem::path(source).replace_extension(".srt"),
+          std::filesystem::path(source).replace_extension(".vtt")}) {
+        std::error_code ec;
+        const auto time = std::filesystem::last_write_time(path, ec);
+        if (!ec)
+            newest = std::max<std::int64_t>(
+                newest, std::chrono::duration_cast<std::chrono::seconds>(
+                            std::chrono::file_clock::to_sys(time).time_since_epoch())
+                            .count());
+    }
+    return newest;
 }
 
 // The label file, complete, waiting to replace one of its name: "", or why it is not.
@@ -183,12 +207,26 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     if (!samples) // an opening cut short by an abandoned job is no question
         return !JobAbandoned() && AskToSkipSource(parent, source);
     const std::uint32_t rate = samples->SampleRate();
-    const std::optional<std::vector<std::uint64_t>> cueEnds = CueEnds(files, source, options, rate);
+    const std::optional<std::vector<CuePhrase>> cuePhrases =
+        CuePhrasesOf(files, source, options, rate);
+    std::optional<std::vector<std::uint64_t>> cueEnds;
+    PhraseTexts texts;
+    if (cuePhrases) {
+        cueEnds.emplace();
+        texts.emplace();
+        for (const CuePhrase& phrase : *cuePhrases) {
+            cueEnds->push_back(phrase.end);
+            texts->push_back(phrase.text);
+        }
+    }
     std::filesystem::path labelFile = destination;
     labelFile.replace_extension(LabelExtension(options.labels));
     // Labels never take the place of what the job reads.
+    const auto read = SubtitlesOf(source, options);
     if (options.labels != LabelFormat::None &&
-        (IsRead(labelFile, source) || IsRead(labelFile, SubtitlesOf(source, options))))
+        (IsRead(labelFile, source) || std::any_of(read.begin(), read.end(), [&](const auto& p) {
+             return IsRead(labelFile, p);
+         })))
         return AskToSkipDestination(parent, labelFile, "the job reads this file");
 
     // An existing practice file of that name stays until this one is complete.
@@ -226,22 +264,39 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
         return fail(CPracticeWriter::Result::Failed);
     CPhraseStore store(destination.parent_path(), media.phraseMemoryLimit);
     CPracticeWriter writer(*sink, options, rate, store, media.makeStretcher);
-    CLabelWriter labels(options.labels, rate, options.passes.size());
+    CLabelWriter labels(options.labels, rate, options.passes.size(), &texts);
     if (options.labels != LabelFormat::None)
         writer.Listen(labels);
     if (options.clips) {
-        clips.emplace(files, destination, media.makeSink, rate);
+        clips.emplace(files, source, destination, media.makeSink, rate, &texts, media.writeDeck);
         if (!clips->Open()) {
             const std::string reason = ErrorReason(errno);
             removeOutput();
             return AskToSkipDestination(parent, clips->Folder(), reason);
         }
+        clips->SetModified(LessonModified(source, options));
         writer.Listen(*clips);
     }
     CDetector detector(rate, cueEnds);
     // The quiet limit of each block, which may follow the recording a few seconds ahead.
     CQuietLimits limits(*samples, options.pauses);
     CBlocks blocks(limits);
+    // A phrase that reaches the longest length is cut, its subtitles' text with the first part.
+    const std::uint64_t maxBlocks =
+        options.maxPhraseSeconds
+            ? std::max<std::uint64_t>(
+                  1, static_cast<std::uint64_t>(*options.maxPhraseSeconds * rate / SamplesPerBlock))
+            : 0;
+    CPhraseCutter cutter(maxBlocks, &texts);
+    const auto write = [&] {
+        CPhraseCutter::Block due;
+        while (cutter.Pop(due))
+            if (const auto result =
+                    writer.Block(due.samples.data(), due.samples.size() / 2, due.phraseEndsBefore);
+                result != CPracticeWriter::Result::Written)
+                return result;
+        return CPracticeWriter::Result::Written;
+    };
     std::uint32_t n = 0;
     for (SampleBuffer* block; (block = blocks.Next()) != nullptr; ++n) {
         if (n % BlocksPerPump == 0)
@@ -250,11 +305,13 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
             return fail(CPracticeWriter::Result::Failed);
         const bool ends =
             detector.PhraseEndsBefore(*block, options.pauses, limits.NextBlock(block->length));
-        if (const auto result =
-                writer.Block(block->data.get(), static_cast<std::size_t>(block->length / 2), ends);
-            result != CPracticeWriter::Result::Written)
+        cutter.Push(block->data.get(), static_cast<std::size_t>(block->length / 2), ends);
+        if (const auto result = write(); result != CPracticeWriter::Result::Written)
             return fail(result);
     }
+    cutter.End();
+    if (const auto result = write(); result != CPracticeWriter::Result::Written)
+        return fail(result);
     if (samples->ReadFailed()) {
         removeOutput();
         return ReportCannotRead(parent, source);

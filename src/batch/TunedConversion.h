@@ -4,6 +4,7 @@
 #include "audio/FileOpener.h"
 #include "audio/SampleSink.h"
 #include "audio/SampleSource.h"
+#include "batch/Deck.h"
 #include "batch/FileConverter.h"
 #include "batch/JobOptions.h"
 #include "batch/MessageBox.h"
@@ -43,6 +44,8 @@ struct TunedMedia {
     std::size_t phraseMemoryLimit = CPhraseStore::DefaultMemoryLimit;
     // Told of each converted file's quiet limits and pauses, when given.
     PauseReporter report;
+    // Writes the deck of the clips; none, no deck.
+    DeckWriter writeDeck;
 };
 
 // Converts one recording into a practice file: the samples reach the

@@ -198,6 +198,10 @@ PASSES AND PAUSES
     --min-pause SECONDS, --max-pause SECONDS
                Keep every pause within these bounds, from 0 to 60 each, the
                minimum no more than the maximum. No bounds by default.
+    --max-phrase SECONDS
+               Cut a phrase that reaches this length (1 to 600) where the
+               audio is quietest in its last third, between words where
+               there is room, subtitles' cues too. Off by default.
 
 WHERE EACH PHRASE IS
     These options also make tuned practice files. A file that fails leaves
@@ -207,21 +211,26 @@ WHERE EACH PHRASE IS
                Write beside each practice file <title>.srt (subtitles for a
                player), <title>.lrc (lyrics) or <title>.labels.txt (an
                audio editor's labels), with the start and end of every pass,
-               labelled "Phrase N" (", pass K" when there are several).
+               labelled "Phrase N" (", pass K" when there are several), or
+               with subtitles "N/K  " and the phrase's text.
     --clips    Write each phrase as recorded, without pauses or passes, as
                <title>-phrases/<title>-001.EXT, -002 ... in the practice
-               file's format, and <title>-phrases/<title>.csv for flash-card
-               programs: the sound, the phrase number, and its start and end
-               in seconds on the recording's time line, one row a phrase.
-    --phrases-from FILE.srt
-               End the phrases where the cues of this subtitle file end,
-               instead of where the detector finds a quiet stretch: each at
-               the first block of 1010 samples that starts at or after its
-               cue's end. Cues that overlap are one phrase. A file that is
-               not SubRip is told with its line, and nothing is converted.
+               file's format, <title>-phrases/<title>.csv for flash-card
+               programs (the sound, the text, the phrase number, its start
+               and end in seconds on the recording's time line, and the
+               source, one row a phrase, after header lines naming them),
+               and <title>-phrases/<title>.apkg, a deck that Anki imports in
+               one step, the clips in it; importing it again updates it.
+    --phrases-from FILE.srt|FILE.vtt
+               End the phrases where the cues of this subtitle file (SubRip
+               or WebVTT) end, instead of where the detector finds a quiet
+               stretch: each at the first block of 1010 samples that starts
+               at or after its cue's end, with its cues' text. Cues that
+               overlap are one phrase. A file that cannot be read is told
+               with its line, and nothing is converted.
     --phrases-from-srt
-               The same for every source that has a .srt of its own title
-               beside it; the others use the detector.
+               The same for every source that has a .srt (or else a .vtt)
+               of its own title beside it; the others use the detector.
 
 EXIT STATUS
     0    Every source was converted.

@@ -2,6 +2,7 @@
 
 #include "batch/PracticeConverter.h"
 #include "batch/Subtitles.h"
+#include "deck/AnkiDeck.h"
 #include "media/EncodedConverter.h"
 #include "media/MediaLibrary.h"
 
@@ -12,6 +13,7 @@ std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, Paus
     TunedMedia media;
     media.report = std::move(report);
     media.makeStretcher = MediaLibrary::MakeStretcher;
+    media.writeDeck = WriteAnkiDeck;
     if (options.anyFormat)
         media.makeSamples = MediaLibrary::OpenSource;
     if (const std::optional<OutputFormat> format = options.outputFormat) {

@@ -65,7 +65,7 @@ COptionsDlg::COptionsDlg(QWidget* parent)
       m_chkAnyFormat(tr("Read &every recording format (MP3, M4A, Opus, FLAC, ...)")),
       m_grpPhrases(tr("Phrases")), m_stThreshold(tr("&Threshold:")),
       m_chkAutoThreshold(tr("&Automatic")), m_stMinSilence(tr("Minimum &silence:")),
-      m_stMinPhrase(tr("Minimum p&hrase:")),
+      m_stMinPhrase(tr("Minimum p&hrase:")), m_chkMaxPhrase(tr("Lon&gest phrase:")),
       m_chkPhrasesFromSrt(tr("Phrases from s&ubtitles (.srt)")), m_grpPauses(tr("Pauses")),
       m_stPauseFactor(tr("Fa&ctor:")), m_stPauseExtra(tr("E&xtra:")),
       m_chkMinPause(tr("Mi&nimum:")), m_chkMaxPause(tr("&Maximum:")), m_grpPasses(tr("Passes")),
@@ -91,6 +91,7 @@ COptionsDlg::COptionsDlg(QWidget* parent)
         {"pause-extra", &m_spinPauseExtra, nullptr, 2, " s"},
         {"min-pause", &m_spinMinPause, &m_chkMinPause, 2, " s"},
         {"max-pause", &m_spinMaxPause, &m_chkMaxPause, 2, " s"},
+        {"max-phrase", &m_spinMaxPhrase, &m_chkMaxPhrase, 1, " s"},
     };
     // The core's ranges; a low end that is left out gives way to the least step above it.
     for (const auto& number : numbers)
@@ -124,6 +125,7 @@ COptionsDlg::COptionsDlg(QWidget* parent)
 
     const std::pair<QWidget*, const char*> names[] = {{&m_chkAnyFormat, "any-format"},
                                                       {&m_chkAutoThreshold, "threshold-auto"},
+                                                      {&m_chkMaxPhrase, "max-phrase-given"},
                                                       {&m_chkPhrasesFromSrt, "phrases-from-srt"},
                                                       {&m_chkMinPause, "min-pause-given"},
                                                       {&m_chkMaxPause, "max-pause-given"},
@@ -190,6 +192,11 @@ void COptionsDlg::PlaceControls() {
         &m_stPauseFactor);
     Describe(m_spinPauseExtra, range(tr("Seconds added to every pause."), *m_numbers[4].range),
              &m_stPauseExtra);
+    const QString longest = range(tr("A phrase that reaches this length is cut where it is "
+                                     "quietest in its last third, in seconds."),
+                                  *m_numbers[7].range);
+    Describe(m_spinMaxPhrase, longest);
+    Describe(m_chkMaxPhrase, longest);
     for (const NumberOption& bound : {m_numbers[5], m_numbers[6]}) {
         const QString tip =
             range(bound.box == &m_spinMinPause ? tr("No pause is shorter than this, in seconds.")
@@ -256,6 +263,7 @@ void COptionsDlg::PlaceControls() {
     grid(m_grpPhrases, {{&m_stThreshold, &m_spinThreshold, &m_chkAutoThreshold},
                         {&m_stMinSilence, &m_spinMinSilence},
                         {&m_stMinPhrase, &m_spinMinPhrase},
+                        {&m_chkMaxPhrase, &m_spinMaxPhrase},
                         {&m_chkPhrasesFromSrt}});
     grid(m_grpPauses, {{&m_stPauseFactor, &m_spinPauseFactor},
                        {&m_stPauseExtra, &m_spinPauseExtra},
@@ -376,6 +384,7 @@ void COptionsDlg::UpdateControls() {
     m_spinThreshold.setEnabled(!m_chkAutoThreshold.isChecked());
     m_spinMinPause.setEnabled(m_chkMinPause.isChecked());
     m_spinMaxPause.setEnabled(m_chkMaxPause.isChecked());
+    m_spinMaxPhrase.setEnabled(m_chkMaxPhrase.isChecked());
     // A minimum above the maximum cannot be entered.
     m_spinMaxPause.setMinimum(m_chkMinPause.isChecked() ? m_spinMinPause.value()
                                                         : m_numbers[6].range->low);

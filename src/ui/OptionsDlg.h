@@ -65,6 +65,8 @@ private:
     QDoubleSpinBox m_spinMinSilence;
     QLabel m_stMinPhrase;
     QDoubleSpinBox m_spinMinPhrase;
+    QCheckBox m_chkMaxPhrase;
+    QDoubleSpinBox m_spinMaxPhrase;
     QCheckBox m_chkPhrasesFromSrt;
     QGroupBox m_grpPauses;
     QLabel m_stPauseFactor;

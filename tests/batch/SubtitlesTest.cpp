@@ -20,6 +20,8 @@ struct Subtitles {
     std::uint32_t rate;
     std::vector<std::uint64_t> ends; // samples, each a multiple of 1010
     std::string error = {};
+    std::vector<std::string> texts = {}; // each phrase's, when the row tells them
+    decltype(&ParseSubRip) parse = ParseSubRip;
 };
 
 void PrintTo(const Subtitles& subtitles, std::ostream* os) {
@@ -33,12 +35,15 @@ class SubRip : public testing::TestWithParam<Subtitles> {};
 TEST_P(SubRip, CueEndsMoveToTheNextBlockBoundary) {
     const Subtitles& row = GetParam();
     std::string error;
-    const std::vector<SubtitleCue> cues = ParseSubRip(row.text, error);
+    const std::vector<SubtitleCue> cues = row.parse(row.text, error);
     EXPECT_EQ(error, row.error);
-    if (row.error.empty())
-        EXPECT_EQ(PhraseEndsOfCues(cues, row.rate, 1010), row.ends);
-    else
-        EXPECT_TRUE(cues.empty());
+    EXPECT_EQ(PhraseEndsOfCues(cues, row.rate, 1010), row.ends);
+    std::vector<std::string> texts;
+    for (const CuePhrase& phrase : CuePhrases(cues, row.rate, 1010))
+        texts.push_back(phrase.text);
+    if (!row.texts.empty()) {
+        EXPECT_EQ(texts, row.texts);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,9 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
         // 1.0-2.5, 2.0-3.2 and 3.0-4.0 s are one stretch ending at 4 s, 88200 samples.
         Subtitles{"UnnumberedOverlappingOutOfOrder",
                   "00:00:03.000 --> 00:00:04.000\nc\n\n00:00:01,000 --> 00:00:02,500\na\n\n"
-                  "00:00:02,000 --> 00:00:03,200\nb\n",
+                  "00:00:02,000 --> 00:00:03,200\nb &amp;\n<i>b2</i>\n",
                   22050,
-                  {88880}},
+                  {88880},
+                  "",
+                  {"a b & b2 c"}},
         Subtitles{"EndsBeforeItStarts",
                   "1\n00:00:00,500 --> 00:00:01,000\na\n\n2\n00:00:01,500 --> 00:00:01,001\n"
                   "b\n",
@@ -82,7 +89,53 @@ INSTANTIATE_TEST_SUITE_P(
                   22050,
                   {},
                   "line 1: a cue number or a line of times was expected, not 'Hello there'"},
-        Subtitles{"Empty", "\n\n", 22050, {}, "it holds no cues"}),
+        Subtitles{"Empty", "\n\n", 22050, {}, "it holds no cues"},
+        // WebVTT: blocks that are not cues, identifiers, settings, voices, times without hours.
+        Subtitles{"WebVttOfEveryKind",
+                  "WEBVTT\r\nKind: captions\r\n\r\nSTYLE\r\n::cue { color: lime }\r\n\r\n"
+                  "NOTE 00:00:09.000 --> 00:00:10.000 is no cue\r\n\r\nREGION\r\nid:a\r\n\r\n"
+                  "intro\r\n00:01.000 --> 00:02.000 region:a line:0\r\n<v Anna>Hi</v> "
+                  "<00:01.500>you\r\n\r\n01:00:03.000 --> 01:00:04.500\r\nThere\r\n",
+                  22050,
+                  {44440, 79479930},
+                  "",
+                  {"Hi you", "There"},
+                  ParseWebVtt},
+        Subtitles{"WebVttWithoutItsFirstLine",
+                  "00:01.000 --> 00:02.000\nHi\n",
+                  22050,
+                  {},
+                  "line 1: 'WEBVTT' was expected",
+                  {},
+                  ParseWebVtt},
+        Subtitles{"WebVttWithCommas",
+                  "WEBVTT\n\n00:01,000 --> 00:02,000\nHi\n",
+                  22050,
+                  {},
+                  "line 3: a time such as 01:02.500 was expected",
+                  {},
+                  ParseWebVtt},
+        Subtitles{"WebVttIdentifierWithoutTimes",
+                  "WEBVTT\n\nfirst\nHi\n",
+                  22050,
+                  {},
+                  "line 4: '-->' between two times was expected",
+                  {},
+                  ParseWebVtt},
+        Subtitles{"WebVttEndsAfterAnIdentifier",
+                  "WEBVTT\n\nfirst",
+                  22050,
+                  {},
+                  "line 3: the file ends before the cue's times",
+                  {},
+                  ParseWebVtt},
+        Subtitles{"WebVttOfNotesOnly",
+                  "WEBVTT\n\nNOTE\n00:01.000 --> 00:02.000\n",
+                  22050,
+                  {},
+                  "it holds no cues",
+                  {},
+                  ParseWebVtt}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(SubRip, PausesFallWhereTheCuesEndAndAfterTheLastPhrase) {

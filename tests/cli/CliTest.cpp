@@ -23,6 +23,7 @@
 using namespace batchtest;
 namespace fs = std::filesystem;
 using Stream = ChildProcess::Stream;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -824,9 +825,9 @@ TEST_F(Cli, EveryLessonOfAFolderGetsItsLabelsClipsAndTable) {
         // The table names exactly the clips in the folder, in order, one row a phrase.
         const std::vector<std::string> rows = Lines(CommandOutput(
             "python3 -c 'import csv,sys\nfor r in csv.reader(open(sys.argv[1], newline=\"\", "
-            "encoding=\"utf-8\")): print(r[0], r[1])' " +
+            "encoding=\"utf-8\").readlines()[3:]): print(r[0], r[2])' " +
             ShellQuoted((folder / (lesson + ".csv")).string())));
-        std::vector<std::string> named = {lesson + ".csv"};
+        std::vector<std::string> named = {lesson + ".apkg", lesson + ".csv"};
         std::vector<std::int16_t> joined;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             char clip[256];
@@ -845,6 +846,83 @@ TEST_F(Cli, EveryLessonOfAFolderGetsItsLabelsClipsAndTable) {
                                 "stream=nb_read_packets -of csv=p=0 " +
                                 ShellQuoted((out / (lesson + ".srt")).string())),
                   std::to_string(2 * rows.size()) + "\n");
+    }
+}
+
+TEST_F(Cli, SubtitlesAsSubRipOrWebVttGiveTheSameFilesWithTheirTextsOnCardsAndLabels) {
+    const std::pair<const char*, std::string> subtitles[] = {
+        {".srt", "1\n00:00:00,500 --> 00:00:02,000\nWhere is the station?\n\n"
+                 "2\n00:00:02,500 --> 00:00:04,000\nIt's near,\n<i>\"here\"</i>\n\n"
+                 "00:00:05,000 --> 00:00:07,000\nThanks\n"},
+        {".vtt", "WEBVTT - a lesson\n\nSTYLE\n::cue { color: red }\n\nNOTE a remark\n\n"
+                 "a\n00:00.500 --> 00:02.000 align:start\n<v Anna>Where is the station?\n\n"
+                 "00:00:02.500 --> 00:00:04.000\nIt's near,\n<i>\"here\"</i>\n\n"
+                 "REGION\nid:r\n\n00:05.000 --> 00:07.000\nThanks\n"}};
+    const std::string expected = "#separator:comma\n#html:false\n#columns:Audio,Text,Phrase,"
+                                 "Start,End,Source\nrow 1 Where is the station?\n"
+                                 "row 2 It's near, \"here\"\nrow 3 Thanks\nrow 4 \n";
+    std::vector<std::string> practice, deckNotes;
+    for (const auto& [extension, text] : subtitles) {
+        SCOPED_TRACE(extension);
+        fs::remove_all(src);
+        fs::remove_all(out);
+        fs::create_directory(src);
+        fs::create_directory(out);
+        CopyRecording("english.wav", src / "english.wav");
+        WriteFileBytes(src / (std::string("english") + extension), text);
+        // The second lesson is newer: its notes are too, their ids the same.
+        fs::last_write_time(src / "english.wav",
+                            fs::last_write_time(src / "english.wav") + practice.size() * 1h);
+        ASSERT_EQ(
+            Run({"--phrases-from-srt", "--clips", "--labels", "srt", src.string(), out.string()}),
+            0)
+            << stderrText;
+        practice.push_back(ReadFileBytes(out / "english.WAV"));
+        const std::string read =
+            CommandOutput("python3 " + ShellQuoted(BRELLOW_READ_CLIPS) + " " +
+                          ShellQuoted((out / "english-phrases").string()) + " english");
+        EXPECT_TRUE(read.starts_with(expected)) << read;
+        EXPECT_NE(read.find("tables ['cards', 'col', 'graves', 'notes', 'revlog']\nversion 11\n"
+                            "deck True\nnotes 4 rows 4\n"),
+                  std::string::npos)
+            << read;
+        EXPECT_EQ(std::count(read.begin(), read.end(), '\n') - 11, 4) << read;
+        EXPECT_EQ(read.find("media False"), std::string::npos) << read;
+        deckNotes.push_back(read.substr(read.find("note ")));
+        const std::string labels = ReadFileBytes(out / "english.srt");
+        EXPECT_NE(labels.find("\n1/1  Where is the station?\n"), std::string::npos) << labels;
+        EXPECT_NE(labels.find("\n4/1\n"), std::string::npos) << labels;
+    }
+    EXPECT_TRUE(practice[0] == practice[1]);
+    EXPECT_EQ(deckNotes[0], deckNotes[1]); // the same notes, imported again
+}
+
+TEST_F(Cli, LongestPhraseCutsSpeechWhereItIsQuiet) {
+    // No quiet stretch is long enough for the detector: every phrase is cut.
+    for (const std::string lesson : {"english", "german", "french-whole-blocks"})
+        CopyRecording(lesson + ".wav", src / (lesson + ".wav"));
+    ASSERT_EQ(
+        Run({"--min-silence", "10", "--max-phrase", "3", "--clips", src.string(), out.string()}), 0)
+        << stderrText;
+    for (const std::string lesson : {"english", "german", "french-whole-blocks"}) {
+        SCOPED_TRACE(lesson);
+        std::istringstream read(CommandOutput("python3 " + ShellQuoted(BRELLOW_READ_CLIPS) + " " +
+                                              ShellQuoted((out / (lesson + "-phrases")).string()) +
+                                              " " + ShellQuoted(lesson) + " " +
+                                              ShellQuoted((src / (lesson + ".wav")).string())));
+        int cuts = 0;
+        for (std::string word; read >> word;) {
+            if (word != "cut")
+                continue;
+            double seconds = 0, rate = 0, loudness = 0;
+            read >> seconds >> rate >> loudness;
+            EXPECT_LE(seconds, 3 + 1010 / rate);
+            // Where speech goes on, the recording is louder than in half its blocks.
+            if (cuts++ > 0) {
+                EXPECT_LT(loudness, 0.5) << "phrase " << cuts;
+            }
+        }
+        EXPECT_GE(cuts, 3);
     }
 }
 

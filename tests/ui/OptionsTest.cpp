@@ -87,7 +87,7 @@ void OptionsTest::sameBytesAsTheTerminal_data() {
     QTest::addColumn<QStringList>("options");
     QTest::newRow("Recordings") << QStringList{"any-format=true"};
     QTest::newRow("Phrases") << QStringList{"threshold=-30", "min-silence=0.25", "min-phrase=1.5",
-                                            "phrases-from-srt=true"};
+                                            "max-phrase=2.5", "phrases-from-srt=true"};
     QTest::newRow("Phrases, automatic") << QStringList{"threshold=auto"};
     QTest::newRow("Pauses") << QStringList{"pause-factor=1.5", "pause-extra=0.5", "min-pause=1",
                                            "max-pause=4"};
@@ -174,10 +174,11 @@ void OptionsTest::controlsTakeTheTerminalsRanges() {
         if (w->focusPolicy() & Qt::TabFocus && !w->objectName().startsWith("qt_"))
             order << w->objectName();
     QCOMPARE(order.join(' '), "any-format threshold threshold-auto min-silence min-phrase "
-                              "phrases-from-srt pause-factor pause-extra min-pause-given min-pause "
+                              "max-phrase-given max-phrase phrases-from-srt pause-factor "
+                              "pause-extra min-pause-given min-pause "
                               "max-pause-given max-pause passes-preset passes output-format "
                               "bitrate labels clips   "); // then the three buttons
-    for (const char* bound : {"min-pause-given", "max-pause-given"})
+    for (const char* bound : {"min-pause-given", "max-pause-given", "max-phrase-given"})
         Get<QCheckBox>(dlg, bound)->setChecked(true);
     for (const JobOptionRange& range : JobOptionRanges()) {
         const auto* box = Get<QDoubleSpinBox>(dlg, range.name);
