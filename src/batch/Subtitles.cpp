@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cinttypes>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -47,6 +49,13 @@ bool ParseTime(const std::string& text, std::uint64_t& ms) {
 
 } // namespace
 
+std::string SubRipTime(std::uint64_t ms) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%02" PRIu64 ":%02" PRIu64 ":%02" PRIu64 ",%03" PRIu64,
+                  ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000);
+    return text;
+}
+
 std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error) {
     std::vector<SubtitleCue> cues;
     enum class Expect { Number, Times, Text } expect = Expect::Number;
@@ -64,6 +73,8 @@ std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error
         if (expect == Expect::Text) {
             if (line.empty())
                 expect = Expect::Number;
+            else
+                cues.back().text += (cues.back().text.empty() ? "" : " ") + line;
             continue;
         }
         if (line.empty())

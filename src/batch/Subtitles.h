@@ -13,7 +13,11 @@
 struct SubtitleCue {
     std::uint64_t startMs;
     std::uint64_t endMs;
+    std::string text; // its lines joined with a space
 };
+
+// A time as SubRip writes it: "HH:MM:SS,mmm".
+std::string SubRipTime(std::uint64_t ms);
 
 // The cues of SubRip text. On a text that is not SubRip, none, and error
 // says what is wrong and on which line.

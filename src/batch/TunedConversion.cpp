@@ -18,9 +18,6 @@
 
 namespace {
 
-// The size of a decoded ADPCM block, which the detector's figures were made for.
-constexpr std::uint32_t SamplesPerBlock = 1010;
-
 class CAdpcmSamples final : public CSampleSource {
 public:
     std::uint32_t SampleRate() override {
@@ -202,6 +199,8 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     CLabelWriter labels(options.labels, rate, options.passes.size());
     if (options.labels != LabelFormat::None)
         writer.Listen(labels);
+    if (media.listener)
+        writer.Listen(*media.listener);
     if (options.clips) {
         clips.emplace(files, destination, media.makeSink, rate);
         if (!clips->Open())

@@ -15,6 +15,10 @@
 #include <memory>
 #include <string>
 
+// The size of a decoded ADPCM block, which the detector's figures were made
+// for; phrases end on the boundaries of blocks of this size.
+inline constexpr std::uint32_t SamplesPerBlock = 1010;
+
 // Makes the samples of the recording in stream (opened from path). Null when
 // the file cannot be read at all; CWAVException when it is not a recording
 // this reader takes, with the reason.
@@ -43,6 +47,8 @@ struct TunedMedia {
     std::size_t phraseMemoryLimit = CPhraseStore::DefaultMemoryLimit;
     // Told of each converted file's quiet limits and pauses, when given.
     PauseReporter report;
+    // Told of every phrase besides the labels and clips, when given.
+    CPhraseListener* listener = nullptr;
 };
 
 // Converts one recording into a practice file: the samples reach the
