@@ -75,8 +75,10 @@ public:
     bool PhraseSamples(const std::uint8_t* samples, std::size_t count) override {
         // The header with the rate was written before the first samples.
         if (static_cast<double>(m_lesson.samples.size() + count) >
-            MaxLessonSeconds * m_files.Rate())
+            MaxLessonSeconds * m_files.Rate()) {
+            m_bTooLong = true;
             return false;
+        }
         for (std::size_t i = 0; i < count; ++i)
             m_lesson.samples.push_back(static_cast<std::int16_t>(
                 static_cast<std::uint16_t>(samples[2 * i] | samples[2 * i + 1] << 8)));
@@ -87,6 +89,8 @@ public:
         return true;
     }
     void Pass(std::uint64_t, std::size_t, std::uint64_t, std::uint64_t) override {}
+
+    bool m_bTooLong = false;
 
 private:
     Lesson& m_lesson;
@@ -129,7 +133,10 @@ std::string ReadLesson(const std::filesystem::path& source, const JobOptions& op
     std::unique_ptr<CFileConverter> converter = MakeJobConverter(lessonOptions, {}, &listener);
     CFirstMessage messages;
     try {
-        if (!converter->Convert(messages, source, output, files) || !messages.m_text.empty())
+        const bool converted = converter->Convert(messages, source, output, files);
+        if (listener.m_bTooLong)
+            return "The recording '" + source.string() + "' is too long for the practice window.";
+        if (!converted || !messages.m_text.empty())
             return messages.m_text.empty() ? "The file '" + source.string() + "' cannot be read."
                                            : messages.m_text;
     } catch (const CWAVException& e) {
