@@ -114,7 +114,8 @@ void CLessonAudio::OnRecorded() {
                                                     m_nWanted - m_take.samples.size());
     const std::size_t at = m_take.samples.size();
     m_take.samples.resize(at + count);
-    std::memcpy(m_take.samples.data() + at, bytes.constData(), count * 2);
+    if (count > 0) // an empty take has no data to copy into
+        std::memcpy(m_take.samples.data() + at, bytes.constData(), count * 2);
     if (m_take.samples.size() < m_nWanted)
         return;
     m_input->disconnect(this);
