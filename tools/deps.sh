@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config clang clang-format libclang-rt-14-dev
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev qt6-multimedia-dev pulseaudio
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libavfilter-dev
     libgtest-dev libgmock-dev libbenchmark-dev librubberband-dev

@@ -71,6 +71,29 @@
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>&amp;Listen...</source>
+        <translation>An&amp;hören...</translation>
+    </message>
+    <message>
+        <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
+        <translation>Spielt die Phrasen der Quelle einzeln ab, um ihre Marken zu korrigieren und sich selbst aufzunehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>CLessonAudio</name>
+    <message>
+        <source>Playing is off: no sound output was found.</source>
+        <translation>Abspielen ist aus: keine Tonausgabe gefunden.</translation>
+    </message>
+    <message>
+        <source>Recording is off: no sound input was found.</source>
+        <translation>Aufnehmen ist aus: kein Toneingang gefunden.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played.</source>
+        <translation>Der Ton kann nicht abgespielt werden.</translation>
+    </message>
 </context>
 <context>
     <name>COptionsDlg</name>
@@ -273,6 +296,149 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Jede Option zurück auf ihren Standardwert: Starten tut dann genau das, was es ohne Optionen tut.</translation>
+    </message>
+</context>
+<context>
+    <name>CPracticeWnd</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>Plays the phrase again</source>
+        <translation>Spielt die Phrase noch einmal ab</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Vorherige</translation>
+    </message>
+    <message>
+        <source>Plays the phrase before</source>
+        <translation>Spielt die vorherige Phrase ab</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächste</translation>
+    </message>
+    <message>
+        <source>Plays the next phrase</source>
+        <translation>Spielt die nächste Phrase ab</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>Au&amp;fnehmen</translation>
+    </message>
+    <message>
+        <source>Records you for the phrase&apos;s length and one second more</source>
+        <translation>Nimmt Sie so lange auf, wie die Phrase dauert, und eine Sekunde mehr</translation>
+    </message>
+    <message>
+        <source>Play &amp;take</source>
+        <translation>A&amp;ufnahme abspielen</translation>
+    </message>
+    <message>
+        <source>Plays your last take</source>
+        <translation>Spielt Ihre letzte Aufnahme ab</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>Ver&amp;gleichen</translation>
+    </message>
+    <message>
+        <source>Plays the phrase, then your take</source>
+        <translation>Spielt die Phrase ab, dann Ihre Aufnahme</translation>
+    </message>
+    <message>
+        <source>Save t&amp;ake</source>
+        <translation>Aufnahme &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Saves your last take in the destination folder</source>
+        <translation>Speichert Ihre letzte Aufnahme im Zielordner</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>Ver&amp;binden</translation>
+    </message>
+    <message>
+        <source>Joins the phrase with the next one</source>
+        <translation>Verbindet die Phrase mit der nächsten</translation>
+    </message>
+    <message>
+        <source>Spl&amp;it</source>
+        <translation>&amp;Teilen</translation>
+    </message>
+    <message>
+        <source>Splits the phrase where it plays or where the mouse points</source>
+        <translation>Teilt die Phrase dort, wo sie gerade spielt oder wohin die Maus zeigt</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undoes the last change of the marks</source>
+        <translation>Macht die letzte Änderung der Marken rückgängig</translation>
+    </message>
+    <message>
+        <source>Save &amp;marks</source>
+        <translation>&amp;Marken speichern</translation>
+    </message>
+    <message>
+        <source>Saves the marks as subtitles in the destination folder</source>
+        <translation>Speichert die Marken als Untertitel im Zielordner</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>&amp;Konvertieren</translation>
+    </message>
+    <message>
+        <source>Converts the lesson with these marks</source>
+        <translation>Konvertiert die Lektion mit diesen Marken</translation>
+    </message>
+    <message>
+        <source>Listen - %1</source>
+        <translation>Anhören - %1</translation>
+    </message>
+    <message>
+        <source>How often Space plays each phrase, with the passes and pauses of the options</source>
+        <translation>Wie oft die Leertaste jede Phrase abspielt, mit den Durchgängen und Pausen der Optionen</translation>
+    </message>
+    <message>
+        <source>R&amp;epeats:</source>
+        <translation>&amp;Wiederholungen:</translation>
+    </message>
+    <message>
+        <source>Take %1 recorded.</source>
+        <translation>Aufnahme %1 aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Phrase %1 of %2</source>
+        <translation>Phrase %1 von %2</translation>
+    </message>
+    <message>
+        <source>Recording cannot start.</source>
+        <translation>Die Aufnahme kann nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Aufnahme läuft...</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with the marks?</source>
+        <translation>%1 gibt es schon. Durch die Marken ersetzen?</translation>
+    </message>
+    <message>
+        <source>The marks have changed. Save them?</source>
+        <translation>Die Marken wurden geändert. Speichern?</translation>
     </message>
 </context>
 <context>

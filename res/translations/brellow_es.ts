@@ -71,6 +71,29 @@
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>&amp;Listen...</source>
+        <translation>&amp;Escuchar...</translation>
+    </message>
+    <message>
+        <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
+        <translation>Reproduce las frases de la fuente una a una, para corregir sus marcas y grabarse.</translation>
+    </message>
+</context>
+<context>
+    <name>CLessonAudio</name>
+    <message>
+        <source>Playing is off: no sound output was found.</source>
+        <translation>Reproducción desactivada: no se encontró ninguna salida de sonido.</translation>
+    </message>
+    <message>
+        <source>Recording is off: no sound input was found.</source>
+        <translation>Grabación desactivada: no se encontró ninguna entrada de sonido.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played.</source>
+        <translation>No se puede reproducir el sonido.</translation>
+    </message>
 </context>
 <context>
     <name>COptionsDlg</name>
@@ -273,6 +296,149 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Todas las opciones vuelven a su valor predeterminado: Iniciar hace entonces exactamente lo mismo que sin opciones.</translation>
+    </message>
+</context>
+<context>
+    <name>CPracticeWnd</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>Plays the phrase again</source>
+        <translation>Reproduce la frase otra vez</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Plays the phrase before</source>
+        <translation>Reproduce la frase anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Plays the next phrase</source>
+        <translation>Reproduce la frase siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Grabar</translation>
+    </message>
+    <message>
+        <source>Records you for the phrase&apos;s length and one second more</source>
+        <translation>Le graba durante lo que dura la frase y un segundo más</translation>
+    </message>
+    <message>
+        <source>Play &amp;take</source>
+        <translation>Escuchar &amp;toma</translation>
+    </message>
+    <message>
+        <source>Plays your last take</source>
+        <translation>Reproduce su última toma</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparar</translation>
+    </message>
+    <message>
+        <source>Plays the phrase, then your take</source>
+        <translation>Reproduce la frase y luego su toma</translation>
+    </message>
+    <message>
+        <source>Save t&amp;ake</source>
+        <translation>Guardar t&amp;oma</translation>
+    </message>
+    <message>
+        <source>Saves your last take in the destination folder</source>
+        <translation>Guarda su última toma en la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Unir</translation>
+    </message>
+    <message>
+        <source>Joins the phrase with the next one</source>
+        <translation>Une la frase con la siguiente</translation>
+    </message>
+    <message>
+        <source>Spl&amp;it</source>
+        <translation>&amp;Dividir</translation>
+    </message>
+    <message>
+        <source>Splits the phrase where it plays or where the mouse points</source>
+        <translation>Divide la frase donde se reproduce o donde apunta el ratón</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Des&amp;hacer</translation>
+    </message>
+    <message>
+        <source>Undoes the last change of the marks</source>
+        <translation>Deshace el último cambio de las marcas</translation>
+    </message>
+    <message>
+        <source>Save &amp;marks</source>
+        <translation>Guardar &amp;marcas</translation>
+    </message>
+    <message>
+        <source>Saves the marks as subtitles in the destination folder</source>
+        <translation>Guarda las marcas como subtítulos en la carpeta de destino</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>Con&amp;vertir</translation>
+    </message>
+    <message>
+        <source>Converts the lesson with these marks</source>
+        <translation>Convierte la lección con estas marcas</translation>
+    </message>
+    <message>
+        <source>Listen - %1</source>
+        <translation>Escuchar - %1</translation>
+    </message>
+    <message>
+        <source>How often Space plays each phrase, with the passes and pauses of the options</source>
+        <translation>Cuántas veces Espacio reproduce cada frase, con las pasadas y pausas de las opciones</translation>
+    </message>
+    <message>
+        <source>R&amp;epeats:</source>
+        <translation>R&amp;epeticiones:</translation>
+    </message>
+    <message>
+        <source>Take %1 recorded.</source>
+        <translation>Toma %1 grabada.</translation>
+    </message>
+    <message>
+        <source>Phrase %1 of %2</source>
+        <translation>Frase %1 de %2</translation>
+    </message>
+    <message>
+        <source>Recording cannot start.</source>
+        <translation>No se puede iniciar la grabación.</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Grabando...</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 guardado.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with the marks?</source>
+        <translation>%1 ya existe. ¿Reemplazarlo por las marcas?</translation>
+    </message>
+    <message>
+        <source>The marks have changed. Save them?</source>
+        <translation>Las marcas han cambiado. ¿Guardarlas?</translation>
     </message>
 </context>
 <context>

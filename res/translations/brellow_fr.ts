@@ -71,6 +71,29 @@
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>&amp;Listen...</source>
+        <translation>É&amp;couter...</translation>
+    </message>
+    <message>
+        <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
+        <translation>Lit les phrases de la source une à une, pour corriger leurs marques et vous enregistrer.</translation>
+    </message>
+</context>
+<context>
+    <name>CLessonAudio</name>
+    <message>
+        <source>Playing is off: no sound output was found.</source>
+        <translation>Lecture désactivée : aucune sortie audio trouvée.</translation>
+    </message>
+    <message>
+        <source>Recording is off: no sound input was found.</source>
+        <translation>Enregistrement désactivé : aucune entrée audio trouvée.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played.</source>
+        <translation>Le son ne peut pas être lu.</translation>
+    </message>
 </context>
 <context>
     <name>COptionsDlg</name>
@@ -273,6 +296,149 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Remet chaque option à sa valeur par défaut&#xa0;: Démarrer fait alors exactement ce qu&apos;il fait sans options.</translation>
+    </message>
+</context>
+<context>
+    <name>CPracticeWnd</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lire</translation>
+    </message>
+    <message>
+        <source>Plays the phrase again</source>
+        <translation>Relit la phrase</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Précédente</translation>
+    </message>
+    <message>
+        <source>Plays the phrase before</source>
+        <translation>Lit la phrase précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivante</translation>
+    </message>
+    <message>
+        <source>Plays the next phrase</source>
+        <translation>Lit la phrase suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Records you for the phrase&apos;s length and one second more</source>
+        <translation>Vous enregistre pendant la durée de la phrase plus une seconde</translation>
+    </message>
+    <message>
+        <source>Play &amp;take</source>
+        <translation>Écouter la p&amp;rise</translation>
+    </message>
+    <message>
+        <source>Plays your last take</source>
+        <translation>Lit votre dernière prise</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparer</translation>
+    </message>
+    <message>
+        <source>Plays the phrase, then your take</source>
+        <translation>Lit la phrase, puis votre prise</translation>
+    </message>
+    <message>
+        <source>Save t&amp;ake</source>
+        <translation>Enregistrer la pr&amp;ise</translation>
+    </message>
+    <message>
+        <source>Saves your last take in the destination folder</source>
+        <translation>Enregistre votre dernière prise dans le dossier de destination</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Joindre</translation>
+    </message>
+    <message>
+        <source>Joins the phrase with the next one</source>
+        <translation>Joint la phrase à la suivante</translation>
+    </message>
+    <message>
+        <source>Spl&amp;it</source>
+        <translation>C&amp;ouper</translation>
+    </message>
+    <message>
+        <source>Splits the phrase where it plays or where the mouse points</source>
+        <translation>Coupe la phrase là où elle est lue ou là où pointe la souris</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Undoes the last change of the marks</source>
+        <translation>Annule la dernière modification des marques</translation>
+    </message>
+    <message>
+        <source>Save &amp;marks</source>
+        <translation>Enregistrer les &amp;marques</translation>
+    </message>
+    <message>
+        <source>Saves the marks as subtitles in the destination folder</source>
+        <translation>Enregistre les marques comme sous-titres dans le dossier de destination</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>Con&amp;vertir</translation>
+    </message>
+    <message>
+        <source>Converts the lesson with these marks</source>
+        <translation>Convertit la leçon avec ces marques</translation>
+    </message>
+    <message>
+        <source>Listen - %1</source>
+        <translation>Écouter - %1</translation>
+    </message>
+    <message>
+        <source>How often Space plays each phrase, with the passes and pauses of the options</source>
+        <translation>Combien de fois Espace lit chaque phrase, avec les passages et les pauses des options</translation>
+    </message>
+    <message>
+        <source>R&amp;epeats:</source>
+        <translation>Répé&amp;titions :</translation>
+    </message>
+    <message>
+        <source>Take %1 recorded.</source>
+        <translation>Prise %1 enregistrée.</translation>
+    </message>
+    <message>
+        <source>Phrase %1 of %2</source>
+        <translation>Phrase %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Recording cannot start.</source>
+        <translation>L&apos;enregistrement ne peut pas démarrer.</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Enregistrement...</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with the marks?</source>
+        <translation>%1 existe déjà. Le remplacer par les marques ?</translation>
+    </message>
+    <message>
+        <source>The marks have changed. Save them?</source>
+        <translation>Les marques ont changé. Les enregistrer ?</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,29 @@
         <source>All files (*)</source>
         <translation>Tutti i file (*)</translation>
     </message>
+    <message>
+        <source>&amp;Listen...</source>
+        <translation>Asco&amp;lta...</translation>
+    </message>
+    <message>
+        <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
+        <translation>Riproduce le frasi della sorgente una alla volta, per correggerne le marcature e registrarsi.</translation>
+    </message>
+</context>
+<context>
+    <name>CLessonAudio</name>
+    <message>
+        <source>Playing is off: no sound output was found.</source>
+        <translation>Riproduzione disattivata: nessuna uscita audio trovata.</translation>
+    </message>
+    <message>
+        <source>Recording is off: no sound input was found.</source>
+        <translation>Registrazione disattivata: nessun ingresso audio trovato.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played.</source>
+        <translation>Impossibile riprodurre il suono.</translation>
+    </message>
 </context>
 <context>
     <name>COptionsDlg</name>
@@ -273,6 +296,149 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Ogni opzione torna al suo valore predefinito: Avvia fa allora esattamente ciò che fa senza opzioni.</translation>
+    </message>
+</context>
+<context>
+    <name>CPracticeWnd</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Riproduci</translation>
+    </message>
+    <message>
+        <source>Plays the phrase again</source>
+        <translation>Riproduce di nuovo la frase</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Precedente</translation>
+    </message>
+    <message>
+        <source>Plays the phrase before</source>
+        <translation>Riproduce la frase precedente</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Successiva</translation>
+    </message>
+    <message>
+        <source>Plays the next phrase</source>
+        <translation>Riproduce la frase successiva</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>Re&amp;gistra</translation>
+    </message>
+    <message>
+        <source>Records you for the phrase&apos;s length and one second more</source>
+        <translation>Ti registra per la durata della frase più un secondo</translation>
+    </message>
+    <message>
+        <source>Play &amp;take</source>
+        <translation>Ascolta ripres&amp;a</translation>
+    </message>
+    <message>
+        <source>Plays your last take</source>
+        <translation>Riproduce l&apos;ultima ripresa</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Confronta</translation>
+    </message>
+    <message>
+        <source>Plays the phrase, then your take</source>
+        <translation>Riproduce la frase, poi la tua ripresa</translation>
+    </message>
+    <message>
+        <source>Save t&amp;ake</source>
+        <translation>Salva r&amp;ipresa</translation>
+    </message>
+    <message>
+        <source>Saves your last take in the destination folder</source>
+        <translation>Salva l&apos;ultima ripresa nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Unisci</translation>
+    </message>
+    <message>
+        <source>Joins the phrase with the next one</source>
+        <translation>Unisce la frase alla successiva</translation>
+    </message>
+    <message>
+        <source>Spl&amp;it</source>
+        <translation>&amp;Dividi</translation>
+    </message>
+    <message>
+        <source>Splits the phrase where it plays or where the mouse points</source>
+        <translation>Divide la frase dove viene riprodotta o dove punta il mouse</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>A&amp;nnulla</translation>
+    </message>
+    <message>
+        <source>Undoes the last change of the marks</source>
+        <translation>Annulla l&apos;ultima modifica delle marcature</translation>
+    </message>
+    <message>
+        <source>Save &amp;marks</source>
+        <translation>Salva &amp;marcature</translation>
+    </message>
+    <message>
+        <source>Saves the marks as subtitles in the destination folder</source>
+        <translation>Salva le marcature come sottotitoli nella cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>C&amp;onverti</translation>
+    </message>
+    <message>
+        <source>Converts the lesson with these marks</source>
+        <translation>Converte la lezione con queste marcature</translation>
+    </message>
+    <message>
+        <source>Listen - %1</source>
+        <translation>Ascolta - %1</translation>
+    </message>
+    <message>
+        <source>How often Space plays each phrase, with the passes and pauses of the options</source>
+        <translation>Quante volte Spazio riproduce ogni frase, con i passaggi e le pause delle opzioni</translation>
+    </message>
+    <message>
+        <source>R&amp;epeats:</source>
+        <translation>Rip&amp;etizioni:</translation>
+    </message>
+    <message>
+        <source>Take %1 recorded.</source>
+        <translation>Ripresa %1 registrata.</translation>
+    </message>
+    <message>
+        <source>Phrase %1 of %2</source>
+        <translation>Frase %1 di %2</translation>
+    </message>
+    <message>
+        <source>Recording cannot start.</source>
+        <translation>Impossibile avviare la registrazione.</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Registrazione...</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 salvato.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with the marks?</source>
+        <translation>%1 esiste già. Sostituirlo con le marcature?</translation>
+    </message>
+    <message>
+        <source>The marks have changed. Save them?</source>
+        <translation>Le marcature sono cambiate. Salvarle?</translation>
     </message>
 </context>
 <context>

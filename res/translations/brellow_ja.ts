@@ -71,6 +71,29 @@
         <source>All files (*)</source>
         <translation>すべてのファイル (*)</translation>
     </message>
+    <message>
+        <source>&amp;Listen...</source>
+        <translation>聞く(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
+        <translation>ソースのフレーズを一つずつ再生し、区切りを直したり自分の声を録音したりします。</translation>
+    </message>
+</context>
+<context>
+    <name>CLessonAudio</name>
+    <message>
+        <source>Playing is off: no sound output was found.</source>
+        <translation>再生できません: 音声出力が見つかりません。</translation>
+    </message>
+    <message>
+        <source>Recording is off: no sound input was found.</source>
+        <translation>録音できません: 音声入力が見つかりません。</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played.</source>
+        <translation>音声を再生できません。</translation>
+    </message>
 </context>
 <context>
     <name>COptionsDlg</name>
@@ -273,6 +296,149 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>すべてのオプションを既定値に戻します。「実行」はオプションなしの場合とまったく同じ動作になります。</translation>
+    </message>
+</context>
+<context>
+    <name>CPracticeWnd</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>再生(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Plays the phrase again</source>
+        <translation>フレーズをもう一度再生します</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>前へ(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Plays the phrase before</source>
+        <translation>前のフレーズを再生します</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>次へ(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Plays the next phrase</source>
+        <translation>次のフレーズを再生します</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>録音(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Records you for the phrase&apos;s length and one second more</source>
+        <translation>フレーズの長さと1秒の間、あなたの声を録音します</translation>
+    </message>
+    <message>
+        <source>Play &amp;take</source>
+        <translation>録音を再生(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Plays your last take</source>
+        <translation>最後の録音を再生します</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>比較(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Plays the phrase, then your take</source>
+        <translation>フレーズを再生し、続けてあなたの録音を再生します</translation>
+    </message>
+    <message>
+        <source>Save t&amp;ake</source>
+        <translation>録音を保存(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Saves your last take in the destination folder</source>
+        <translation>最後の録音を出力先フォルダーに保存します</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>結合(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Joins the phrase with the next one</source>
+        <translation>フレーズを次のフレーズと結合します</translation>
+    </message>
+    <message>
+        <source>Spl&amp;it</source>
+        <translation>分割(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Splits the phrase where it plays or where the mouse points</source>
+        <translation>再生中の位置、またはマウスの位置でフレーズを分割します</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undoes the last change of the marks</source>
+        <translation>区切りの最後の変更を元に戻します</translation>
+    </message>
+    <message>
+        <source>Save &amp;marks</source>
+        <translation>マークを保存(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Saves the marks as subtitles in the destination folder</source>
+        <translation>区切りを字幕として出力先フォルダーに保存します</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>変換(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Converts the lesson with these marks</source>
+        <translation>これらの区切りでレッスンを変換します</translation>
+    </message>
+    <message>
+        <source>Listen - %1</source>
+        <translation>聞く - %1</translation>
+    </message>
+    <message>
+        <source>How often Space plays each phrase, with the passes and pauses of the options</source>
+        <translation>スペースキーで各フレーズを何回再生するか（オプションの回数と間を含む）</translation>
+    </message>
+    <message>
+        <source>R&amp;epeats:</source>
+        <translation>繰り返し回数(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Take %1 recorded.</source>
+        <translation>録音 %1 を録りました。</translation>
+    </message>
+    <message>
+        <source>Phrase %1 of %2</source>
+        <translation>フレーズ %1 / %2</translation>
+    </message>
+    <message>
+        <source>Recording cannot start.</source>
+        <translation>録音を開始できません。</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>録音中...</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 を保存しました。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with the marks?</source>
+        <translation>%1 は既にあります。区切りで置き換えますか?</translation>
+    </message>
+    <message>
+        <source>The marks have changed. Save them?</source>
+        <translation>区切りが変更されました。保存しますか?</translation>
     </message>
 </context>
 <context>

@@ -71,6 +71,29 @@
         <source>All files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
+    <message>
+        <source>&amp;Listen...</source>
+        <translation>O&amp;uvir...</translation>
+    </message>
+    <message>
+        <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
+        <translation>Reproduz as frases da origem uma a uma, para corrigir suas marcas e gravar você mesmo.</translation>
+    </message>
+</context>
+<context>
+    <name>CLessonAudio</name>
+    <message>
+        <source>Playing is off: no sound output was found.</source>
+        <translation>Reprodução desativada: nenhuma saída de som encontrada.</translation>
+    </message>
+    <message>
+        <source>Recording is off: no sound input was found.</source>
+        <translation>Gravação desativada: nenhuma entrada de som encontrada.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played.</source>
+        <translation>Não é possível reproduzir o som.</translation>
+    </message>
 </context>
 <context>
     <name>COptionsDlg</name>
@@ -273,6 +296,149 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Todas as opções voltam ao padrão: Iniciar faz então exatamente o que faz sem opções.</translation>
+    </message>
+</context>
+<context>
+    <name>CPracticeWnd</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproduzir</translation>
+    </message>
+    <message>
+        <source>Plays the phrase again</source>
+        <translation>Reproduz a frase de novo</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Plays the phrase before</source>
+        <translation>Reproduz a frase anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Próxima</translation>
+    </message>
+    <message>
+        <source>Plays the next phrase</source>
+        <translation>Reproduz a próxima frase</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Gravar</translation>
+    </message>
+    <message>
+        <source>Records you for the phrase&apos;s length and one second more</source>
+        <translation>Grava você pela duração da frase e mais um segundo</translation>
+    </message>
+    <message>
+        <source>Play &amp;take</source>
+        <translation>Ouvir &amp;tomada</translation>
+    </message>
+    <message>
+        <source>Plays your last take</source>
+        <translation>Reproduz sua última tomada</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparar</translation>
+    </message>
+    <message>
+        <source>Plays the phrase, then your take</source>
+        <translation>Reproduz a frase e depois sua tomada</translation>
+    </message>
+    <message>
+        <source>Save t&amp;ake</source>
+        <translation>Salvar t&amp;omada</translation>
+    </message>
+    <message>
+        <source>Saves your last take in the destination folder</source>
+        <translation>Salva sua última tomada na pasta de destino</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Juntar</translation>
+    </message>
+    <message>
+        <source>Joins the phrase with the next one</source>
+        <translation>Junta a frase com a próxima</translation>
+    </message>
+    <message>
+        <source>Spl&amp;it</source>
+        <translation>&amp;Dividir</translation>
+    </message>
+    <message>
+        <source>Splits the phrase where it plays or where the mouse points</source>
+        <translation>Divide a frase onde ela toca ou onde o mouse aponta</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Desfa&amp;zer</translation>
+    </message>
+    <message>
+        <source>Undoes the last change of the marks</source>
+        <translation>Desfaz a última alteração das marcas</translation>
+    </message>
+    <message>
+        <source>Save &amp;marks</source>
+        <translation>Salvar &amp;marcas</translation>
+    </message>
+    <message>
+        <source>Saves the marks as subtitles in the destination folder</source>
+        <translation>Salva as marcas como legendas na pasta de destino</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>Con&amp;verter</translation>
+    </message>
+    <message>
+        <source>Converts the lesson with these marks</source>
+        <translation>Converte a lição com estas marcas</translation>
+    </message>
+    <message>
+        <source>Listen - %1</source>
+        <translation>Ouvir - %1</translation>
+    </message>
+    <message>
+        <source>How often Space plays each phrase, with the passes and pauses of the options</source>
+        <translation>Quantas vezes Espaço reproduz cada frase, com as passagens e pausas das opções</translation>
+    </message>
+    <message>
+        <source>R&amp;epeats:</source>
+        <translation>R&amp;epetições:</translation>
+    </message>
+    <message>
+        <source>Take %1 recorded.</source>
+        <translation>Tomada %1 gravada.</translation>
+    </message>
+    <message>
+        <source>Phrase %1 of %2</source>
+        <translation>Frase %1 de %2</translation>
+    </message>
+    <message>
+        <source>Recording cannot start.</source>
+        <translation>Não é possível iniciar a gravação.</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Gravando...</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 salvo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Não é possível gravar %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with the marks?</source>
+        <translation>%1 já existe. Substituí-lo pelas marcas?</translation>
+    </message>
+    <message>
+        <source>The marks have changed. Save them?</source>
+        <translation>As marcas mudaram. Salvá-las?</translation>
     </message>
 </context>
 <context>

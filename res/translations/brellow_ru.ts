@@ -71,6 +71,29 @@
         <source>All files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
+    <message>
+        <source>&amp;Listen...</source>
+        <translation>Про&amp;слушать...</translation>
+    </message>
+    <message>
+        <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
+        <translation>Воспроизводит фразы источника по одной, чтобы исправить метки и записать себя.</translation>
+    </message>
+</context>
+<context>
+    <name>CLessonAudio</name>
+    <message>
+        <source>Playing is off: no sound output was found.</source>
+        <translation>Воспроизведение отключено: вывод звука не найден.</translation>
+    </message>
+    <message>
+        <source>Recording is off: no sound input was found.</source>
+        <translation>Запись отключена: ввод звука не найден.</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played.</source>
+        <translation>Звук невозможно воспроизвести.</translation>
+    </message>
 </context>
 <context>
     <name>COptionsDlg</name>
@@ -273,6 +296,149 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Все параметры возвращаются к значениям по умолчанию: «Запустить» тогда делает ровно то же, что и без параметров.</translation>
+    </message>
+</context>
+<context>
+    <name>CPracticeWnd</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Plays the phrase again</source>
+        <translation>Воспроизводит фразу ещё раз</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>&amp;Предыдущая</translation>
+    </message>
+    <message>
+        <source>Plays the phrase before</source>
+        <translation>Воспроизводит предыдущую фразу</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Следующая</translation>
+    </message>
+    <message>
+        <source>Plays the next phrase</source>
+        <translation>Воспроизводит следующую фразу</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Записать</translation>
+    </message>
+    <message>
+        <source>Records you for the phrase&apos;s length and one second more</source>
+        <translation>Записывает вас в течение фразы и ещё одну секунду</translation>
+    </message>
+    <message>
+        <source>Play &amp;take</source>
+        <translation>Прослушать &amp;дубль</translation>
+    </message>
+    <message>
+        <source>Plays your last take</source>
+        <translation>Воспроизводит ваш последний дубль</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>Срав&amp;нить</translation>
+    </message>
+    <message>
+        <source>Plays the phrase, then your take</source>
+        <translation>Воспроизводит фразу, затем ваш дубль</translation>
+    </message>
+    <message>
+        <source>Save t&amp;ake</source>
+        <translation>Сохранить д&amp;убль</translation>
+    </message>
+    <message>
+        <source>Saves your last take in the destination folder</source>
+        <translation>Сохраняет последний дубль в папку назначения</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Объединить</translation>
+    </message>
+    <message>
+        <source>Joins the phrase with the next one</source>
+        <translation>Объединяет фразу со следующей</translation>
+    </message>
+    <message>
+        <source>Spl&amp;it</source>
+        <translation>&amp;Разделить</translation>
+    </message>
+    <message>
+        <source>Splits the phrase where it plays or where the mouse points</source>
+        <translation>Делит фразу в месте воспроизведения или там, куда указывает мышь</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>О&amp;тменить</translation>
+    </message>
+    <message>
+        <source>Undoes the last change of the marks</source>
+        <translation>Отменяет последнее изменение меток</translation>
+    </message>
+    <message>
+        <source>Save &amp;marks</source>
+        <translation>Сохранить &amp;метки</translation>
+    </message>
+    <message>
+        <source>Saves the marks as subtitles in the destination folder</source>
+        <translation>Сохраняет метки как субтитры в папку назначения</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>&amp;Конвертировать</translation>
+    </message>
+    <message>
+        <source>Converts the lesson with these marks</source>
+        <translation>Конвертирует урок с этими метками</translation>
+    </message>
+    <message>
+        <source>Listen - %1</source>
+        <translation>Прослушивание - %1</translation>
+    </message>
+    <message>
+        <source>How often Space plays each phrase, with the passes and pauses of the options</source>
+        <translation>Сколько раз пробел воспроизводит каждую фразу, с проходами и паузами из параметров</translation>
+    </message>
+    <message>
+        <source>R&amp;epeats:</source>
+        <translation>&amp;Число повторов:</translation>
+    </message>
+    <message>
+        <source>Take %1 recorded.</source>
+        <translation>Дубль %1 записан.</translation>
+    </message>
+    <message>
+        <source>Phrase %1 of %2</source>
+        <translation>Фраза %1 из %2</translation>
+    </message>
+    <message>
+        <source>Recording cannot start.</source>
+        <translation>Запись не может начаться.</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>Идёт запись...</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 сохранён.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>Невозможно записать %1.</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with the marks?</source>
+        <translation>%1 уже существует. Заменить его метками?</translation>
+    </message>
+    <message>
+        <source>The marks have changed. Save them?</source>
+        <translation>Метки изменились. Сохранить их?</translation>
     </message>
 </context>
 <context>

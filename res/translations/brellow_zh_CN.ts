@@ -71,6 +71,29 @@
         <source>All files (*)</source>
         <translation>所有文件 (*)</translation>
     </message>
+    <message>
+        <source>&amp;Listen...</source>
+        <translation>试听(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
+        <translation>逐句播放源文件的句子，以修正标记并录下自己的声音。</translation>
+    </message>
+</context>
+<context>
+    <name>CLessonAudio</name>
+    <message>
+        <source>Playing is off: no sound output was found.</source>
+        <translation>无法播放：未找到声音输出设备。</translation>
+    </message>
+    <message>
+        <source>Recording is off: no sound input was found.</source>
+        <translation>无法录音：未找到声音输入设备。</translation>
+    </message>
+    <message>
+        <source>The sound cannot be played.</source>
+        <translation>无法播放声音。</translation>
+    </message>
 </context>
 <context>
     <name>COptionsDlg</name>
@@ -273,6 +296,149 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>将所有选项恢复为默认值：之后“运行”的效果与不设选项时完全相同。</translation>
+    </message>
+</context>
+<context>
+    <name>CPracticeWnd</name>
+    <message>
+        <source>&amp;Play</source>
+        <translation>播放(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Plays the phrase again</source>
+        <translation>再次播放本句</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>上一句(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Plays the phrase before</source>
+        <translation>播放上一句</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>下一句(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Plays the next phrase</source>
+        <translation>播放下一句</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>录音(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Records you for the phrase&apos;s length and one second more</source>
+        <translation>录下你的声音，时长为本句长度再加一秒</translation>
+    </message>
+    <message>
+        <source>Play &amp;take</source>
+        <translation>播放录音(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Plays your last take</source>
+        <translation>播放你最近的录音</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>对比(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Plays the phrase, then your take</source>
+        <translation>先播放本句，再播放你的录音</translation>
+    </message>
+    <message>
+        <source>Save t&amp;ake</source>
+        <translation>保存录音(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Saves your last take in the destination folder</source>
+        <translation>将最近的录音保存到目标文件夹</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>合并(&amp;J)</translation>
+    </message>
+    <message>
+        <source>Joins the phrase with the next one</source>
+        <translation>将本句与下一句合并</translation>
+    </message>
+    <message>
+        <source>Spl&amp;it</source>
+        <translation>拆分(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Splits the phrase where it plays or where the mouse points</source>
+        <translation>在播放位置或鼠标所指位置拆分本句</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undoes the last change of the marks</source>
+        <translation>撤销对标记的最后一次修改</translation>
+    </message>
+    <message>
+        <source>Save &amp;marks</source>
+        <translation>保存标记(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Saves the marks as subtitles in the destination folder</source>
+        <translation>将标记作为字幕保存到目标文件夹</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>转换(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Converts the lesson with these marks</source>
+        <translation>按这些标记转换本课</translation>
+    </message>
+    <message>
+        <source>Listen - %1</source>
+        <translation>试听 - %1</translation>
+    </message>
+    <message>
+        <source>How often Space plays each phrase, with the passes and pauses of the options</source>
+        <translation>空格键播放每句的次数，含选项中的遍数和停顿</translation>
+    </message>
+    <message>
+        <source>R&amp;epeats:</source>
+        <translation>重复次数(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Take %1 recorded.</source>
+        <translation>已录制第 %1 段录音。</translation>
+    </message>
+    <message>
+        <source>Phrase %1 of %2</source>
+        <translation>第 %1 句，共 %2 句</translation>
+    </message>
+    <message>
+        <source>Recording cannot start.</source>
+        <translation>无法开始录音。</translation>
+    </message>
+    <message>
+        <source>Recording...</source>
+        <translation>正在录音...</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>已保存 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Replace it with the marks?</source>
+        <translation>%1 已存在。要用这些标记替换它吗？</translation>
+    </message>
+    <message>
+        <source>The marks have changed. Save them?</source>
+        <translation>标记已更改。要保存吗？</translation>
     </message>
 </context>
 <context>

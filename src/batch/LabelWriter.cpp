@@ -1,5 +1,7 @@
 #include "batch/LabelWriter.h"
 
+#include "batch/Subtitles.h"
+
 #include <cinttypes>
 #include <cstdio>
 
@@ -8,13 +10,6 @@ namespace {
 // samples at rate in whole units of 1/perSecond of a second, to the nearest.
 std::uint64_t Units(std::uint64_t samples, std::uint32_t rate, std::uint64_t perSecond) {
     return (samples * perSecond + rate / 2) / rate;
-}
-
-std::string SrtTime(std::uint64_t ms) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%02" PRIu64 ":%02" PRIu64 ":%02" PRIu64 ",%03" PRIu64,
-                  ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000);
-    return text;
 }
 
 std::string LrcTime(std::uint64_t cs) {
@@ -60,8 +55,8 @@ std::string CLabelWriter::Text() const {
                     PhraseText(*m_texts, entry.phrase);
         switch (m_format) {
         case LabelFormat::Srt:
-            text += std::to_string(++cue) + "\n" + SrtTime(Units(entry.start, m_nRate, 1000)) +
-                    " --> " + SrtTime(Units(entry.end, m_nRate, 1000)) + "\n" + label + "\n\n";
+            text += std::to_string(++cue) + "\n" + SubRipTime(Units(entry.start, m_nRate, 1000)) +
+                    " --> " + SubRipTime(Units(entry.end, m_nRate, 1000)) + "\n" + label + "\n\n";
             break;
         case LabelFormat::Lrc:
             text += LrcTime(Units(entry.start, m_nRate, 100)) + label + "\n";

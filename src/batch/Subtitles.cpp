@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cinttypes>
+#include <cstdio>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -142,6 +144,13 @@ bool HasExtension(const std::filesystem::path& path, std::string_view extension)
 }
 
 } // namespace
+
+std::string SubRipTime(std::uint64_t ms) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%02" PRIu64 ":%02" PRIu64 ":%02" PRIu64 ",%03" PRIu64,
+                  ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000);
+    return text;
+}
 
 std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error) {
     std::vector<SubtitleCue> cues;

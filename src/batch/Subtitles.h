@@ -17,6 +17,9 @@ struct SubtitleCue {
     std::string text = {}; // one line: its lines joined by spaces, without tags
 };
 
+// A time as SubRip writes it: "HH:MM:SS,mmm".
+std::string SubRipTime(std::uint64_t ms);
+
 // The cues of SubRip text. On a text that is not SubRip, none, and error
 // says what is wrong and on which line.
 std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error);

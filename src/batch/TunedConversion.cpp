@@ -22,9 +22,6 @@
 
 namespace {
 
-// The size of a decoded ADPCM block, which the detector's figures were made for.
-constexpr std::uint32_t SamplesPerBlock = 1010;
-
 class CAdpcmSamples final : public CSampleSource {
 public:
     std::uint32_t SampleRate() override {
@@ -267,6 +264,8 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     CLabelWriter labels(options.labels, rate, options.passes.size(), &texts);
     if (options.labels != LabelFormat::None)
         writer.Listen(labels);
+    if (media.listener)
+        writer.Listen(*media.listener);
     if (options.clips) {
         clips.emplace(files, source, destination, media.makeSink, rate, &texts, media.writeDeck);
         if (!clips->Open()) {

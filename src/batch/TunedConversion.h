@@ -16,6 +16,10 @@
 #include <memory>
 #include <string>
 
+// The size of a decoded ADPCM block, which the detector's figures were made
+// for; phrases end on the boundaries of blocks of this size.
+inline constexpr std::uint32_t SamplesPerBlock = 1010;
+
 // Makes the samples of the recording in stream (opened from path). Null when
 // the file cannot be read at all; CWAVException when it is not a recording
 // this reader takes, with the reason.
@@ -46,6 +50,8 @@ struct TunedMedia {
     PauseReporter report;
     // Writes the deck of the clips; none, no deck.
     DeckWriter writeDeck;
+    // Told of every phrase besides the labels and clips, when given.
+    CPhraseListener* listener = nullptr;
 };
 
 // Converts one recording into a practice file: the samples reach the

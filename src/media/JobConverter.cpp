@@ -8,10 +8,12 @@
 
 #include <algorithm>
 
-std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, PauseReporter report) {
+std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, PauseReporter report,
+                                                 CPhraseListener* listener) {
     std::unique_ptr<CFileConverter> exact = std::make_unique<CFileConverter>();
     TunedMedia media;
     media.report = std::move(report);
+    media.listener = listener;
     media.makeStretcher = MediaLibrary::MakeStretcher;
     media.writeDeck = WriteAnkiDeck;
     if (options.anyFormat)

@@ -2,6 +2,7 @@
 
 #include "batch/FileConverter.h"
 #include "batch/JobOptions.h"
+#include "batch/PhraseListener.h"
 #include "pause/QuietLimits.h"
 
 #include <memory>
@@ -9,9 +10,10 @@
 
 // The converter a job's options ask for, the same for both front ends: the
 // exact conversion when none is given. Each tuned file's quiet limits and
-// pauses go to report, when given.
+// pauses go to report, and its phrases to listener, when given.
 std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options,
-                                                 PauseReporter report = {});
+                                                 PauseReporter report = {},
+                                                 CPhraseListener* listener = nullptr);
 
 // Why a job of converter, with these options, from source, cannot start:
 // subtitles the options name that cannot be read. Checked by both front ends

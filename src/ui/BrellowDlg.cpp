@@ -6,8 +6,10 @@
 #include "media/MediaLibrary.h"
 #include "ui/DirDialog.h"
 #include "ui/OptionsDlg.h"
+#include "ui/PracticeWnd.h"
 #include "ui/Settings.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
@@ -97,7 +99,7 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
       m_btnOpenFolder(tr("&Open containing folder"), this),
       m_stStatus(QStringLiteral("Static"), this), m_progress(this), m_btnRun(tr("&Run"), this),
       m_btnStop(tr("&Stop"), this), m_btnClose(tr("&Close"), this),
-      m_btnOptions(tr("O&ptions..."), this) {
+      m_btnOptions(tr("O&ptions..."), this), m_btnListen(tr("&Listen..."), this) {
     setObjectName(QStringLiteral("IDD_MAIN_DIALOG"));
     // The files of a folder are converted side by side, one per core, as the terminal's default.
     m_nJobs = DefaultJobs();
@@ -123,6 +125,9 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     m_btnOptions.setObjectName(QStringLiteral("IDC_OPTIONS"));
     m_btnOptions.setToolTip(tr("Other recording formats, pauses, passes and practice files: "
                                "what brellow-cli's options do."));
+    m_btnListen.setObjectName(QStringLiteral("IDC_LISTEN"));
+    m_btnListen.setToolTip(tr("Plays the source's phrases one by one, to fix their marks and "
+                              "record yourself."));
 
     struct Placement {
         QWidget* control;
@@ -135,7 +140,7 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
         {&m_btnOpenFolder, {8, 98, 92, 14}},  {&m_stStatus, {7, 130, 83, 8}},
         {&m_progress, {7, 140, 306, 14}},     {&m_btnRun, {263, 98, 50, 14}},
         {&m_btnStop, {263, 117, 50, 14}},     {&m_btnClose, {263, 7, 50, 14}},
-        {&m_btnOptions, {207, 98, 50, 14}},
+        {&m_btnOptions, {207, 98, 50, 14}},   {&m_btnListen, {151, 98, 50, 14}},
     };
     for (const auto& placement : placements)
         placement.control->setGeometry(MapDialogRect(placement.units));
@@ -161,6 +166,7 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     setTabOrder(&m_btnRun, &m_btnStop);
     setTabOrder(&m_btnStop, &m_btnClose);
     setTabOrder(&m_btnClose, &m_btnOptions);
+    setTabOrder(&m_btnOptions, &m_btnListen);
 
     connect(&m_btnRun, &QPushButton::clicked, this, &CBrellowDlg::OnRun);
     connect(&m_editSrc, &QLineEdit::textChanged, this, &CBrellowDlg::OnPathChanged);
@@ -171,6 +177,7 @@ CBrellowDlg::CBrellowDlg(QWidget* parent)
     connect(&m_btnOpenFolder, &QPushButton::clicked, this, &CBrellowDlg::OnOpenContainingFolder);
     connect(&m_btnClose, &QPushButton::clicked, this, &CBrellowDlg::OnOK);
     connect(&m_btnOptions, &QPushButton::clicked, this, &CBrellowDlg::OnOptions);
+    connect(&m_btnListen, &QPushButton::clicked, this, &CBrellowDlg::OnListen);
 
     setAcceptDrops(true);
     installEventFilter(this);
@@ -220,6 +227,9 @@ void CBrellowDlg::FitToTexts() {
     const int optionsWidth = std::max(m_btnOptions.width(), TextWidth(m_btnOptions));
     m_btnOptions.setGeometry(m_btnRun.x() - gap - optionsWidth, m_btnRun.y(), optionsWidth,
                              m_btnRun.height());
+    const int listenWidth = std::max(m_btnListen.width(), TextWidth(m_btnListen));
+    m_btnListen.setGeometry(m_btnOptions.x() - gap - listenWidth, m_btnRun.y(), listenWidth,
+                            m_btnRun.height());
 }
 
 void CBrellowDlg::OnInitDialog() {
@@ -259,6 +269,10 @@ void CBrellowDlg::DoDataExchange(bool bSaveAndValidate) {
     for (QPushButton* button : {&m_btnRun, &m_btnClose, &m_btnBrowseSrc, &m_btnBrowseDst,
                                 &m_btnOpenFolder, &m_btnOptions})
         button->setEnabled(!m_bBusy);
+    // The practice window takes one lesson.
+    std::error_code error;
+    m_btnListen.setEnabled(!m_bBusy && !m_strSrc.empty() &&
+                           std::filesystem::is_regular_file(m_strSrc, error));
 }
 
 int CBrellowDlg::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
@@ -327,13 +341,13 @@ void CBrellowDlg::OnJobEnd() {
 
 void CBrellowDlg::OnRun() {
     // The options as the terminal would take them; none stored is the exact conversion.
-    const JobOptions options = JobOptionsFromStore(ReadStoredOptions());
-    if (std::string reason; NeedsMediaLibrary(options) && !MediaLibrary::Load(reason)) {
-        ShowError(
-            *this,
-            tr("FFmpeg's libraries cannot be loaded: %1").arg(FromUtf8(reason)).toStdString());
-        return;
+    JobOptions options = JobOptionsFromStore(ReadStoredOptions());
+    if (!m_strPhrasesFrom.empty()) {
+        options.phrasesFromSrt = false;
+        SetJobOption(options, "phrases-from", m_strPhrasesFrom);
     }
+    if (!MediaLibraryLoaded(options))
+        return;
     const std::unique_ptr<CFileConverter> converter = MakeJobConverter(options);
     // Told before the job starts, as the terminal tells it.
     UpdateData(true);
@@ -345,6 +359,40 @@ void CBrellowDlg::OnRun() {
     // Runs here, on the GUI thread; the conversion's pump keeps the window
     // alive. The files of a folder are converted on threads of their own.
     ::OnRun(*this, *converter, files);
+}
+
+bool CBrellowDlg::MediaLibraryLoaded(const JobOptions& options) {
+    if (std::string reason; NeedsMediaLibrary(options) && !MediaLibrary::Load(reason)) {
+        ShowError(
+            *this,
+            tr("FFmpeg's libraries cannot be loaded: %1").arg(FromUtf8(reason)).toStdString());
+        return false;
+    }
+    return true;
+}
+
+void CBrellowDlg::OnListen() {
+    UpdateData(true);
+    const JobOptions options = JobOptionsFromStore(ReadStoredOptions());
+    if (!MediaLibraryLoaded(options))
+        return;
+    Lesson lesson;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::string error = ReadLesson(m_strSrc, options, lesson);
+    QApplication::restoreOverrideCursor();
+    if (!error.empty()) {
+        ShowError(*this, error);
+        return;
+    }
+    const std::filesystem::path source = m_strSrc;
+    const std::filesystem::path destination =
+        m_strDst.empty() ? source.parent_path() : std::filesystem::path(m_strDst);
+    CPracticeWnd window(std::move(lesson), source, destination, options, this);
+    if (window.exec() != QDialog::Accepted || window.ConvertWith().empty())
+        return;
+    m_strPhrasesFrom = window.ConvertWith().string();
+    OnRun();
+    m_strPhrasesFrom.clear();
 }
 
 void CBrellowDlg::OnStop() {

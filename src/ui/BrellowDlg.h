@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch/JobOptions.h"
 #include "batch/JobWindow.h"
 
 #include <QDialog>
@@ -58,6 +59,7 @@ public:
     void OnBrowseDestination();
     void OnOpenContainingFolder();
     void OnOptions();
+    void OnListen();
 
 protected:
     virtual void DoDataExchange(bool bSaveAndValidate);
@@ -74,6 +76,8 @@ private:
     void OnDestroy();
     // The close box, Alt+F4 or Escape while a job runs: at most a stop request.
     void AskToStop();
+    // Whether FFmpeg's module is there for options that need it; otherwise says why.
+    bool MediaLibraryLoaded(const JobOptions& options);
 
     QIcon m_hIcon;
     // The template's controls, in tab order.
@@ -91,6 +95,9 @@ private:
     QPushButton m_btnClose;
     // Beyond the template: what the terminal's options do, last in the tab order.
     QPushButton m_btnOptions;
+    QPushButton m_btnListen;
+    // The subtitles the next run takes its phrases from, set by the practice window.
+    std::string m_strPhrasesFrom;
 
     bool m_bInExchange = false;
 };

@@ -278,7 +278,7 @@ void BrellowDlgTest::templateLayout() {
     if (english)
         QCOMPARE(texts, QStringList({"Source:", "", "...", "Destination Folder:", "", "...",
                                      "&Open containing folder", "", "", "&Run", "&Stop", "&Close",
-                                     "O&ptions..."}));
+                                     "O&ptions...", "&Listen..."}));
     // The edits run up to their "..." buttons, level with them, several buttons wide; Run,
     // Stop and Close line up under the "..." buttons.
     const Window w(dlg);
@@ -299,7 +299,8 @@ void BrellowDlgTest::templateLayout() {
         widget = widget->nextInFocusChain();
     } while (widget != w.Src());
     QCOMPARE(order, QStringList({"IDC_SRC_PATH", "IDC_SRC_BROWSE", "IDC_DST_PATH", "IDC_DST_BROWSE",
-                                 "IDC_OPEN_FOLDER", "IDC_RUN", "IDC_STOP", "IDOK", "IDC_OPTIONS"}));
+                                 "IDC_OPEN_FOLDER", "IDC_RUN", "IDC_STOP", "IDOK", "IDC_OPTIONS",
+                                 "IDC_LISTEN"}));
 
     // The Options dialog, in the same language: each control and group clear of the others in
     // its group, given all the room it asks for, with a tooltip; each mnemonic its own.

@@ -1,0 +1,448 @@
+#include "ui/PracticeWnd.h"
+
+#include "audio/FileOpener.h"
+#include "audio/WavSink.h"
+#include "batch/TunedConversion.h"
+#include "media/MediaLibrary.h"
+#include "ui/WaveformView.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace {
+
+// Collects a stretched phrase.
+class CClipSink final : public CSampleSink {
+public:
+    explicit CClipSink(std::vector<std::int16_t>& samples) : m_samples(samples) {}
+    bool Begin(std::uint32_t) override { return true; }
+    bool Write(const std::uint8_t* samples, std::size_t count) override {
+        const std::size_t at = m_samples.size();
+        m_samples.resize(at + count);
+        std::memcpy(m_samples.data() + at, samples, count * 2);
+        return true;
+    }
+    bool WriteSilence(std::uint64_t count) override {
+        m_samples.resize(m_samples.size() + count);
+        return true;
+    }
+    bool Finish() override { return true; }
+
+private:
+    std::vector<std::int16_t>& m_samples;
+};
+
+// A phrase at another tempo, through the stretcher the practice files use;
+// none when there is no stretcher.
+std::optional<std::vector<std::int16_t>> Stretched(std::span<const std::int16_t> phrase,
+                                                   std::uint32_t rate, double tempo) {
+    const std::unique_ptr<CTimeStretcher> stretcher = MediaLibrary::MakeStretcher(rate, tempo);
+    std::vector<std::int16_t> out;
+    CClipSink sink(out);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(phrase.data());
+    if (!stretcher || !stretcher->Begin(phrase.size(), sink) ||
+        (stretcher->NeedsStudy() && !stretcher->Study(bytes, phrase.size())) ||
+        !stretcher->Process(bytes, phrase.size()) || !stretcher->Finish())
+        return std::nullopt;
+    return out;
+}
+
+QString Time(std::uint64_t samples, std::uint32_t rate) {
+    const std::uint64_t tenths = samples * 10 / rate;
+    return QStringLiteral("%1:%2.%3")
+        .arg(tenths / 600)
+        .arg(tenths / 10 % 60, 2, 10, QLatin1Char('0'))
+        .arg(tenths % 10);
+}
+
+} // namespace
+
+// What the window does, from its buttons and keys: one row each.
+std::span<const CPracticeWnd::Command> CPracticeWnd::Commands() {
+    static const Command commands[] = {
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Play"),
+         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the phrase again"),
+         {Qt::Key_Space},
+         &CPracticeWnd::Play,
+         Command::Output},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "Pre&vious"),
+         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the phrase before"),
+         {Qt::Key_Left},
+         &CPracticeWnd::Previous,
+         Command::Nothing},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Next"),
+         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the next phrase"),
+         {Qt::Key_Right},
+         &CPracticeWnd::Next,
+         Command::Nothing},
+        {nullptr, nullptr, {Qt::Key_Home}, &CPracticeWnd::First, Command::Nothing},
+        {nullptr, nullptr, {Qt::Key_End}, &CPracticeWnd::Last, Command::Nothing},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Record"),
+         QT_TRANSLATE_NOOP("CPracticeWnd",
+                           "Records you for the phrase's length and one second more"),
+         {Qt::Key_R},
+         &CPracticeWnd::Record,
+         Command::Input},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "Play &take"),
+         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays your last take"),
+         {Qt::Key_T},
+         &CPracticeWnd::PlayTake,
+         Command::Output},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Compare"),
+         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the phrase, then your take"),
+         {Qt::Key_C},
+         &CPracticeWnd::Compare,
+         Command::Output},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "Save t&ake"),
+         QT_TRANSLATE_NOOP("CPracticeWnd", "Saves your last take in the destination folder"),
+         {QKeySequence(Qt::CTRL | Qt::Key_E)},
+         &CPracticeWnd::SaveTake,
+         Command::Nothing},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Join"),
+         QT_TRANSLATE_NOOP("CPracticeWnd", "Joins the phrase with the next one"),
+         {Qt::Key_Delete},
+         &CPracticeWnd::Join,
+         Command::Nothing},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "Spl&it"),
+         QT_TRANSLATE_NOOP("CPracticeWnd",
+                           "Splits the phrase where it plays or where the mouse points"),
+         {Qt::Key_M},
+         &CPracticeWnd::Split,
+         Command::Nothing},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Undo"),
+         QT_TRANSLATE_NOOP("CPracticeWnd", "Undoes the last change of the marks"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+         &CPracticeWnd::Undo,
+         Command::Nothing},
+        {nullptr,
+         nullptr,
+         {QKeySequence(Qt::ALT | Qt::Key_Left)},
+         &CPracticeWnd::NudgeLeft,
+         Command::Nothing},
+        {nullptr,
+         nullptr,
+         {QKeySequence(Qt::ALT | Qt::Key_Right)},
+         &CPracticeWnd::NudgeRight,
+         Command::Nothing},
+        {nullptr,
+         nullptr,
+         {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+         &CPracticeWnd::ZoomIn,
+         Command::Nothing},
+        {nullptr, nullptr, {QKeySequence::ZoomOut}, &CPracticeWnd::ZoomOut, Command::Nothing},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "Save &marks"),
+         QT_TRANSLATE_NOOP("CPracticeWnd",
+                           "Saves the marks as subtitles in the destination folder"),
+         {QKeySequence(Qt::CTRL | Qt::Key_S)},
+         &CPracticeWnd::SaveMarksCommand,
+         Command::Nothing},
+        {QT_TRANSLATE_NOOP("CPracticeWnd", "C&onvert"),
+         QT_TRANSLATE_NOOP("CPracticeWnd", "Converts the lesson with these marks"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
+         &CPracticeWnd::Convert,
+         Command::Nothing},
+    };
+    return commands;
+}
+
+CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
+                           const std::filesystem::path& destination, const JobOptions& options,
+                           QWidget* parent)
+    : QDialog(parent), m_lesson(std::move(lesson)), m_source(source), m_destination(destination),
+      m_options(options), m_marks(m_lesson.samples, m_lesson.rate, SamplesPerBlock, m_lesson.ends),
+      m_noOutput(m_audio.OutputProblem()), m_noInput(m_audio.InputProblem()) {
+    m_marks.TakeTexts(m_lesson.cues);
+    setObjectName(QStringLiteral("PracticeWnd"));
+    setWindowTitle(tr("Listen - %1").arg(QString::fromStdString(source.filename().string())));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    m_view = new CWaveformView(m_marks, m_lesson.samples, this);
+    m_view->setObjectName(QStringLiteral("waveform"));
+    m_stPhrase = new QLabel(this);
+    m_stPhrase->setObjectName(QStringLiteral("phrase"));
+    m_stText = new QLabel(this);
+    m_stText->setObjectName(QStringLiteral("text"));
+    m_stText->setWordWrap(true);
+    m_repeats = new QSpinBox(this);
+    m_repeats->setObjectName(QStringLiteral("repeats"));
+    m_repeats->setRange(1, 9);
+    m_repeats->setFocusPolicy(Qt::ClickFocus);
+    m_repeats->setToolTip(
+        tr("How often Space plays each phrase, with the passes and pauses of the options"));
+    auto* repeatsLabel = new QLabel(tr("R&epeats:"), this);
+    repeatsLabel->setBuddy(m_repeats);
+    m_status = new QStatusBar(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setSizeGripEnabled(false);
+
+    auto* buttons = new QGridLayout;
+    int column = 0;
+    for (const Command& command : Commands()) {
+        const auto run = [this, &command] {
+            if ((command.needs == Command::Output && !m_noOutput.isEmpty()) ||
+                (command.needs == Command::Input && !m_noInput.isEmpty()))
+                return;
+            (this->*command.run)();
+        };
+        for (const QKeySequence& keys : command.keys)
+            connect(new QShortcut(keys, this), &QShortcut::activated, this, run);
+        if (!command.text)
+            continue;
+        auto* button = new QPushButton(tr(command.text), this);
+        button->setObjectName(QString::fromLatin1(command.text).remove(QLatin1Char('&')));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(QStringLiteral("%1 (%2)").arg(
+            tr(command.tip), command.keys.front().toString(QKeySequence::NativeText)));
+        connect(button, &QPushButton::clicked, this, run);
+        buttons->addWidget(button, column / 6, column % 6);
+        ++column;
+        const QString& off = command.needs == Command::Output  ? m_noOutput
+                             : command.needs == Command::Input ? m_noInput
+                                                               : QString();
+        button->setEnabled(off.isEmpty());
+    }
+    auto* info = new QHBoxLayout;
+    info->addWidget(m_stPhrase);
+    info->addWidget(m_stText, 1);
+    info->addWidget(repeatsLabel);
+    info->addWidget(m_repeats);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_view, 1);
+    layout->addLayout(info);
+    layout->addLayout(buttons);
+    layout->addWidget(m_status);
+    // One line says why sound is off; playing gives way to recording.
+    if (!m_noOutput.isEmpty() || !m_noInput.isEmpty())
+        m_status->showMessage(!m_noOutput.isEmpty() ? m_noOutput : m_noInput);
+
+    connect(m_view, &CWaveformView::phraseClicked, this,
+            [this](std::uint64_t sample) { Select(m_marks.PhraseAt(sample), false); });
+    connect(m_view, &CWaveformView::markDropped, this,
+            [this](std::size_t mark, std::uint64_t sample) { Edited(m_marks.Drag(mark, sample)); });
+    connect(&m_audio, &CLessonAudio::recorded, this, [this](const Clip& take) {
+        m_takes.push_back(take);
+        m_status->showMessage(tr("Take %1 recorded.").arg(m_takes.size()));
+    });
+    connect(&m_audio, &CLessonAudio::failed, this,
+            [this](const QString& reason) { m_status->showMessage(reason); });
+    connect(&m_audio, &CLessonAudio::finished, this, [this] {
+        m_timer.stop();
+        m_view->SetPlayPosition(-1);
+    });
+    connect(&m_timer, &QTimer::timeout, this, &CPracticeWnd::Tick);
+    m_timer.setInterval(30);
+    resize(900, 420);
+    ShowPhrase();
+}
+
+CPracticeWnd::~CPracticeWnd() {
+    m_audio.Stop();
+}
+
+std::filesystem::path CPracticeWnd::MarksPath() const {
+    return m_destination / (m_source.stem().string() + ".srt");
+}
+
+void CPracticeWnd::ShowPhrase() {
+    m_nCurrent = std::min(m_nCurrent, m_marks.Phrases() - 1);
+    const std::uint32_t rate = m_lesson.rate;
+    m_stPhrase->setText(
+        tr("Phrase %1 of %2").arg(m_nCurrent + 1).arg(m_marks.Phrases()) +
+        QStringLiteral("  %1 - %2")
+            .arg(Time(m_marks.Start(m_nCurrent), rate), Time(m_marks.End(m_nCurrent), rate)));
+    m_stText->setText(QString::fromStdString(m_marks.Text(m_nCurrent)));
+    m_view->SetCurrent(m_nCurrent);
+}
+
+void CPracticeWnd::Select(std::size_t phrase, bool play) {
+    m_audio.Stop();
+    m_nCurrent = phrase;
+    m_nHeard = -1;
+    ShowPhrase();
+    if (play && m_noOutput.isEmpty())
+        Play();
+}
+
+Clip CPracticeWnd::PhraseClip(std::size_t phrase) const {
+    const std::uint32_t rate = m_lesson.rate;
+    const std::span<const std::int16_t> samples =
+        std::span(m_lesson.samples)
+            .subspan(m_marks.Start(phrase), m_marks.End(phrase) - m_marks.Start(phrase));
+    Clip clip{rate, {}};
+    for (int repeat = 0; repeat < m_repeats->value(); ++repeat)
+        for (const double tempo : m_options.passes) {
+            if (!clip.samples.empty())
+                clip.samples.resize(clip.samples.size() +
+                                    m_options.PauseSamples(samples.size(), rate));
+            std::optional<std::vector<std::int16_t>> pass;
+            if (tempo != 1)
+                pass = Stretched(samples, rate, tempo);
+            if (pass)
+                clip.samples.insert(clip.samples.end(), pass->begin(), pass->end());
+            else
+                clip.samples.insert(clip.samples.end(), samples.begin(), samples.end());
+        }
+    return clip;
+}
+
+void CPracticeWnd::Play() {
+    m_audio.Play({PhraseClip(m_nCurrent)});
+    m_timer.start();
+}
+
+void CPracticeWnd::Tick() {
+    // The marker follows the first pass, which plays the phrase as recorded.
+    const std::int64_t played = m_audio.PlayedSamples();
+    const std::uint64_t length = m_marks.End(m_nCurrent) - m_marks.Start(m_nCurrent);
+    if (m_audio.PlayingClip() == 0 && played >= 0 && static_cast<std::uint64_t>(played) < length &&
+        m_options.passes.front() == 1) {
+        m_nHeard = played;
+        m_view->SetPlayPosition(static_cast<std::int64_t>(m_marks.Start(m_nCurrent)) + played);
+    }
+}
+
+void CPracticeWnd::Record() {
+    m_audio.Stop();
+    const std::uint64_t length = m_marks.End(m_nCurrent) - m_marks.Start(m_nCurrent);
+    if (!m_audio.Record(m_lesson.rate, length + m_lesson.rate))
+        m_status->showMessage(tr("Recording cannot start."));
+    else
+        m_status->showMessage(tr("Recording..."));
+}
+
+void CPracticeWnd::PlayTake() {
+    if (!m_takes.empty())
+        m_audio.Play({m_takes.back()});
+}
+
+void CPracticeWnd::Compare() {
+    if (m_takes.empty())
+        return;
+    const std::size_t start = m_marks.Start(m_nCurrent);
+    Clip phrase{m_lesson.rate,
+                {m_lesson.samples.begin() + static_cast<std::ptrdiff_t>(start),
+                 m_lesson.samples.begin() + static_cast<std::ptrdiff_t>(m_marks.End(m_nCurrent))}};
+    m_audio.Play({std::move(phrase), m_takes.back()});
+}
+
+void CPracticeWnd::SaveTake() {
+    if (m_takes.empty())
+        return;
+    for (int number = 1; number < 1000; ++number) {
+        const std::filesystem::path path =
+            m_destination /
+            (m_source.stem().string() +
+             QStringLiteral("-take-%1.wav").arg(number, 3, 10, QLatin1Char('0')).toStdString());
+        std::error_code error;
+        if (std::filesystem::exists(path, error) || error)
+            continue;
+        const Clip& take = m_takes.back();
+        CFileOpener files;
+        CWavSink sink(files.OpenReplacing(path));
+        const bool saved = sink.Begin(take.rate) &&
+                           sink.Write(reinterpret_cast<const std::uint8_t*>(take.samples.data()),
+                                      take.samples.size()) &&
+                           sink.Finish() && files.Commit(path);
+        m_status->showMessage(
+            saved ? tr("Saved %1.").arg(QString::fromStdString(path.string()))
+                  : tr("%1 cannot be written.").arg(QString::fromStdString(path.string())));
+        return;
+    }
+}
+
+void CPracticeWnd::SaveMarksCommand() {
+    SaveMarks();
+}
+
+bool CPracticeWnd::SaveMarks() {
+    const std::filesystem::path path = MarksPath();
+    const QString name = QString::fromStdString(path.string());
+    std::error_code error;
+    if (!m_written.contains(path) && std::filesystem::exists(path, error) &&
+        QMessageBox::question(this, windowTitle(),
+                              tr("%1 already exists. Replace it with the marks?").arg(name)) !=
+            QMessageBox::Yes)
+        return false;
+    const std::string text = m_marks.SubRip();
+    CFileOpener files;
+    std::unique_ptr<CByteStream> stream = files.OpenReplacing(path);
+    if (!stream || !stream->Write(text.data(), text.size()) || !stream->Close() ||
+        !files.Commit(path)) {
+        m_status->showMessage(tr("%1 cannot be written.").arg(name));
+        return false;
+    }
+    m_written.insert(path);
+    m_marks.SetSaved();
+    m_status->showMessage(tr("Saved %1.").arg(name));
+    return true;
+}
+
+void CPracticeWnd::Convert() {
+    if (!SaveMarks())
+        return;
+    m_convertWith = MarksPath();
+    m_audio.Stop();
+    accept();
+}
+
+void CPracticeWnd::Edited(bool changed) {
+    if (changed)
+        ShowPhrase();
+    m_view->update();
+}
+
+void CPracticeWnd::Nudge(int direction) {
+    const std::optional<std::uint64_t> mouse = m_view->MouseSample();
+    if (m_marks.Marks().empty())
+        return;
+    const std::size_t mark =
+        mouse ? m_marks.NearestMark(*mouse) : std::min(m_nCurrent, m_marks.Marks().size() - 1);
+    Edited(m_marks.Nudge(mark, direction));
+}
+
+std::uint64_t CPracticeWnd::SplitPosition() const {
+    if (m_nHeard >= 0)
+        return m_marks.Start(m_nCurrent) + static_cast<std::uint64_t>(m_nHeard);
+    if (const std::optional<std::uint64_t> mouse = m_view->MouseSample())
+        return *mouse;
+    return (m_marks.Start(m_nCurrent) + m_marks.End(m_nCurrent)) / 2;
+}
+
+void CPracticeWnd::Split() {
+    Edited(m_marks.Split(m_nCurrent, SplitPosition()));
+}
+
+void CPracticeWnd::ZoomIn() {
+    m_view->Zoom(1);
+}
+
+void CPracticeWnd::ZoomOut() {
+    m_view->Zoom(-1);
+}
+
+bool CPracticeWnd::MayClose() {
+    if (!m_marks.Modified())
+        return true;
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(this, windowTitle(), tr("The marks have changed. Save them?"),
+                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    return answer == QMessageBox::Discard || (answer == QMessageBox::Save && SaveMarks());
+}
+
+void CPracticeWnd::reject() {
+    if (MayClose()) {
+        m_audio.Stop();
+        QDialog::reject();
+    }
+}
+
+void CPracticeWnd::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    reject();
+}

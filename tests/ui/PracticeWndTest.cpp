@@ -1,0 +1,320 @@
+// The practice window against a real sound server (PulseAudio with a null
+// sink, whose monitor hears what is played and is the default input) and
+// against the terminal's own phrases and conversion.
+
+#include "UiTestSupport.h"
+
+#include "media/LessonReader.h"
+#include "ui/BrellowApp.h"
+#include "ui/BrellowDlg.h"
+#include "ui/PracticeWnd.h"
+#include "ui/Settings.h"
+#include "ui/WaveformView.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QtTest>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr int Rate = 22050; // the lesson's, and the server's, so nothing is resampled
+
+// A PulseAudio server of the test's own, in a private runtime folder, whose
+// only sink is a null sink; it plays nothing aloud.
+class PulseServer {
+public:
+    PulseServer() {
+        const QString dir = m_runtime.path();
+        qputenv("XDG_RUNTIME_DIR", dir.toUtf8());
+        qunsetenv("PULSE_SERVER");
+        QFile script(dir + "/test.pa");
+        script.open(QIODevice::WriteOnly);
+        script.write(QStringLiteral("load-module module-native-protocol-unix\n"
+                                    "load-module module-null-sink sink_name=lesson rate=%1 "
+                                    "channels=1\nset-default-sink lesson\n"
+                                    // Qt lists no monitors as inputs: one in disguise.
+                                    "load-module module-remap-source master=lesson.monitor "
+                                    "source_name=heard\nset-default-source heard\n")
+                         .arg(Rate)
+                         .toUtf8());
+        script.close();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", dir);
+        m_server.setProcessEnvironment(env);
+        m_server.start("pulseaudio", {"-n", "--daemonize=no", "--exit-idle-time=-1",
+                                      "--log-target=stderr", "-F", script.fileName()});
+        for (int tries = 0; tries < 50 && m_server.state() != QProcess::NotRunning; ++tries) {
+            QProcess info;
+            info.start("pactl", {"info"});
+            if (info.waitForFinished() && info.exitCode() == 0) {
+                m_bUp = true;
+                return;
+            }
+            QThread::msleep(100);
+        }
+        m_why = "PulseAudio cannot start here: " + m_server.readAllStandardError().left(300);
+    }
+    ~PulseServer() {
+        m_server.terminate();
+        if (!m_server.waitForFinished(5000))
+            m_server.kill();
+    }
+    bool Up() const { return m_bUp; }
+    const QString& Why() const { return m_why; }
+
+private:
+    QTemporaryDir m_runtime;
+    QProcess m_server;
+    bool m_bUp = false;
+    QString m_why;
+};
+
+PulseServer* Server = nullptr;
+
+// Why the tests of sound cannot run; empty when they can.
+QString NoServer() {
+    return !Server ? QStringLiteral("no sound server in this run") : Server->Why();
+}
+
+QString Lesson_() {
+    return QStringLiteral(BRELLOW_TEST_DATA "/english.wav");
+}
+
+// The best normalised correlation of heard with the whole of sound and quiet
+// after it, over the lags that put their onsets within 20 ms of each other:
+// whatever else was heard after the sound counts against it.
+double Correlation(const std::vector<std::int16_t>& heard, const std::vector<std::int16_t>& sound) {
+    const auto onset = [](const std::vector<std::int16_t>& x, int level) {
+        for (std::size_t i = 0; i < x.size(); ++i)
+            if (std::abs(x[i]) > level)
+                return static_cast<std::ptrdiff_t>(i);
+        return std::ptrdiff_t{-1};
+    };
+    int peak = 0;
+    for (const std::int16_t s : sound)
+        peak = std::max(peak, std::abs(static_cast<int>(s)));
+    const std::ptrdiff_t lag = onset(heard, peak / 4) - onset(sound, peak / 4);
+    double best = -1;
+    for (std::ptrdiff_t shift = lag - Rate / 50; shift <= lag + Rate / 50; ++shift) {
+        double xy = 0, xx = 0, yy = 0;
+        for (std::size_t i = 0; i < std::max(sound.size(), heard.size()); ++i) {
+            const std::ptrdiff_t j = static_cast<std::ptrdiff_t>(i) + shift;
+            const double x = i < sound.size() ? sound[i] : 0;
+            const double y = j >= 0 && j < static_cast<std::ptrdiff_t>(heard.size())
+                                 ? heard[static_cast<std::size_t>(j)]
+                                 : 0;
+            xy += x * y;
+            xx += x * x;
+            yy += y * y;
+        }
+        if (xx > 0 && yy > 0)
+            best = std::max(best, xy / std::sqrt(xx * yy));
+    }
+    return best;
+}
+
+std::vector<std::int16_t> Samples(const QByteArray& bytes) {
+    std::vector<std::int16_t> samples(static_cast<std::size_t>(bytes.size()) / 2);
+    std::memcpy(samples.data(), bytes.constData(), samples.size() * 2);
+    return samples;
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Opens the window on the lesson with default options, as the Listen button would.
+std::unique_ptr<CPracticeWnd> OpenWindow(const QString& destination) {
+    Lesson lesson;
+    if (!ReadLesson(Lesson_().toStdString(), JobOptions(), lesson).empty())
+        return nullptr;
+    auto window = std::make_unique<CPracticeWnd>(std::move(lesson), Lesson_().toStdString(),
+                                                 destination.toStdString(), JobOptions());
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    return window;
+}
+
+} // namespace
+
+class PracticeWndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void marksAsTheJobMakesThem_data();
+    void marksAsTheJobMakesThem();
+    void spacePlaysThePhrase();
+    void recordTakesWhatIsHeard();
+    void withoutSoundItStillOpens();
+};
+
+void PracticeWndTest::marksAsTheJobMakesThem_data() {
+    QTest::addColumn<QStringList>("options"); // name=value, as the terminal takes them
+    QTest::newRow("defaults") << QStringList();
+    QTest::newRow("shorter phrases") << QStringList({"threshold=-30", "min-phrase=1"});
+}
+
+// Ctrl+S saves a cue per phrase, as many as the terminal's labels; Delete joins
+// two; Ctrl+Return converts as the terminal does with the saved file.
+void PracticeWndTest::marksAsTheJobMakesThem() {
+    QFETCH(QStringList, options);
+    ClearSettings();
+    StoredJobOptions stored;
+    QStringList arguments;
+    for (const QString& option : options) {
+        stored.emplace_back(option.section('=', 0, 0).toStdString(),
+                            option.section('=', 1).toStdString());
+        arguments << "--" + option.section('=', 0, 0) << option.section('=', 1);
+    }
+    WriteStoredOptions(stored);
+    QTemporaryDir dst, labels, terminal;
+    QCOMPARE(QProcess::execute(BRELLOW_CLI, arguments + QStringList{"--labels", "audacity",
+                                                                    Lesson_(), labels.path()}),
+             0);
+    const int phrases = int(Bytes(labels.path() + "/english.txt").count('\n'));
+    QVERIFY(phrases > 2);
+
+    CBrellowDlg dlg;
+    dlg.findChild<QLineEdit*>("IDC_SRC_PATH")->setText(Lesson_());
+    dlg.findChild<QLineEdit*>("IDC_DST_PATH")->setText(dst.path());
+    const QString srt = dst.path() + "/english.srt";
+    QList<int> cues;
+    UiScript script;
+    script.OnTop<CPracticeWnd>([&](CPracticeWnd* window) {
+        QApplication::setActiveWindow(window);
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        cues << int(Bytes(srt).count("-->"));
+        QTest::keyClick(window, Qt::Key_Delete);
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        cues << int(Bytes(srt).count("-->"));
+        QTest::keyClick(window, Qt::Key_Return, Qt::ControlModifier);
+    });
+    auto* listen = dlg.findChild<QPushButton*>("IDC_LISTEN");
+    QVERIFY(listen->isEnabled());
+    listen->click();
+    QVERIFY(script.Done());
+    QCOMPARE(script.Unexpected(), QStringList());
+    QCOMPARE(cues, QList<int>({phrases, phrases - 1}));
+    QCOMPARE(QProcess::execute(BRELLOW_CLI, arguments + QStringList{"--phrases-from", srt,
+                                                                    Lesson_(), terminal.path()}),
+             0);
+    const QByteArray converted = Bytes(dst.path() + "/english.WAV");
+    QVERIFY(!converted.isEmpty());
+    QVERIFY(converted == Bytes(terminal.path() + "/english.WAV"));
+}
+
+// Space plays the current phrase: the null sink's monitor hears its samples.
+void PracticeWndTest::spacePlaysThePhrase() {
+    if (!NoServer().isEmpty())
+        QSKIP(qPrintable(NoServer()));
+    QTemporaryDir dst;
+    const std::unique_ptr<CPracticeWnd> window = OpenWindow(dst.path());
+    QVERIFY(window);
+    window->findChild<QSpinBox*>("repeats")->setValue(1);
+    QProcess monitor;
+    monitor.start("parec", {"--device=lesson.monitor", "--raw", "--format=s16le", "--channels=1",
+                            "--latency-msec=20", QStringLiteral("--rate=%1").arg(Rate)});
+    QVERIFY(monitor.waitForStarted());
+    QTest::qWait(300);
+    // A click in the second phrase selects it without playing it.
+    auto* view = window->findChild<CWaveformView*>("waveform");
+    const CLessonMarks& marks = window->Marks();
+    QTest::mouseClick(view, Qt::LeftButton, {},
+                      QPoint(view->XOf((marks.Start(1) + marks.End(1)) / 2), view->height() / 2));
+    QCOMPARE(window->Current(), std::size_t{1});
+    // The phrase as the terminal writes it into a practice file, where its labels say.
+    QTemporaryDir practice;
+    QCOMPARE(QProcess::execute(BRELLOW_CLI, {"--labels", "audacity", Lesson_(), practice.path()}),
+             0);
+    const QList<QByteArray> second =
+        Bytes(practice.path() + "/english.txt").split('\n').at(1).split('\t');
+    const auto from = std::size_t(std::lround(second.at(0).toDouble() * Rate));
+    const std::vector<std::int16_t> written =
+        Samples(Bytes(practice.path() + "/english.WAV").mid(44));
+    QVERIFY(written.size() >= from + marks.End(1) - marks.Start(1));
+    const std::vector<std::int16_t> phrase(
+        written.begin() + std::ptrdiff_t(from),
+        written.begin() + std::ptrdiff_t(from + marks.End(1) - marks.Start(1)));
+    QTest::keyClick(window.get(), Qt::Key_Space);
+    // Until the monitor has heard the phrase and a second more; the window plays meanwhile.
+    QByteArray bytes;
+    const auto heardAll = [&] {
+        bytes += monitor.readAllStandardOutput();
+        return bytes.size() >= qsizetype(phrase.size() + 2 * Rate) * 2;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(heardAll(), 30000);
+    monitor.terminate();
+    monitor.waitForFinished();
+    const std::vector<std::int16_t> heard = Samples(bytes);
+    const double correlation = Correlation(heard, phrase);
+    QVERIFY2(correlation > 0.9, qPrintable(QString::number(correlation)));
+}
+
+// R records from the default input (the monitor) while a known sound plays; Ctrl+E keeps it.
+void PracticeWndTest::recordTakesWhatIsHeard() {
+    if (!NoServer().isEmpty())
+        QSKIP(qPrintable(NoServer()));
+    QTemporaryDir dst;
+    const std::unique_ptr<CPracticeWnd> window = OpenWindow(dst.path());
+    QVERIFY(window);
+    std::vector<std::int16_t> sound(Rate / 2); // half a second of a rising tone
+    for (std::size_t i = 0; i < sound.size(); ++i) {
+        const double t = static_cast<double>(i);
+        sound[i] = static_cast<std::int16_t>(12000 * std::sin(0.02 * t + 1e-6 * t * t));
+    }
+    QTest::keyClick(window.get(), Qt::Key_R);
+    QProcess player;
+    player.start("pacat", {"--playback", "--device=lesson", "--raw", "--format=s16le",
+                           "--channels=1", QStringLiteral("--rate=%1").arg(Rate)});
+    QVERIFY(player.waitForStarted());
+    // Quiet first, while the recording's stream connects.
+    player.write(QByteArray(Rate / 2 * 2, '\0'));
+    player.write(reinterpret_cast<const char*>(sound.data()), qint64(sound.size() * 2));
+    player.closeWriteChannel();
+    QTRY_COMPARE_WITH_TIMEOUT(window->Takes().size(), std::size_t{1}, 10000);
+    player.waitForFinished();
+    const double correlation = Correlation(window->Takes().front().samples, sound);
+    QVERIFY2(correlation > 0.9, qPrintable(QString::number(correlation)));
+    QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(QFileInfo(dst.path() + "/english-take-001.wav").size(),
+             qint64(44 + 2 * window->Takes().front().samples.size()));
+}
+
+// With no server the window opens and edits, and says in one line why it is silent.
+void PracticeWndTest::withoutSoundItStillOpens() {
+    if (qEnvironmentVariableIsEmpty("BRELLOW_NO_SOUND"))
+        QSKIP("run on its own, with BRELLOW_NO_SOUND set");
+    QTemporaryDir dst;
+    const std::unique_ptr<CPracticeWnd> window = OpenWindow(dst.path());
+    QVERIFY(window);
+    QVERIFY(!window->findChild<QPushButton*>("Play")->isEnabled());
+    QVERIFY(!window->findChild<QPushButton*>("Record")->isEnabled());
+    QVERIFY(!window->findChild<QStatusBar*>("status")->currentMessage().isEmpty());
+    const std::size_t phrases = window->Marks().Phrases();
+    QTest::keyClick(window.get(), Qt::Key_Delete);
+    QCOMPARE(window->Marks().Phrases(), phrases - 1);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->Marks().Phrases(), phrases);
+    window->findChild<QPushButton*>("Play")->click(); // nothing to play on, nothing breaks
+}
+
+int main(int argc, char** argv) {
+    const IsolatedSettings settings;
+    std::optional<PulseServer> server;
+    if (qEnvironmentVariableIsEmpty("BRELLOW_NO_SOUND"))
+        server.emplace();
+    else
+        qputenv("PULSE_SERVER", "unix:/nonexistent/brellow");
+    Server = server ? &*server : nullptr;
+    CBrellowApp app(argc, argv);
+    PracticeWndTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "PracticeWndTest.moc"
