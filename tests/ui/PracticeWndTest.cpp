@@ -177,7 +177,7 @@ void PracticeWndTest::marksAsTheJobMakesThem() {
     QCOMPARE(QProcess::execute(BRELLOW_CLI, arguments + QStringList{"--labels", "audacity",
                                                                     Lesson_(), labels.path()}),
              0);
-    const int phrases = int(Bytes(labels.path() + "/english.txt").count('\n'));
+    const int phrases = int(Bytes(labels.path() + "/english.labels.txt").count('\n'));
     QVERIFY(phrases > 2);
 
     CBrellowDlg dlg;
@@ -233,7 +233,7 @@ void PracticeWndTest::spacePlaysThePhrase() {
     QCOMPARE(QProcess::execute(BRELLOW_CLI, {"--labels", "audacity", Lesson_(), practice.path()}),
              0);
     const QList<QByteArray> second =
-        Bytes(practice.path() + "/english.txt").split('\n').at(1).split('\t');
+        Bytes(practice.path() + "/english.labels.txt").split('\n').at(1).split('\t');
     const auto from = std::size_t(std::lround(second.at(0).toDouble() * Rate));
     const std::vector<std::int16_t> written =
         Samples(Bytes(practice.path() + "/english.WAV").mid(44));
