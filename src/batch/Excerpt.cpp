@@ -24,7 +24,8 @@ std::string Excerpt(const std::string& line) {
         if (c < 0x20 || c == 0x7F)
             std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
         // U+0080 to U+009F, which some terminals take as commands too.
-        else if (c == 0xC2 && i + 1 < line.size() && Continues(line[i + 1]) &&
+        else if (c == 0xC2 && i + 1 < line.size() &&
+                 Continues(static_cast<unsigned char>(line[i + 1])) &&
                  static_cast<unsigned char>(line[i + 1]) < 0xA0)
             std::snprintf(escaped, sizeof escaped, "\\u%04X",
                           static_cast<unsigned char>(line[++i]));

@@ -20,10 +20,10 @@ CResampler16k::CResampler16k(std::uint32_t inputRate)
     // The cutoff relative to the input's rate, no higher than its own band.
     const double cutoff = std::min(CutoffHz / std::max<std::uint32_t>(inputRate, 1), 0.5);
     m_nHalf = static_cast<int>(std::ceil(ZeroCrossings / (2 * cutoff)));
-    m_kernel.resize(std::size_t(Phases) * 2 * m_nHalf);
+    m_kernel.resize(std::size_t(Phases) * 2 * std::size_t(m_nHalf));
     for (int p = 0; p < Phases; ++p) {
         double sum = 0;
-        float* k = m_kernel.data() + std::size_t(p) * 2 * m_nHalf;
+        float* k = m_kernel.data() + std::size_t(p) * 2 * std::size_t(m_nHalf);
         for (int t = 0; t < 2 * m_nHalf; ++t) {
             // Tap t sits at input offset t - half + 1 from the output's integer part.
             const double x = (t - m_nHalf + 1) - double(p) / Phases;
@@ -55,7 +55,7 @@ void CResampler16k::Take(const std::int16_t* samples, std::size_t count, std::ve
             break;
         const int phase =
             std::min(Phases - 1, static_cast<int>((at - double(whole)) * Phases + 0.5));
-        const float* k = m_kernel.data() + std::size_t(phase) * 2 * m_nHalf;
+        const float* k = m_kernel.data() + std::size_t(phase) * 2 * std::size_t(m_nHalf);
         // Taps from whole - half + 1: index whole - half + 1 + half - m_nFirst.
         const float* x = m_input.data() + (whole + 1 - m_nFirst);
         float sum = 0;
