@@ -1,6 +1,7 @@
 #include "batch/SideBySide.h"
 
 #include "audio/Abandon.h"
+#include "audio/ErrorReason.h"
 #include "audio/Translation.h"
 #include "batch/ConversionMessages.h"
 #include "batch/InOrder.h"
@@ -16,6 +17,7 @@
 #include <optional>
 #include <pthread.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -138,7 +140,8 @@ public:
     }
 
 private:
-    void Start(std::size_t index);
+    // False when no thread can be had for it now (the system's limit).
+    bool Start(std::size_t index);
     void Work(std::size_t index);
     // Holds a worker at its pump while a question is up.
     void HoldWhileAsking(Slot& slot) {
@@ -169,6 +172,7 @@ private:
     std::size_t m_nNext = 0;            // the next file to start
     unsigned m_nRunning = 0;
     bool m_bAsking = false;
+    int m_nThreadError = 0; // why the last thread could not be had
 };
 
 int CFileBoxes::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
@@ -180,12 +184,18 @@ int CFileBoxes::MessageBox(const std::string& text, const std::string& caption, 
     return IDOK;
 }
 
-void CSideBySide::Start(std::size_t index) {
+bool CSideBySide::Start(std::size_t index) {
     // Counted once the thread is there; it cannot end before, as the lock is held here.
     Slot& slot = m_slots[index];
-    slot.thread = std::thread([this, index] { Work(index); });
+    try {
+        slot.thread = std::thread([this, index] { Work(index); });
+    } catch (const std::system_error& e) {
+        m_nThreadError = e.code().value();
+        return false;
+    }
     slot.started = true;
     ++m_nRunning;
+    return true;
 }
 
 void CSideBySide::Work(std::size_t index) {
@@ -290,7 +300,14 @@ bool CSideBySide::Run() {
                 }
                 if (JobAbandoned())
                     return End(false);
-                Start(m_nHead);
+                // Nothing runs here (the files before are done): a file that gets no
+                // thread fails as one that cannot be written, rather than the program.
+                if (!Start(m_nHead)) {
+                    lock.unlock();
+                    ReportCannotWrite(m_window, m_files[m_nHead].target,
+                                      ErrorReason(m_nThreadError));
+                    return End(false);
+                }
                 m_nNext = std::max(m_nNext, m_nHead + 1);
             }
         }
@@ -322,8 +339,8 @@ bool CSideBySide::Run() {
         noMore = noMore || m_window.StopRequested() || JobAbandoned();
         lock.lock();
         while (!noMore && !m_bAsking && m_nNext < count && m_nRunning < m_nJobs &&
-               m_files[m_nNext].after < static_cast<int>(m_nHead))
-            Start(m_nNext++);
+               m_files[m_nNext].after < static_cast<int>(m_nHead) && Start(m_nNext))
+            ++m_nNext;
         m_changed.wait_for(lock, PumpInterval);
     }
     lock.unlock();
