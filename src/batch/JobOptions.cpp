@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <initializer_list>
 #include <limits>
 #include <unistd.h>
 
@@ -109,6 +110,16 @@ std::string SetNumber(JobOptions& options, const Range& range, std::string_view 
     return {};
 }
 
+// The value that a name of a list stands for, or nothing.
+template <typename Value>
+std::optional<Value> Named(std::initializer_list<std::pair<std::string_view, Value>> names,
+                           std::string_view name) {
+    for (const auto& [text, value] : names)
+        if (text == name)
+            return value;
+    return std::nullopt;
+}
+
 // A switch's stored text.
 std::optional<bool> Switch(std::string_view value) {
     if (value == "true")
@@ -182,28 +193,26 @@ std::string SetJobOption(JobOptions& options, std::string_view name, std::string
         return {};
     }
     if (name == "detector") {
-        const std::pair<std::string_view, PauseDetector> detectors[] = {
-            {"level", PauseDetector::Level},
-            {"speech", PauseDetector::Speech},
-            {"auto", PauseDetector::Auto}};
-        const auto found = std::find_if(std::begin(detectors), std::end(detectors),
-                                        [&](const auto& d) { return d.first == value; });
-        if (found == std::end(detectors))
+        const std::optional<PauseDetector> detector =
+            Named<PauseDetector>({{"level", PauseDetector::Level},
+                                  {"speech", PauseDetector::Speech},
+                                  {"auto", PauseDetector::Auto}},
+                                 value);
+        if (!detector)
             return Needs(name, "level, speech or auto");
-        options.detector = found->second;
-        options.tuned = options.tuned || found->second == PauseDetector::Speech;
+        options.detector = *detector;
+        options.tuned = options.tuned || *detector == PauseDetector::Speech;
         return {};
     }
     if (name == "labels") {
-        const std::pair<std::string_view, LabelFormat> formats[] = {
-            {"srt", LabelFormat::Srt},
-            {"lrc", LabelFormat::Lrc},
-            {"audacity", LabelFormat::Audacity}};
-        const auto found = std::find_if(std::begin(formats), std::end(formats),
-                                        [&](const auto& f) { return f.first == value; });
-        if (found == std::end(formats))
+        const std::optional<LabelFormat> format =
+            Named<LabelFormat>({{"srt", LabelFormat::Srt},
+                                {"lrc", LabelFormat::Lrc},
+                                {"audacity", LabelFormat::Audacity}},
+                               value);
+        if (!format)
             return Needs(name, "srt, lrc or audacity");
-        options.labels = found->second;
+        options.labels = *format;
         options.tuned = true;
         return {};
     }
