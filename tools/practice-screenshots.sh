@@ -36,20 +36,8 @@ for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 cat >"$work/shoot.sh" <<'SHOOT'
 #!/usr/bin/env bash
 set -euo pipefail
-window() {
-    for _ in $(seq 100); do
-        id=$(xwininfo -root -tree | awk -v p="$1" '/\("brellow" "brellow"\)/ && $0 ~ p {print $1; exit}')
-        [ -n "$id" ] && { echo "$id"; return; }
-        sleep 0.1
-    done
-    echo "no window $1" >&2
-    return 1
-}
-"$1" &
-program=$!
-trap 'kill $program' EXIT
-id=$(window '"Brellow":')
-sleep 1
+source "$BRELLOW_TOOLS/x-windows.sh"
+start_program "$1"
 xdotool windowfocus --sync "$id" key shift+Tab space
 practice=$(window '^ *0x[0-9a-f]+ "[^B]')
 sleep 1
@@ -68,7 +56,7 @@ Path%20Dst=$work/Lessons/Repeat
 CONF
     suffix="-$lang"
     [ "$lang" != en ] || suffix=
-    env LANGUAGE="$lang" LANG=C.UTF-8 LC_ALL= XDG_CONFIG_HOME="$work/config" \
+    env LANGUAGE="$lang" LANG=C.UTF-8 LC_ALL= XDG_CONFIG_HOME="$work/config" BRELLOW_TOOLS="$PWD/tools" \
         xvfb-run -a -s "-screen 0 1024x768x24" "$work/shoot.sh" "$PWD/$build/src/ui/brellow" \
         "$PWD/docs/practice$suffix.png"
     echo "docs/practice$suffix.png"

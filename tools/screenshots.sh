@@ -22,20 +22,8 @@ mkdir -p "$work/config/Quorvel"
 cat >"$work/shoot.sh" <<'SHOOT'
 #!/usr/bin/env bash
 set -euo pipefail
-window() { # pattern: the id of the program's first window that matches it, once it comes
-    for _ in $(seq 100); do
-        id=$(xwininfo -root -tree | awk -v p="$1" '/\("brellow" "brellow"\)/ && $0 ~ p {print $1; exit}')
-        [ -n "$id" ] && { echo "$id"; return; }
-        sleep 0.1
-    done
-    echo "no window $1" >&2
-    return 1
-}
-"$1" &
-program=$!
-trap 'kill $program' EXIT
-id=$(window '"Brellow":')
-sleep 1 # the first paint
+source "$BRELLOW_TOOLS/x-windows.sh"
+start_program "$1"
 import -window "$id" "$2"
 xdotool windowfocus --sync "$id" key shift+Tab space
 options=$(window '^ *0x[0-9a-f]+ "[^B]') # the dialog over it: a title but "Brellow"
@@ -57,7 +45,7 @@ Path%20Dst=/home/learner/Lessons/Repeat
 CONF
     suffix="-$lang"
     [ "$lang" != en ] || suffix=
-    env LANGUAGE="$lang" LANG=C.UTF-8 LC_ALL= XDG_CONFIG_HOME="$work/config" \
+    env LANGUAGE="$lang" LANG=C.UTF-8 LC_ALL= XDG_CONFIG_HOME="$work/config" BRELLOW_TOOLS="$PWD/tools" \
         xvfb-run -a -s "-screen 0 1024x768x24" "$work/shoot.sh" "$PWD/build/release/src/ui/brellow" \
         "$PWD/docs/screenshot$suffix.png" "$PWD/docs/options$suffix.png"
     echo "docs/screenshot$suffix.png docs/options$suffix.png"
