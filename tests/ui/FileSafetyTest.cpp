@@ -116,12 +116,12 @@ const std::vector<Row> Rows = {
      }},
 };
 
-void Plant(const QString& tmp, const QString& spec) {
+void Plant(const QString& tmp, const QString& layout) {
     const QMap<QString, QStringList> recordings = {
         {"example", {}}, {"short", {"-t", "1"}}, {"long", {"-stream_loop", "19"}}};
     const QMap<QString, QString> texts = {
         {"srt", "1\n00:00:01,000 --> 00:00:02,000\nHello\n"}, {"flood", Flood}, {"badsrt", BadSrt}};
-    for (const QString& entry : spec.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& entry : layout.split(' ', Qt::SkipEmptyParts)) {
         const QString path = tmp + "/" + entry.section('=', 0, 0), what = entry.section('=', 1);
         QDir().mkpath(QFileInfo(path).path());
         QFile file(path);
