@@ -64,21 +64,15 @@ private:
     CMessageBoxOwner& m_window;
 };
 
-// A worker's files: the job's, but its outputs are replacements, put in
-// place only once the file's turn has come.
+// A worker's files: the job's, but its outputs, all replacements, are put
+// in place only once the file's turn has come.
 class CFileWrites final : public CFileOpener {
 public:
-    CFileWrites(CFileOpener& files, Slot& slot, std::mutex& mutex, fs::path target)
-        : m_files(files), m_slot(slot), m_mutex(mutex), m_target(std::move(target)) {}
+    CFileWrites(CFileOpener& files, Slot& slot, std::mutex& mutex)
+        : m_files(files), m_slot(slot), m_mutex(mutex) {}
 
     std::unique_ptr<CByteStream> Open(const fs::path& path, bool forWriting) override {
-        if (!forWriting || path != m_target)
-            return m_files.Open(path, forWriting);
-        // The exact conversion writes its output in place; here it must not
-        // show before the files ahead of it are done.
-        auto stream = m_files.OpenReplacing(path);
-        m_bTargetOpen = stream != nullptr;
-        return stream;
+        return m_files.Open(path, forWriting);
     }
     std::unique_ptr<CByteStream> OpenReplacing(const fs::path& path) override {
         return m_files.OpenReplacing(path);
@@ -91,24 +85,12 @@ public:
         m_slot.commits.push_back(path);
         return true;
     }
-    void Remove(const fs::path& path) override {
-        if (path == m_target)
-            m_bTargetOpen = false;
-        m_files.Remove(path);
-    }
-
-    // The exact output, written to its end, takes its place with the others.
-    void Ended(bool result) {
-        if (m_bTargetOpen && result)
-            Commit(m_target);
-    }
+    void Remove(const fs::path& path) override { m_files.Remove(path); }
 
 private:
     CFileOpener& m_files;
     Slot& m_slot;
     std::mutex& m_mutex;
-    fs::path m_target;
-    bool m_bTargetOpen = false;
 };
 
 class CSideBySide {
@@ -213,12 +195,11 @@ void CSideBySide::Work(std::size_t index) {
     const COrderedActions ordered(
         [this, &slot](std::function<void()> action) { Keep(slot, std::move(action)); });
     CFileBoxes boxes(*this, slot, m_window);
-    CFileWrites writes(m_jobFiles, slot, m_mutex, file.target);
+    CFileWrites writes(m_jobFiles, slot, m_mutex);
     bool result = false;
     std::exception_ptr error;
     try {
         result = m_converter.Convert(boxes, file.source, file.target, writes);
-        writes.Ended(result);
     } catch (...) {
         error = std::current_exception();
     }
