@@ -960,6 +960,12 @@ TEST_F(Cli, SlowedPassesLastLongerAtTheirPitchAndTempoOnePassesAreThePhrase) {
         EXPECT_NEAR(static_cast<double>(slowEnd - slowStart), phrase / 0.6,
                     std::max(0.01 * phrase / 0.6, 0.010 * 22050))
             << i;
+        // The slowed pass's pause is as long as that pass, and silent.
+        EXPECT_EQ(start - slowEnd, slowEnd - slowStart) << i;
+        EXPECT_TRUE(std::all_of(wav.begin() + static_cast<std::ptrdiff_t>(slowEnd),
+                                wav.begin() + static_cast<std::ptrdiff_t>(start),
+                                [](std::int16_t v) { return v == 0; }))
+            << i;
         // The pitch, by the sign changes of the first slowed tone's middle second.
         int changes = 0;
         for (std::size_t at = slowStart + 11025; i == 0 && at < slowStart + 33075; ++at)
