@@ -346,6 +346,11 @@ TEST_F(Cli, AnyFormatRefusesWhatCannotBeDecodedAndWritesNothing) {
     Ffmpeg(src, "-f lavfi -i testsrc=duration=1:size=32x32:rate=5 -c:v mpeg4 silent.mp4");
     WriteFileBytes(src / "empty.flac", "");
     WriteFileBytes(src / "no-samples.wav", PcmWav("", 22050));
+    // Joined at another rate, the second part without the tags that would start a file.
+    Ffmpeg(tmp.path(), "-i lesson.wav -ar 44100 -b:a 64k fast.mp3");
+    Ffmpeg(tmp.path(), "-i lesson.wav -ar 22050 -b:a 64k -id3v2_version 0 -write_xing 0 slow.mp3");
+    WriteFileBytes(src / "joined.mp3",
+                   ReadFileBytes(tmp / "fast.mp3") + ReadFileBytes(tmp / "slow.mp3"));
     const struct {
         const char* file;
         const char* reason;
@@ -355,6 +360,7 @@ TEST_F(Cli, AnyFormatRefusesWhatCannotBeDecodedAndWritesNothing) {
         {"silent.mp4", "the file holds no audio"},
         {"empty.flac", "the file is empty"},
         {"no-samples.wav", "no audio could be decoded from it"},
+        {"joined.mp3", "the recording changes its sample rate part way through"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
