@@ -1,6 +1,7 @@
 #include "cli/TerminalConverter.h"
 
 #include "audio/Translation.h"
+#include "batch/ConversionMessages.h"
 #include "batch/InOrder.h"
 #include "pause/MessagePump.h"
 
@@ -26,12 +27,16 @@ FileResult CTerminalConverter::Convert(CMessageBoxOwner& owner, const std::files
         if (m_bKeepGoing)
             return Skip(source, CannotOpen(result.reason()));
         // The window's question, with the reason the terminal has room for.
-        result = FileResult::Answered(AskConfirmation(owner,
-                                                      "Cannot open file ' " + source.string() +
-                                                          "' (" + CannotOpen(result.reason()) +
-                                                          "). Do you want to continue?",
-                                                      Tr("Job", "Failure").c_str()) == IDYES,
-                                      result.reason());
+        if (!result.reason().empty()) {
+            result = FileResult::Answered(AskConfirmation(owner,
+                                                          "Cannot open file ' " + source.string() +
+                                                              "' (" + result.reason() +
+                                                              "). Do you want to continue?",
+                                                          Tr("Job", "Failure").c_str()) == IDYES,
+                                          result.reason());
+        } else {
+            result = AskToSkipSource(owner, source, {});
+        }
         if (result.GoesOn())
             InOrder([this] { ++m_nSkipped; });
         break;

@@ -530,7 +530,10 @@ void MakeFiles(const fs::path& dir, const std::string& files) {
             WritePcmTagged(dir / name);
         else if (what == "folder")
             fs::create_directory(dir / name);
-        else if (what.ends_with(".wav"))
+        else if (what == "unreadable") { // for anyone but root, whom these runs are not
+            WriteFileBytes(dir / name, "");
+            fs::permissions(dir / name, fs::perms::none);
+        } else if (what.ends_with(".wav"))
             CopyRecording(what, dir / name);
         else
             WriteFileBytes(dir / name, what);
@@ -556,6 +559,16 @@ TEST_F(Cli, RunsTellHowTheyEndedAndLeaveNothingHalfMade) {
          "1 of 3|Skipped '{src}/1.wav': The WAV format must be ADPCM|2 of 3|3 of 3|"
          "2 converted, 1 skipped",
          "2.WAV 3.WAV"},
+        {"keep going over a source that cannot be opened", "1.wav=unreadable", "",
+         "--keep-going {src} {out}", How::Unwritable, 3,
+         "1 of 1|Skipped '{src}/1.wav': the file cannot be opened: Permission denied|"
+         "0 converted, 1 skipped",
+         ""},
+        {"a source that cannot be opened, answered no", "1.wav=unreadable", "", "{src} {out}",
+         How::Unwritable, 1,
+         "1 of 1|Failure: Cannot open file ' {src}/1.wav' (Permission denied). Do you want to "
+         "continue? [y/n/c] n",
+         ""},
         {"an empty folder", "", "", "{src} {out}", How::Plain, 4, "No recordings in '{src}'", ""},
         {"a folder of MP3s without --any-format", "a.mp3=mp3 B.MP3=mp3 c.m4a=m4a d.txt=text", "",
          "{src} {out}", How::Plain, 4,
