@@ -18,8 +18,9 @@ inline constexpr std::uint32_t FallbackSampleRate = 22050;
 // The largest data size a WAV file's 32-bit RIFF size can describe.
 inline constexpr std::uint64_t MaxDeclaredDataSize = 0xFFFFFFFFull - 36;
 
-// Converts one ADPCM source into one PCM file with pauses. A refused source
-// header is Refused with its reason, with every file closed.
+// Converts one ADPCM source into one PCM file with pauses. A source that
+// cannot be opened is Unopened, its question left to the job; a refused
+// header is Refused with its reason. Either leaves every file closed.
 FileResult ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
                        std::filesystem::path destination);
 // The same, with both files opened by files.
