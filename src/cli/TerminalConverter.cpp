@@ -5,6 +5,25 @@
 #include "batch/InOrder.h"
 #include "pause/MessagePump.h"
 
+namespace {
+
+std::string CannotOpen(const std::string& reason) {
+    return reason.empty() ? "the file cannot be opened" : "the file cannot be opened: " + reason;
+}
+
+// The window's question, with the system's reason where the terminal knows it.
+FileResult AskToSkipUnopened(CMessageBoxOwner& owner, const std::filesystem::path& source,
+                             const std::string& reason) {
+    if (reason.empty())
+        return AskToSkipSource(owner, source, reason);
+    const std::string text =
+        "Cannot open file ' " + source.string() + "' (" + reason + "). Do you want to continue?";
+    return FileResult::Answered(AskConfirmation(owner, text, Tr("Job", "Failure").c_str()) == IDYES,
+                                reason);
+}
+
+} // namespace
+
 FileResult CTerminalConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
                                        const std::filesystem::path& destination,
                                        CFileOpener& files) {
@@ -26,17 +45,7 @@ FileResult CTerminalConverter::Convert(CMessageBoxOwner& owner, const std::files
     case FileResult::Kind::Unopened:
         if (m_bKeepGoing)
             return Skip(source, CannotOpen(result.reason()));
-        // The window's question, with the reason the terminal has room for.
-        if (!result.reason().empty()) {
-            result = FileResult::Answered(AskConfirmation(owner,
-                                                          "Cannot open file ' " + source.string() +
-                                                              "' (" + result.reason() +
-                                                              "). Do you want to continue?",
-                                                          Tr("Job", "Failure").c_str()) == IDYES,
-                                          result.reason());
-        } else {
-            result = AskToSkipSource(owner, source, {});
-        }
+        result = AskToSkipUnopened(owner, source, result.reason());
         if (result.GoesOn())
             InOrder([this] { ++m_nSkipped; });
         break;
@@ -44,10 +53,6 @@ FileResult CTerminalConverter::Convert(CMessageBoxOwner& owner, const std::files
         break;
     }
     return result;
-}
-
-std::string CTerminalConverter::CannotOpen(const std::string& reason) {
-    return reason.empty() ? "the file cannot be opened" : "the file cannot be opened: " + reason;
 }
 
 FileResult CTerminalConverter::Skip(const std::filesystem::path& source,

@@ -25,7 +25,6 @@ public:
     bool m_bRefused = false; // a source's format was refused
 
 private:
-    static std::string CannotOpen(const std::string& reason);
     FileResult Skip(const std::filesystem::path& source, const std::string& reason);
 
     std::unique_ptr<CFileConverter> m_converter;
