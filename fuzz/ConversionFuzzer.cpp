@@ -14,6 +14,7 @@
 #include "audio/ADCPMObj.h"
 #include "audio/MemoryStream.h"
 #include "audio/WAVException.h"
+#include "batch/ConversionMessages.h"
 #include "batch/ConvertFile.h"
 #include "batch/TunedConversion.h"
 #include "media/plugin/MediaSource.h"
@@ -162,21 +163,21 @@ void FuzzTuned(std::span<const std::uint8_t> input) {
     MemoryFiles files(input);
     NoToEverything owner;
     std::uint32_t rate = 0;
-    try {
-        const bool converted = ConvertTuned(
-            owner, SourcePath, DestinationPath, files,
-            // Both limits, fixed and following the recording, keep the output's shape.
-            PauseSettings{.autoThreshold = input.size() % 2 == 1},
-            [&rate](std::unique_ptr<CByteStream> stream, const std::filesystem::path& path) {
-                auto source = CMediaSource::Open(std::move(stream), path);
-                rate = source ? source->SampleRate() : 0;
-                return source;
-            });
-        Require(converted && owner.boxes == 0 && samples && files.created && !files.removed);
-    } catch (const CWAVException&) {
+    const FileResult converted = ConvertTuned(
+        owner, SourcePath, DestinationPath, files,
+        // Both limits, fixed and following the recording, keep the output's shape.
+        PauseSettings{.autoThreshold = input.size() % 2 == 1},
+        [&rate](std::unique_ptr<CByteStream> stream, const std::filesystem::path& path) {
+            auto source = CMediaSource::Open(std::move(stream), path);
+            rate = source ? source->SampleRate() : 0;
+            return source;
+        });
+    if (converted.kind() == FileResult::Kind::Refused) {
         Require(!samples && files.created == files.removed);
         return;
     }
+    Require(converted.kind() == FileResult::Kind::Converted && owner.boxes == 0 && samples &&
+            files.created && !files.removed);
 
     // 1010-sample blocks, each pause as long as the audio since the one before.
     std::vector<std::string> blocks;
@@ -229,14 +230,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MemoryFiles files(input);
     NoToEverything owner;
-    bool converted = false;
-    try {
-        converted = ConvertFile(owner, SourcePath, DestinationPath, files);
-        Require(!refusal);
-    } catch (const CWAVException& e) {
-        Require(refusal == e.m_message && !files.created);
+    const FileResult result =
+        SettleUnopened(owner, SourcePath, ConvertFile(owner, SourcePath, DestinationPath, files));
+    if (result.kind() == FileResult::Kind::Refused) {
+        Require(refusal == result.reason() && !files.created);
         return 0;
     }
+    Require(!refusal);
+    const bool converted = result.kind() == FileResult::Kind::Converted;
     if (!opened || declared > MaxDeclaredDataSize) {
         // Asked or told, and nothing created.
         Require(!converted && owner.boxes == 1 && !files.created);

@@ -1,7 +1,7 @@
 #include "batch/BatchRun.h"
 
 #include "audio/Translation.h"
-#include "audio/WAVException.h"
+#include "batch/ConversionMessages.h"
 #include "batch/FileFind.h"
 #include "batch/JobFiles.h"
 #include "batch/MessageBox.h"
@@ -35,7 +35,8 @@ SourceKind Classify(const std::string& path) {
 
 // The run but for the report of a refused format, with the job's guard in a
 // scope of its own, so that OnJobEnd has run by the time that report is shown.
-void RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener& files) {
+// The result of the file the job ended at; Converted when none ended it.
+FileResult RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener& files) {
     CRunner runner(&window);
     window.m_jobEnd = JobEnd::PathRefused;
 
@@ -45,7 +46,7 @@ void RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener& file
         Trim(window.m_strDst);
     if (window.m_strSrc.empty() && window.m_strDst.empty()) {
         ShowError(window, Tr("Job", "Please, specify path"), Tr("Job", "Wrong path").c_str());
-        return;
+        return FileResult::Converted();
     }
 
     const SourceKind kind = Classify(window.m_strSrc);
@@ -53,13 +54,13 @@ void RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener& file
         ShowError(window,
                   FormatText(Tr("Job", "The source '%1' does not exists"), {window.m_strSrc}),
                   Tr("Job", "Wrong source").c_str());
-        return;
+        return FileResult::Converted();
     }
     if (!fs::is_directory(StatusOf(window.m_strDst))) {
         ShowError(window,
                   FormatText(Tr("Job", "The directory '%1' does not exists"), {window.m_strDst}),
                   Tr("Job", "Wrong destination").c_str());
-        return;
+        return FileResult::Converted();
     }
 
     window.m_jobEnd = JobEnd::EndedEarly;
@@ -68,8 +69,11 @@ void RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener& file
     std::string pattern;
     if (kind == SourceKind::Folder)
         pattern.append("/").append(converter.FolderPattern());
-    if (ProcessSource(window, window.m_strSrc, window.m_strDst, pattern, converter, files))
+    FileResult ended =
+        ProcessSource(window, window.m_strSrc, window.m_strDst, pattern, converter, files);
+    if (ended.kind() == FileResult::Kind::Converted)
         window.m_jobEnd = JobEnd::Completed;
+    return ended;
 }
 
 } // namespace
@@ -81,18 +85,16 @@ void OnRun(CJobWindow& window) {
 }
 
 void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files) {
-    try {
-        RunGuarded(window, converter, files);
-    } catch (const CWAVException& e) {
-        window.m_jobEnd = JobEnd::EndedEarly;
+    if (const FileResult ended = RunGuarded(window, converter, files);
+        ended.kind() == FileResult::Kind::Refused)
         ShowError(window, FormatText(Tr("Job", "The software does not support given audio "
                                                "format\nDetails: %1"),
-                                     {e.m_message}));
-    }
+                                     {ended.reason()}));
 }
 
-bool ProcessSource(CJobWindow& window, std::string& source, std::string& destination,
-                   const std::string& pattern, CFileConverter& converter, CFileOpener& files) {
+FileResult ProcessSource(CJobWindow& window, std::string& source, std::string& destination,
+                         const std::string& pattern, CFileConverter& converter,
+                         CFileOpener& files) {
     // Taken once: editing the source during the job changes nothing in it.
     const std::string searchSource = source;
 
@@ -132,19 +134,24 @@ bool ProcessSource(CJobWindow& window, std::string& source, std::string& destina
             ShowWarning(window, Tr("Job", "Application has stopped by user request"),
                         Tr("Job", "Info").c_str());
             window.SetProgressPos(0);
-            return false;
+            return FileResult::Failed();
         }
         // Read afresh as well: a destination typed during the job applies from here on.
         const std::string target =
             destination + "/" + finder.GetFileTitle() + converter.OutputExtension();
-        if (!converter.Convert(window, fs::path(finder.GetFilePath()), fs::path(target),
-                               jobFiles)) {
+        const fs::path path(finder.GetFilePath());
+        FileResult result = SettleUnopened(
+            window, path, converter.Convert(window, path, fs::path(target), jobFiles));
+        // A refused format leaves the bar where it was.
+        if (result.kind() == FileResult::Kind::Refused)
+            return result;
+        if (!result.GoesOn()) {
             window.SetProgressPos(0);
-            return false;
+            return result;
         }
     }
     window.SetProgressPos(0);
-    return true;
+    return FileResult::Converted();
 }
 
 std::string StatusOf(int index, int total) {

@@ -7,7 +7,8 @@
 #include <string>
 
 // The Run button: checks the window's two paths, then converts the source
-// file, or every *.WAV file of the source folder, into the destination folder.
+// file, or every file of the source folder that the converter takes, into
+// the destination folder.
 // How the job ended is left in window.m_jobEnd.
 void OnRun(CJobWindow& window);
 // The same with each file converted by converter, its files opened by files.
@@ -15,9 +16,10 @@ void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files);
 
 // Counts, then converts, the matches of source + pattern ("/*.WAV" for a
 // folder, "" for a single file). The destination is read afresh for every
-// file. True when the second pass ran to its end.
-bool ProcessSource(CJobWindow& window, std::string& source, std::string& destination,
-                   const std::string& pattern, CFileConverter& converter, CFileOpener& files);
+// file. The result of the file the job ended at (Failed for a stop);
+// Converted when the second pass ran to its end.
+FileResult ProcessSource(CJobWindow& window, std::string& source, std::string& destination,
+                         const std::string& pattern, CFileConverter& converter, CFileOpener& files);
 
 // "index of total" into the window's status text.
 void SetStatusText(CJobWindow& window, int index, int total);

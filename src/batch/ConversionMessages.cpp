@@ -6,51 +6,63 @@
 
 namespace {
 
-bool Ask(CMessageBoxOwner& parent, const std::string& text) {
-    return AskConfirmation(parent, text, Tr("Job", "Failure").c_str()) == IDYES;
+FileResult Ask(CMessageBoxOwner& parent, const std::string& text, const std::string& reason) {
+    return FileResult::Answered(
+        AskConfirmation(parent, text, Tr("Job", "Failure").c_str()) == IDYES, reason);
 }
 
-bool Fail(CMessageBoxOwner& parent, const std::string& text) {
+FileResult Fail(CMessageBoxOwner& parent, const std::string& text, const std::string& reason) {
     ShowError(parent, text, Tr("Job", "Failure").c_str());
-    return false;
+    return FileResult::Failed(reason);
 }
 
 } // namespace
 
-std::string SkipSourceQuestion(const std::filesystem::path& source) {
-    return FormatText(Tr("Job", "Cannot open file ' %1'. Do you want to continue?"),
-                      {source.string()});
+FileResult AskToSkipSource(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                           const std::string& reason) {
+    // The window's question names no reason.
+    return Ask(parent,
+               FormatText(Tr("Job", "Cannot open file ' %1'. Do you want to continue?"),
+                          {source.string()}),
+               reason);
 }
 
-bool AskToSkipSource(CMessageBoxOwner& parent, const std::filesystem::path& source) {
-    return Ask(parent, SkipSourceQuestion(source));
-}
-
-bool AskToSkipDestination(CMessageBoxOwner& parent, const std::filesystem::path& destination,
-                          const std::string& reason) {
+FileResult AskToSkipDestination(CMessageBoxOwner& parent, const std::filesystem::path& destination,
+                                const std::string& reason) {
     if (reason.empty())
         return Ask(
             parent,
             FormatText(Tr("Job", "Cannot open file ' %1' for writing. Do you want to continue?"),
-                       {destination.string()}));
+                       {destination.string()}),
+            reason);
     return Ask(
         parent,
         FormatText(Tr("Job", "Cannot open file ' %1' for writing (%2). Do you want to continue?"),
-                   {destination.string(), reason}));
+                   {destination.string(), reason}),
+        reason);
 }
 
-bool ReportCannotRead(CMessageBoxOwner& parent, const std::filesystem::path& source) {
-    return Fail(parent, FormatText(Tr("Job", "Cannot read file '%1'"), {source.string()}));
+FileResult ReportCannotRead(CMessageBoxOwner& parent, const std::filesystem::path& source) {
+    return Fail(parent, FormatText(Tr("Job", "Cannot read file '%1'"), {source.string()}),
+                "the file cannot be read");
 }
 
-bool ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& destination,
-                       const std::string& details) {
+FileResult ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& destination,
+                             const std::string& details) {
     const std::string text =
         FormatText(Tr("Job", "Cannot write file '%1'"), {destination.string()});
-    return Fail(parent, details.empty() ? text : text + "\nDetails: " + details);
+    return Fail(parent, details.empty() ? text : text + "\nDetails: " + details, details);
 }
 
-bool ReportTooLong(CMessageBoxOwner& parent, const std::filesystem::path& source) {
+FileResult ReportTooLong(CMessageBoxOwner& parent, const std::filesystem::path& source) {
     return Fail(parent,
-                FormatText(Tr("Job", "The file '%1' is too long to convert"), {source.string()}));
+                FormatText(Tr("Job", "The file '%1' is too long to convert"), {source.string()}),
+                "the file is too long to convert");
+}
+
+FileResult SettleUnopened(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                          FileResult result) {
+    if (result.kind() != FileResult::Kind::Unopened)
+        return result;
+    return AskToSkipSource(parent, source, result.reason());
 }

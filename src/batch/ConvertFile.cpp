@@ -2,6 +2,7 @@
 
 #include "audio/ADCPMObj.h"
 #include "audio/ErrorReason.h"
+#include "audio/WAVException.h"
 #include "audio/WAVObj.h"
 #include "batch/ConversionMessages.h"
 #include "pause/MessagePump.h"
@@ -23,19 +24,26 @@ std::uint64_t DeclaredDataSize(std::uint32_t sourceDataSize) {
     return twice > 14 ? twice - 14 : 0;
 }
 
-bool ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
-                 std::filesystem::path destination) {
+FileResult ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
+                       std::filesystem::path destination) {
     CFileOpener files;
     return ConvertFile(parent, source, destination, files);
 }
 
-bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                 const std::filesystem::path& destination, CFileOpener& files) {
+FileResult ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                       const std::filesystem::path& destination, CFileOpener& files) {
     CADCPMObj src;
     CWAVObj dst;
 
-    if (!src.Open(files.Open(source, false), false))
-        return AskToSkipSource(parent, source);
+    std::unique_ptr<CByteStream> input = files.Open(source, false);
+    if (!input)
+        return FileResult::Unopened(ErrorReason(errno));
+    try {
+        if (!src.Open(std::move(input), false))
+            return FileResult::Unopened(src.m_file ? src.m_file->FailureReason() : std::string());
+    } catch (const CWAVException& e) {
+        return FileResult::Refused(e.m_message);
+    }
 
     // Known before the destination exists, so a source too long for a WAV
     // file leaves nothing behind.
@@ -68,7 +76,7 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
         dst.Close();
         dst.m_file.reset();
         files.Remove(destination);
-        return false;
+        return FileResult::Failed();
     };
     const auto writeFailed = [&] { return JobAbandoned() ? giveUp() : cannotWrite(); };
 
@@ -105,5 +113,5 @@ bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
         return cannotWrite();
     if (!files.Commit(destination))
         return ReportCannotWrite(parent, destination, ErrorReason(errno));
-    return true;
+    return FileResult::Converted();
 }

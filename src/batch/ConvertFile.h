@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/FileOpener.h"
+#include "batch/FileResult.h"
 #include "batch/MessageBox.h"
 
 #include <cstdint>
@@ -17,11 +18,11 @@ inline constexpr std::uint32_t FallbackSampleRate = 22050;
 // The largest data size a WAV file's 32-bit RIFF size can describe.
 inline constexpr std::uint64_t MaxDeclaredDataSize = 0xFFFFFFFFull - 36;
 
-// Converts one ADPCM source into one PCM file with pauses. True: the file is
-// done or was skipped at the user's word; false: the batch must stop. A
-// refused source header leaves as CWAVException, with every file closed.
-bool ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
-                 std::filesystem::path destination);
+// Converts one ADPCM source into one PCM file with pauses. A source that
+// cannot be opened is Unopened, its question left to the job; a refused
+// header is Refused with its reason. Either leaves every file closed.
+FileResult ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
+                       std::filesystem::path destination);
 // The same, with both files opened by files.
-bool ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                 const std::filesystem::path& destination, CFileOpener& files);
+FileResult ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                       const std::filesystem::path& destination, CFileOpener& files);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/FileOpener.h"
+#include "batch/FileResult.h"
 #include "batch/MessageBox.h"
 
 #include <filesystem>
@@ -16,8 +17,7 @@ public:
     virtual std::string FolderPattern() const { return "*.WAV"; }
     // Follows a source's title in its destination's name.
     virtual std::string OutputExtension() const { return ".WAV"; }
-    // Converts one file, its files opened by files. True: done or skipped at
-    // the user's word; false: the job ends.
-    virtual bool Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
-                         const std::filesystem::path& destination, CFileOpener& files);
+    // Converts one file, its files opened by files, and says what became of it.
+    virtual FileResult Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
+                               const std::filesystem::path& destination, CFileOpener& files);
 };

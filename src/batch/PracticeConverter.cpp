@@ -29,16 +29,14 @@ bool ExactReaderTakes(CFileOpener& files, const std::filesystem::path& source) {
 
 } // namespace
 
-bool CPracticeConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
-                                 const std::filesystem::path& destination, CFileOpener& files) {
+FileResult CPracticeConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
+                                       const std::filesystem::path& destination,
+                                       CFileOpener& files) {
     if (!m_options.tuned) {
-        if (!m_options.anyFormat)
-            return m_exact->Convert(owner, source, destination, files);
-        try {
-            return m_exact->Convert(owner, source, destination, files);
-        } catch (const CWAVException&) {
-            // Not a recording the exact conversion takes; decoded below instead.
-        }
+        FileResult exact = m_exact->Convert(owner, source, destination, files);
+        // Not a recording the exact conversion takes: with --any-format, decoded below instead.
+        if (!m_options.anyFormat || exact.kind() != FileResult::Kind::Refused)
+            return exact;
     }
     // The fixed -20 dB was made for the exact reader's recordings; others often
     // lie below it, quieter or noisier, so their limit follows them.

@@ -23,8 +23,8 @@ public:
 
     std::string FolderPattern() const override;
     std::string OutputExtension() const override;
-    bool Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
-                 const std::filesystem::path& destination, CFileOpener& files) override;
+    FileResult Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
+                       const std::filesystem::path& destination, CFileOpener& files) override;
 
 private:
     JobOptions m_options;

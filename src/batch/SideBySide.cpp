@@ -38,7 +38,7 @@ struct Question {
 struct Slot {
     bool started = false;
     bool done = false;
-    bool result = false;
+    FileResult result = FileResult::Failed();
     std::exception_ptr error;
     std::atomic<bool> givenUp{false};
     std::vector<std::function<void()>> actions; // boxes and lines, in order
@@ -103,7 +103,7 @@ public:
     // On every way out, no worker outlives the run.
     ~CSideBySide() { GiveUpAfter(m_nHead); }
 
-    bool Run();
+    FileResult Run();
 
     // Worker side.
     void Keep(Slot& slot, std::function<void()> action) {
@@ -135,7 +135,7 @@ private:
     bool ShowHead(std::unique_lock<std::mutex>& lock, Slot& slot);
     // Gives up every file from index on and waits for their workers.
     void GiveUpAfter(std::size_t index);
-    bool End(bool result) {
+    FileResult End(FileResult result) {
         m_window.SetProgressPos(0);
         return result;
     }
@@ -196,16 +196,18 @@ void CSideBySide::Work(std::size_t index) {
         [this, &slot](std::function<void()> action) { Keep(slot, std::move(action)); });
     CFileBoxes boxes(*this, slot, m_window);
     CFileWrites writes(m_jobFiles, slot, m_mutex);
-    bool result = false;
+    FileResult result = FileResult::Failed();
     std::exception_ptr error;
     try {
-        result = m_converter.Convert(boxes, file.source, file.target, writes);
+        // Its question, when the source cannot be opened, asked in its turn as its others are.
+        result = SettleUnopened(boxes, file.source,
+                                m_converter.Convert(boxes, file.source, file.target, writes));
     } catch (...) {
         error = std::current_exception();
     }
     SetThreadPump(nullptr);
     const std::scoped_lock lock(m_mutex);
-    slot.result = result;
+    slot.result = std::move(result);
     slot.error = error;
     slot.done = true;
     --m_nRunning;
@@ -254,7 +256,7 @@ void CSideBySide::GiveUpAfter(std::size_t index) {
     }
 }
 
-bool CSideBySide::Run() {
+FileResult CSideBySide::Run() {
     const std::size_t count = m_slots.size();
     std::unique_lock lock(m_mutex);
     bool noMore = false;
@@ -277,17 +279,16 @@ bool CSideBySide::Run() {
                     lock.unlock();
                     ShowWarning(m_window, Tr("Job", "Application has stopped by user request"),
                                 Tr("Job", "Info").c_str());
-                    return End(false);
+                    return End(FileResult::Failed());
                 }
                 if (JobAbandoned())
-                    return End(false);
+                    return End(FileResult::Failed());
                 // Nothing runs here (the files before are done): a file that gets no
                 // thread fails as one that cannot be written, rather than the program.
                 if (!Start(m_nHead)) {
                     lock.unlock();
-                    ReportCannotWrite(m_window, m_files[m_nHead].target,
-                                      ErrorReason(m_nThreadError));
-                    return End(false);
+                    return End(ReportCannotWrite(m_window, m_files[m_nHead].target,
+                                                 ErrorReason(m_nThreadError)));
                 }
                 m_nNext = std::max(m_nNext, m_nHead + 1);
             }
@@ -295,20 +296,22 @@ bool CSideBySide::Run() {
         if (ShowHead(lock, head)) {
             lock.unlock();
             head.thread.join();
-            if (head.error || !head.result) {
+            if (head.error || !head.result.GoesOn()) {
                 GiveUpAfter(m_nHead + 1);
                 for (const fs::path& path : std::exchange(head.commits, {}))
                     m_jobFiles.Remove(path);
-                // A refused format leaves the bar where it was, as one after another.
                 if (head.error)
                     std::rethrow_exception(head.error);
-                return End(false);
+                // A refused format leaves the bar where it was, as one after another.
+                if (head.result.kind() == FileResult::Kind::Refused)
+                    return head.result;
+                return End(head.result);
             }
             for (const fs::path& path : std::exchange(head.commits, {}))
                 if (!m_jobFiles.Commit(path)) {
-                    ReportCannotWrite(m_window, path);
+                    const FileResult failed = ReportCannotWrite(m_window, path);
                     GiveUpAfter(m_nHead + 1);
-                    return End(false);
+                    return End(failed);
                 }
             lock.lock();
             ++m_nHead;
@@ -327,7 +330,7 @@ bool CSideBySide::Run() {
     lock.unlock();
     // A stop asked for during the last files is still told, as one after another would.
     PumpMessages();
-    return End(true);
+    return End(FileResult::Converted());
 }
 
 } // namespace
@@ -367,9 +370,9 @@ void OrderTwins(std::vector<JobFile>& files) {
     }
 }
 
-bool ConvertSideBySide(CJobWindow& window, const std::vector<JobFile>& files,
-                       CFileConverter& converter, CFileOpener& jobFiles, unsigned jobs,
-                       StatusText status) {
+FileResult ConvertSideBySide(CJobWindow& window, const std::vector<JobFile>& files,
+                             CFileConverter& converter, CFileOpener& jobFiles, unsigned jobs,
+                             StatusText status) {
     CSideBySide run(window, files, converter, jobFiles, jobs, status);
     return run.Run();
 }

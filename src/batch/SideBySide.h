@@ -26,11 +26,10 @@ void OrderTwins(std::vector<JobFile>& files);
 // is asked once the files before its own have ended, and holds the others
 // at their next pump until it is answered. Stop starts no further file;
 // the files under way end. When the job ends at a file, the files after it
-// are given up and leave nothing behind. True when every file was done.
-// A refused format leaves as the CWAVException it was, once the files
-// before it are shown.
+// are given up and leave nothing behind. The result of the file the job
+// ended at (Failed for a stop); Converted when every file was done.
 // status: the "index of total" text of one file after another.
 using StatusText = std::string (*)(int index, int total);
-bool ConvertSideBySide(CJobWindow& window, const std::vector<JobFile>& files,
-                       CFileConverter& converter, CFileOpener& jobFiles, unsigned jobs,
-                       StatusText status);
+FileResult ConvertSideBySide(CJobWindow& window, const std::vector<JobFile>& files,
+                             CFileConverter& converter, CFileOpener& jobFiles, unsigned jobs,
+                             StatusText status);

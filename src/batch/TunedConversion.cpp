@@ -185,9 +185,9 @@ std::unique_ptr<CSampleSink> MakeWavSink(std::unique_ptr<CByteStream> stream,
     return std::make_unique<CWavSink>(std::move(stream));
 }
 
-bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                  const std::filesystem::path& destination, CFileOpener& files,
-                  const PauseSettings& settings, const SampleSourceMaker& makeSamples) {
+FileResult ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                        const std::filesystem::path& destination, CFileOpener& files,
+                        const PauseSettings& settings, const SampleSourceMaker& makeSamples) {
     JobOptions options;
     options.pauses = settings;
     TunedMedia media;
@@ -195,14 +195,18 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
     return ConvertTuned(parent, source, destination, files, options, media);
 }
 
-bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                  const std::filesystem::path& destination, CFileOpener& files,
-                  const JobOptions& options, const TunedMedia& media) {
+namespace {
+
+// ConvertTuned, but a recording or subtitles it does not take leave as CWAVException.
+FileResult ConvertTunedOrThrow(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                               const std::filesystem::path& destination, CFileOpener& files,
+                               const JobOptions& options, const TunedMedia& media) {
     std::unique_ptr<CByteStream> input = files.Open(source, false);
+    const std::string unopened = input ? std::string() : ErrorReason(errno);
     std::unique_ptr<CSampleSource> samples =
         input ? media.makeSamples(std::move(input), source) : nullptr;
     if (!samples) // an opening cut short by an abandoned job is no question
-        return !JobAbandoned() && AskToSkipSource(parent, source);
+        return JobAbandoned() ? FileResult::Failed() : FileResult::Unopened(unopened);
     const std::uint32_t rate = samples->SampleRate();
     const std::optional<std::vector<CuePhrase>> cuePhrases =
         CuePhrasesOf(files, source, options, rate);
@@ -251,7 +255,7 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
             details = clips->Failure();
         removeOutput();
         if (JobAbandoned()) // a long pause saw it: nothing to report
-            return false;
+            return FileResult::Failed();
         return result == CPracticeWriter::Result::TooLong
                    ? ReportTooLong(parent, source)
                    : ReportCannotWrite(parent, failed, details);
@@ -357,5 +361,17 @@ bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
         report.longestPhraseSeconds = double(writer.LongestPhrase()) / rate;
         media.report(source, report);
     }
-    return true;
+    return FileResult::Converted();
+}
+
+} // namespace
+
+FileResult ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                        const std::filesystem::path& destination, CFileOpener& files,
+                        const JobOptions& options, const TunedMedia& media) {
+    try {
+        return ConvertTunedOrThrow(parent, source, destination, files, options, media);
+    } catch (const CWAVException& e) {
+        return FileResult::Refused(e.m_message);
+    }
 }

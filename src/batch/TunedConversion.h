@@ -58,12 +58,12 @@ struct TunedMedia {
 // detector in blocks of 1010, each phrase is written once per pass with its
 // pause after each, the last phrase too, at the recording's own rate. An
 // existing file of the destination's name is replaced only once the new one
-// is complete. Results and questions as ConvertFile's. A recording that
-// cannot be decoded to its end leaves as CWAVException.
-bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                  const std::filesystem::path& destination, CFileOpener& files,
-                  const JobOptions& options, const TunedMedia& media);
+// is complete. Results and questions as ConvertFile's: a recording it does
+// not take, or cannot decode to its end, is Refused with the reason.
+FileResult ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                        const std::filesystem::path& destination, CFileOpener& files,
+                        const JobOptions& options, const TunedMedia& media);
 // The same, with one pass at tempo 1 into a WAV file.
-bool ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                  const std::filesystem::path& destination, CFileOpener& files,
-                  const PauseSettings& settings, const SampleSourceMaker& makeSamples);
+FileResult ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
+                        const std::filesystem::path& destination, CFileOpener& files,
+                        const PauseSettings& settings, const SampleSourceMaker& makeSamples);

@@ -1,64 +1,65 @@
 #include "cli/TerminalConverter.h"
 
-#include "audio/WAVException.h"
+#include "audio/Translation.h"
 #include "batch/ConversionMessages.h"
 #include "batch/InOrder.h"
 #include "pause/MessagePump.h"
 
 namespace {
 
-// The boxes of one conversion, passed on to the window: it notes a question
-// answered yes, and with --keep-going answers the source's question itself.
-class CSkipWatch final : public CMessageBoxOwner {
-public:
-    CSkipWatch(CMessageBoxOwner& owner, std::string sourceQuestion)
-        : m_owner(owner), m_strSourceQuestion(std::move(sourceQuestion)) {}
+std::string CannotOpen(const std::string& reason) {
+    return reason.empty() ? "the file cannot be opened" : "the file cannot be opened: " + reason;
+}
 
-    int MessageBox(const std::string& text, const std::string& caption, unsigned type) override {
-        if (!m_strSourceQuestion.empty() && text == m_strSourceQuestion) {
-            m_bSourceSkipped = true;
-            return IDYES;
-        }
-        const int answer = m_owner.MessageBox(text, caption, type);
-        m_bSkipped = m_bSkipped || ((type & 0x0F) == MB_YESNOCANCEL && answer == IDYES);
-        return answer;
-    }
-
-    bool m_bSkipped = false;
-    bool m_bSourceSkipped = false;
-
-private:
-    CMessageBoxOwner& m_owner;
-    std::string m_strSourceQuestion; // empty: every question goes to the window
-};
+// The window's question, with the system's reason where the terminal knows it.
+FileResult AskToSkipUnopened(CMessageBoxOwner& owner, const std::filesystem::path& source,
+                             const std::string& reason) {
+    if (reason.empty())
+        return AskToSkipSource(owner, source, reason);
+    const std::string text =
+        "Cannot open file ' " + source.string() + "' (" + reason + "). Do you want to continue?";
+    return FileResult::Answered(AskConfirmation(owner, text, Tr("Job", "Failure").c_str()) == IDYES,
+                                reason);
+}
 
 } // namespace
 
-bool CTerminalConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
-                                 const std::filesystem::path& destination, CFileOpener& files) {
+FileResult CTerminalConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
+                                       const std::filesystem::path& destination,
+                                       CFileOpener& files) {
     if (JobAbandoned()) // no further file once the job is given up
-        return false;
-    CSkipWatch watch(owner, m_bKeepGoing ? SkipSourceQuestion(source) : std::string());
-    try {
-        if (!m_converter->Convert(watch, source, destination, files))
-            return false;
-    } catch (const CWAVException& e) {
+        return FileResult::Failed();
+    FileResult result = m_converter->Convert(owner, source, destination, files);
+    switch (result.kind()) {
+    case FileResult::Kind::Converted:
+        InOrder([this] { ++m_nConverted; });
+        break;
+    case FileResult::Kind::Skipped:
+        InOrder([this] { ++m_nSkipped; });
+        break;
+    case FileResult::Kind::Refused:
         InOrder([this] { m_bRefused = true; });
-        if (!m_bKeepGoing)
-            throw;
-        Skip(source, e.m_message);
-        return true;
+        if (m_bKeepGoing)
+            return Skip(source, result.reason());
+        break;
+    case FileResult::Kind::Unopened:
+        if (m_bKeepGoing)
+            return Skip(source, CannotOpen(result.reason()));
+        result = AskToSkipUnopened(owner, source, result.reason());
+        if (result.GoesOn())
+            InOrder([this] { ++m_nSkipped; });
+        break;
+    case FileResult::Kind::Failed:
+        break;
     }
-    if (watch.m_bSourceSkipped)
-        Skip(source, "the file cannot be opened");
-    else
-        InOrder([this, skipped = watch.m_bSkipped] { ++(skipped ? m_nSkipped : m_nConverted); });
-    return true;
+    return result;
 }
 
-void CTerminalConverter::Skip(const std::filesystem::path& source, const std::string& reason) {
+FileResult CTerminalConverter::Skip(const std::filesystem::path& source,
+                                    const std::string& reason) {
     InOrder([this, line = "Skipped '" + source.string() + "': " + reason] {
         ++m_nSkipped;
         m_window.PrintLine(line);
     });
+    return FileResult::Skipped(reason);
 }

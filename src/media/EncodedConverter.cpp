@@ -125,17 +125,22 @@ CEncodedConverter::CEncodedConverter(std::unique_ptr<CFileConverter> converter, 
     : m_converter(std::move(converter)), m_format(format), m_nBitrateKbps(bitrateKbps),
       m_makeEncoder(std::move(makeEncoder)) {}
 
-bool CEncodedConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
-                                const std::filesystem::path& destination, CFileOpener& files) {
+FileResult CEncodedConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
+                                      const std::filesystem::path& destination,
+                                      CFileOpener& files) {
     CEncodingFiles encoding(files, m_format, m_nBitrateKbps, m_makeEncoder);
     CReasonedBoxes boxes(owner, encoding.reason);
-    const bool converted = m_converter->Convert(boxes, source, destination, encoding);
+    FileResult converted = m_converter->Convert(boxes, source, destination, encoding);
+    if (converted.kind() == FileResult::Kind::Failed && converted.reason().empty())
+        converted = FileResult::Failed(encoding.reason);
     if (!encoding.replacing)
         return converted;
     // Half a compressed file is of no use, and may not even open.
-    if (!converted) {
+    if (converted.kind() != FileResult::Kind::Converted) {
         files.Remove(destination);
-        return false;
+        return converted;
     }
-    return files.Commit(destination) || ReportCannotWrite(owner, destination, ErrorReason(errno));
+    if (!files.Commit(destination))
+        return ReportCannotWrite(owner, destination, ErrorReason(errno));
+    return converted;
 }

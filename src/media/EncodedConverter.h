@@ -22,8 +22,8 @@ public:
 
     std::string FolderPattern() const override { return m_converter->FolderPattern(); }
     std::string OutputExtension() const override { return FileExtension(m_format); }
-    bool Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
-                 const std::filesystem::path& destination, CFileOpener& files) override;
+    FileResult Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
+                       const std::filesystem::path& destination, CFileOpener& files) override;
 
 private:
     std::unique_ptr<CFileConverter> m_converter;

@@ -1,6 +1,6 @@
 #include "media/LessonReader.h"
 
-#include "audio/WAVException.h"
+#include "batch/ConversionMessages.h"
 #include "batch/MessageBox.h"
 #include "batch/PhraseListener.h"
 #include "media/JobConverter.h"
@@ -132,16 +132,15 @@ std::string ReadLesson(const std::filesystem::path& source, const JobOptions& op
     CLessonListener listener(lesson, files);
     std::unique_ptr<CFileConverter> converter = MakeJobConverter(lessonOptions, {}, &listener);
     CFirstMessage messages;
-    try {
-        const bool converted = converter->Convert(messages, source, output, files);
-        if (listener.m_bTooLong)
-            return "The recording '" + source.string() + "' is too long for the practice window.";
-        if (!converted || !messages.m_text.empty())
-            return messages.m_text.empty() ? "The file '" + source.string() + "' cannot be read."
-                                           : messages.m_text;
-    } catch (const CWAVException& e) {
-        return e.m_message;
-    }
+    const FileResult result =
+        SettleUnopened(messages, source, converter->Convert(messages, source, output, files));
+    if (result.kind() == FileResult::Kind::Refused)
+        return result.reason();
+    if (listener.m_bTooLong)
+        return "The recording '" + source.string() + "' is too long for the practice window.";
+    if (result.kind() != FileResult::Kind::Converted || !messages.m_text.empty())
+        return messages.m_text.empty() ? "The file '" + source.string() + "' cannot be read."
+                                       : messages.m_text;
     lesson.rate = files.Rate();
     if (lesson.samples.empty() || lesson.rate == 0)
         return "The file '" + source.string() + "' holds no audio.";

@@ -2,7 +2,7 @@
 #include "audio/AdpcmFileBuilder.h"
 #include "audio/BinaryFile.h"
 #include "audio/Translation.h"
-#include "audio/WAVException.h"
+#include "batch/ConversionMessages.h"
 #include "batch/TunedConversion.h"
 #include "pause/MessagePump.h"
 #include "support/Ffmpeg.h"
@@ -201,33 +201,53 @@ INSTANTIATE_TEST_SUITE_P(Committed, ConvertRecording,
                              return name;
                          });
 
-TEST(ConvertFile, QuestionsForFilesThatCannotBeOpenedOrCreated) {
+TEST(ConvertFile, ResultsForSourcesAndDestinationsThatCannotBeUsed) {
     TempDir dir;
-    const auto missing = dir / "missing.wav";
-    const auto source = dir / "ok.wav";
-    WriteFileBytes(source, FlatFile({100, 100}).Bytes());
-
-    for (const int answer : {IDYES, IDNO, IDCANCEL}) {
+    WriteFileBytes(dir / "ok.wav", FlatFile({100, 100}).Bytes());
+    AdpcmFile stereo = FlatFile({1});
+    stereo.channels = 2;
+    WriteFileBytes(dir / "stereo.wav", stereo.Bytes());
+    using Kind = FileResult::Kind;
+    const std::string unwritable =
+        "' for writing (No such file or directory). Do you want to continue?";
+    const struct {
+        const char* name;
+        const char *source, *destination;
+        int answer;
+        Kind kind;
+        std::string reason, box; // the box's text after the destination's path
+    } rows[] = {
+        {"missing source", "missing.wav", "a.WAV", IDYES, Kind::Unopened,
+         "No such file or directory", ""},
+        {"refused header", "stereo.wav", "stereo.WAV", IDYES, Kind::Refused,
+         "The Number of channels must be 1", ""},
+        {"unreachable destination, yes", "ok.wav", "none/a.WAV", IDYES, Kind::Skipped,
+         "No such file or directory", unwritable},
+        {"unreachable destination, no", "ok.wav", "none/a.WAV", IDNO, Kind::Failed,
+         "No such file or directory", unwritable},
+        {"unreachable destination, cancel", "ok.wav", "none/a.WAV", IDCANCEL, Kind::Failed,
+         "No such file or directory", unwritable},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         RecordingWindow window;
-        window.answers = {answer};
-        EXPECT_EQ(ConvertFile(window, missing, dir / "a.WAV"), answer == IDYES);
-        ASSERT_EQ(window.boxes.size(), 1u);
-        EXPECT_EQ(window.boxes[0].text,
-                  "Cannot open file ' " + missing.string() + "'. Do you want to continue?");
-        EXPECT_EQ(window.boxes[0].caption, "Failure");
-        EXPECT_EQ(window.boxes[0].type, MB_YESNOCANCEL | MB_ICONQUESTION);
-        EXPECT_FALSE(std::filesystem::exists(dir / "a.WAV"));
-
-        RecordingWindow writing;
-        writing.answers = {answer};
-        const auto unreachable = dir / "no-such-folder" / "a.WAV";
-        EXPECT_EQ(ConvertFile(writing, source, unreachable), answer == IDYES);
-        ASSERT_EQ(writing.boxes.size(), 1u);
-        EXPECT_EQ(writing.boxes[0].text,
-                  "Cannot open file ' " + unreachable.string() +
-                      "' for writing (No such file or directory). Do you want to continue?");
-        EXPECT_EQ(writing.boxes[0].caption, "Failure");
+        window.answers = {row.answer};
+        const FileResult result = ConvertFile(window, dir / row.source, dir / row.destination);
+        EXPECT_EQ(result.kind(), row.kind);
+        EXPECT_EQ(result.reason(), row.reason);
+        if (row.box.empty()) {
+            EXPECT_TRUE(window.boxes.empty());
+        } else {
+            ASSERT_EQ(window.boxes.size(), 1u);
+            EXPECT_EQ(window.boxes[0].text,
+                      "Cannot open file ' " + (dir / row.destination).string() + row.box);
+            EXPECT_EQ(window.boxes[0].caption, "Failure");
+            EXPECT_EQ(window.boxes[0].type, MB_YESNOCANCEL | MB_ICONQUESTION);
+        }
+        EXPECT_FALSE(std::filesystem::exists(dir / row.destination));
     }
+    CBinaryFile reopened; // the refused source's exclusive hold was released
+    EXPECT_TRUE(reopened.Open(dir / "stereo.wav", CBinaryFile::Mode::Read));
 }
 
 TEST(ConvertFile, DestinationThatIsTheSourceItselfIsRefusedAndTheSourceKept) {
@@ -242,24 +262,6 @@ TEST(ConvertFile, DestinationThatIsTheSourceItselfIsRefusedAndTheSourceKept) {
     EXPECT_NE(window.boxes[0].text.find("' for writing (Device or resource busy). Do you want"),
               std::string::npos);
     EXPECT_EQ(ReadFileBytes(source), before);
-}
-
-TEST(ConvertFile, RefusedHeaderPassesThroughWithNoDestinationAndFilesClosed) {
-    TempDir dir;
-    AdpcmFile stereo = FlatFile({1});
-    stereo.channels = 2;
-    WriteFileBytes(dir / "stereo.wav", stereo.Bytes());
-    RecordingWindow window;
-    try {
-        ConvertFile(window, dir / "stereo.wav", dir / "stereo.WAV");
-        FAIL() << "expected the header to be refused";
-    } catch (const CWAVException& e) {
-        EXPECT_EQ(e.m_message, "The Number of channels must be 1");
-    }
-    EXPECT_TRUE(window.boxes.empty());
-    EXPECT_FALSE(std::filesystem::exists(dir / "stereo.WAV"));
-    CBinaryFile reopened; // the source's exclusive hold was released
-    EXPECT_TRUE(reopened.Open(dir / "stereo.wav", CBinaryFile::Mode::Read));
 }
 
 TEST(ConvertFile, PumpRunsBeforeBlocksZeroHundredAndTwoHundred) {
@@ -377,7 +379,7 @@ TEST_P(ConvertFault, IsReportedEndsTheJobAndLeavesTheSourceUntouched) {
     const std::string before = ReadFileBytes(source);
     FaultyFiles files(fault.inSource ? source : destination, fault.failAt);
     RecordingWindow window;
-    EXPECT_FALSE(ConvertFile(window, source, destination, files));
+    EXPECT_FALSE(SettleUnopened(window, source, ConvertFile(window, source, destination, files)));
     ASSERT_EQ(window.boxes.size(), 1u);
     const std::string path = (fault.inSource ? source : destination).string();
     EXPECT_EQ(window.boxes[0].text, FormatText(fault.text, {path}));
@@ -469,10 +471,10 @@ TEST(ConvertAbandonedDeathTest, ALongPauseThatSeesItRemovesTheOutputAndSaysNothi
             levels.resize(320, 0);
             files.files["in.wav"] = FlatFile(levels).Bytes();
             RecordingWindow window;
-            const bool converted =
+            const FileResult converted =
                 tuned ? ConvertTuned(window, "in.wav", "out.WAV", files, {}, MakeAdpcmSamples)
                       : ConvertFile(window, "in.wav", "out.WAV", files);
-            std::_Exit(converted || !window.boxes.empty() || files.files.count("out.WAV"));
+            std::_Exit(converted.GoesOn() || !window.boxes.empty() || files.files.count("out.WAV"));
         };
         EXPECT_EXIT(convert(), testing::ExitedWithCode(0), "") << (tuned ? "tuned" : "exact");
     }

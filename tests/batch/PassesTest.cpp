@@ -1,6 +1,7 @@
 // Each phrase heard several times: the passes at tempo 1 and their bounded
 // pauses, held to the pause rules' sample-by-sample model.
 
+#include "batch/LabelWriter.h"
 #include "batch/TunedConversion.h"
 #include "support/PauseModel.h"
 #include "support/PcmWav.h"
@@ -10,8 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <limits>
-#include <sstream>
+#include <regex>
 
 namespace {
 
@@ -22,6 +24,38 @@ struct Recipe {
     PauseSettings pauses;
     std::uint32_t rate = 22050;
     std::size_t memory = CPhraseStore::DefaultMemoryLimit;
+    LabelFormat labels = LabelFormat::Audacity;
+};
+
+// Each label's start and end (-1 for LRC, which has none) in units of
+// 1/perSecond s, read from the text as its format writes it.
+std::vector<std::pair<long long, long long>> LabelTimes(const std::string& text, LabelFormat format,
+                                                        long long& perSecond) {
+    const char* time = format == LabelFormat::Srt   ? R"((\d\d):(\d\d):(\d\d),(\d{3}))"
+                       : format == LabelFormat::Lrc ? R"(\[()(\d\d):(\d\d)\.(\d\d)\])"
+                                                    : R"(()()(\d+)\.(\d{6}))";
+    perSecond = format == LabelFormat::Srt ? 1000 : format == LabelFormat::Lrc ? 100 : 1000000;
+    const std::string separator = format == LabelFormat::Srt ? " --> " : "\t";
+    const std::regex line(std::string(time) + (format == LabelFormat::Lrc ? "" : separator + time));
+    std::vector<std::pair<long long, long long>> times;
+    const auto units = [&](const std::smatch& m, int at) {
+        const auto number = [&](int k) { return m[at + k].length() ? std::stoll(m[at + k]) : 0; };
+        return ((number(0) * 60 + number(1)) * 60 + number(2)) * perSecond + number(3);
+    };
+    for (std::sregex_iterator m(text.begin(), text.end(), line), end; m != end; ++m)
+        times.emplace_back(units(*m, 1), format == LabelFormat::Lrc ? -1 : units(*m, 5));
+    return times;
+}
+
+// Counts the open descriptors at each phrase's end.
+struct DescriptorCount final : CPhraseListener {
+    bool PhraseSamples(const std::uint8_t*, std::size_t) override { return true; }
+    bool PhraseEnd(std::uint64_t, std::uint64_t, std::uint64_t) override {
+        counts.push_back(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
+        return true;
+    }
+    void Pass(std::uint64_t, std::size_t, std::uint64_t, std::uint64_t) override {}
+    std::vector<std::ptrdiff_t> counts;
 };
 
 void PrintTo(const Recipe& recipe, std::ostream* os) {
@@ -40,7 +74,7 @@ TEST_P(Passes, EachPhraseRepeatsWithItsBoundedPause) {
     options.tuned = true;
     options.pauses = recipe.pauses;
     options.passes.assign(static_cast<std::size_t>(recipe.passes), 1.0);
-    options.labels = LabelFormat::Audacity;
+    options.labels = recipe.labels;
     if (recipe.minPause >= 0)
         options.minPauseSeconds = recipe.minPause;
     if (recipe.maxPause >= 0)
@@ -48,6 +82,8 @@ TEST_P(Passes, EachPhraseRepeatsWithItsBoundedPause) {
     TunedMedia media;
     media.makeSamples = GivenSamples(samples, recipe.rate);
     media.phraseMemoryLimit = recipe.memory;
+    DescriptorCount descriptors;
+    media.listener = &descriptors;
     MemoryFiles files;
     files.files["in"] = "";
     RecordingWindow window;
@@ -63,16 +99,23 @@ TEST_P(Passes, EachPhraseRepeatsWithItsBoundedPause) {
     ASSERT_EQ(files.files["out.WAV"].size(), expected.size());
     EXPECT_TRUE(files.files["out.WAV"] == expected);
 
-    // One label a pass, each on its pass to the sample: microseconds hold them.
-    std::istringstream labels(files.files["out.labels.txt"]);
-    std::size_t pass = 0;
-    for (double start, end; labels >> start >> end; ++pass) {
-        labels.ignore(100, '\n');
-        ASSERT_LT(pass, model.passBounds.size());
-        EXPECT_EQ(std::llround(start * recipe.rate), model.passBounds[pass].first) << pass;
-        EXPECT_EQ(std::llround(end * recipe.rate), model.passBounds[pass].second) << pass;
+    // One label a pass, each on its pass to the format's unit.
+    long long perSecond = 0;
+    const auto labels = LabelTimes(files.files[std::string("out") + LabelExtension(recipe.labels)],
+                                   recipe.labels, perSecond);
+    ASSERT_EQ(labels.size(), model.passBounds.size());
+    const auto units = [&](std::uint64_t at) {
+        return std::llround(double(at) * double(perSecond) / recipe.rate);
+    };
+    for (std::size_t pass = 0; pass < labels.size(); ++pass) {
+        EXPECT_EQ(labels[pass].first, units(model.passBounds[pass].first)) << pass;
+        if (labels[pass].second >= 0) {
+            EXPECT_EQ(labels[pass].second, units(model.passBounds[pass].second)) << pass;
+        }
     }
-    EXPECT_EQ(pass, model.passBounds.size());
+    // A phrase held in a file lets it go once done.
+    ASSERT_FALSE(descriptors.counts.empty());
+    EXPECT_EQ(descriptors.counts.back(), descriptors.counts.front());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,5 +129,14 @@ INSTANTIATE_TEST_SUITE_P(
                            4.25,
                            {.pauseFactor = 1.5, .pauseExtraSeconds = 0.25},
                            16000},
-                    Recipe{"TwiceHeldInAFile", 2, 0, 60, {}, 44100, 4096}),
+                    Recipe{"TwiceHeldInAFile", 2, 0, 60, {}, 44100, 4096},
+                    Recipe{"TwiceWithSubRipLabels", 2, -1, -1, {}, 22050, 4096, LabelFormat::Srt},
+                    Recipe{"ThreeTimesWithLrcLabels",
+                           3,
+                           -1,
+                           -1,
+                           {},
+                           16000,
+                           CPhraseStore::DefaultMemoryLimit,
+                           LabelFormat::Lrc}),
     [](const auto& param) { return std::string(param.param.name); });

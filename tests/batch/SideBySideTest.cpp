@@ -19,8 +19,8 @@ namespace {
 // side by side, would get ahead of it at every step.
 class CLateFirst final : public CFileConverter {
 public:
-    bool Convert(CMessageBoxOwner& owner, const fs::path& source, const fs::path& destination,
-                 CFileOpener& files) override {
+    FileResult Convert(CMessageBoxOwner& owner, const fs::path& source, const fs::path& destination,
+                       CFileOpener& files) override {
         if (!m_bStarted.exchange(true))
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
         return CFileConverter::Convert(owner, source, destination, files);

@@ -346,6 +346,11 @@ TEST_F(Cli, AnyFormatRefusesWhatCannotBeDecodedAndWritesNothing) {
     Ffmpeg(src, "-f lavfi -i testsrc=duration=1:size=32x32:rate=5 -c:v mpeg4 silent.mp4");
     WriteFileBytes(src / "empty.flac", "");
     WriteFileBytes(src / "no-samples.wav", PcmWav("", 22050));
+    // Joined at another rate, the second part without the tags that would start a file.
+    Ffmpeg(tmp.path(), "-i lesson.wav -ar 44100 -b:a 64k fast.mp3");
+    Ffmpeg(tmp.path(), "-i lesson.wav -ar 22050 -b:a 64k -id3v2_version 0 -write_xing 0 slow.mp3");
+    WriteFileBytes(src / "joined.mp3",
+                   ReadFileBytes(tmp / "fast.mp3") + ReadFileBytes(tmp / "slow.mp3"));
     const struct {
         const char* file;
         const char* reason;
@@ -355,6 +360,7 @@ TEST_F(Cli, AnyFormatRefusesWhatCannotBeDecodedAndWritesNothing) {
         {"silent.mp4", "the file holds no audio"},
         {"empty.flac", "the file is empty"},
         {"no-samples.wav", "no audio could be decoded from it"},
+        {"joined.mp3", "the recording changes its sample rate part way through"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -524,7 +530,10 @@ void MakeFiles(const fs::path& dir, const std::string& files) {
             WritePcmTagged(dir / name);
         else if (what == "folder")
             fs::create_directory(dir / name);
-        else if (what.ends_with(".wav"))
+        else if (what == "unreadable") { // for anyone but root, whom these runs are not
+            WriteFileBytes(dir / name, "");
+            fs::permissions(dir / name, fs::perms::none);
+        } else if (what.ends_with(".wav"))
             CopyRecording(what, dir / name);
         else
             WriteFileBytes(dir / name, what);
@@ -550,6 +559,16 @@ TEST_F(Cli, RunsTellHowTheyEndedAndLeaveNothingHalfMade) {
          "1 of 3|Skipped '{src}/1.wav': The WAV format must be ADPCM|2 of 3|3 of 3|"
          "2 converted, 1 skipped",
          "2.WAV 3.WAV"},
+        {"keep going over a source that cannot be opened", "1.wav=unreadable", "",
+         "--keep-going {src} {out}", How::Unwritable, 3,
+         "1 of 1|Skipped '{src}/1.wav': the file cannot be opened: Permission denied|"
+         "0 converted, 1 skipped",
+         ""},
+        {"a source that cannot be opened, answered no", "1.wav=unreadable", "", "{src} {out}",
+         How::Unwritable, 1,
+         "1 of 1|Failure: Cannot open file ' {src}/1.wav' (Permission denied). Do you want to "
+         "continue? [y/n/c] n",
+         ""},
         {"an empty folder", "", "", "{src} {out}", How::Plain, 4, "No recordings in '{src}'", ""},
         {"a folder of MP3s without --any-format", "a.mp3=mp3 B.MP3=mp3 c.m4a=m4a d.txt=text", "",
          "{src} {out}", How::Plain, 4,
@@ -959,6 +978,12 @@ TEST_F(Cli, SlowedPassesLastLongerAtTheirPitchAndTempoOnePassesAreThePhrase) {
         const double phrase = static_cast<double>(end - start);
         EXPECT_NEAR(static_cast<double>(slowEnd - slowStart), phrase / 0.6,
                     std::max(0.01 * phrase / 0.6, 0.010 * 22050))
+            << i;
+        // The slowed pass's pause is as long as that pass, and silent.
+        EXPECT_EQ(start - slowEnd, slowEnd - slowStart) << i;
+        EXPECT_TRUE(std::all_of(wav.begin() + static_cast<std::ptrdiff_t>(slowEnd),
+                                wav.begin() + static_cast<std::ptrdiff_t>(start),
+                                [](std::int16_t v) { return v == 0; }))
             << i;
         // The pitch, by the sign changes of the first slowed tone's middle second.
         int changes = 0;

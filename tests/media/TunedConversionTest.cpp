@@ -24,10 +24,10 @@ std::string Bytes(const std::vector<std::int16_t>& samples) {
 bool ConvertWith(CFileOpener& files, const std::filesystem::path& source,
                  const std::filesystem::path& destination, const PauseSettings& settings = {}) {
     RecordingWindow window;
-    const bool converted =
+    const FileResult converted =
         ConvertTuned(window, source, destination, files, settings, CMediaSource::Open);
     EXPECT_TRUE(window.boxes.empty()) << window.boxes.front().text;
-    return converted;
+    return converted.GoesOn();
 }
 
 struct Tuned {

@@ -61,23 +61,17 @@ std::vector<std::int16_t> Speak(const Lesson& lesson,
     return samples;
 }
 
-class AutoThreshold : public testing::TestWithParam<Lesson> {};
-
-} // namespace
-
-TEST_P(AutoThreshold, PausesLandInTheGapsAndOnlyThere) {
-    std::vector<std::pair<double, double>> gaps;
-    const std::vector<std::int16_t> samples = Speak(GetParam(), gaps);
+// Where each pause of the lesson's practice file falls, in seconds of the lesson.
+std::vector<double> PausesOf(const std::vector<std::int16_t>& samples, PauseReport& report) {
     MemoryFiles files;
     files.files["in"] = "";
     RecordingWindow window;
-    PauseReport report;
     JobOptions options;
     options.tuned = options.pauses.autoThreshold = true;
     TunedMedia media;
     media.makeSamples = GivenSamples(samples, Rate);
     media.report = [&](auto&, const PauseReport& told) { report = told; };
-    ASSERT_TRUE(ConvertTuned(window, "in", "out.WAV", files, options, media));
+    EXPECT_TRUE(ConvertTuned(window, "in", "out.WAV", files, options, media));
 
     // Every 0 in the practice file is a pause: the material has none.
     std::vector<double> pauses;
@@ -88,8 +82,28 @@ TEST_P(AutoThreshold, PausesLandInTheGapsAndOnlyThere) {
         else if (pauses.empty() || out[at - 2] != 0 || out[at - 1] != 0)
             pauses.push_back(double(read) / Rate);
     }
+    return pauses;
+}
+
+class AutoThreshold : public testing::TestWithParam<Lesson> {};
+
+} // namespace
+
+TEST_P(AutoThreshold, PausesLandInTheGapsAndOnlyThere) {
+    std::vector<std::pair<double, double>> gaps;
+    const std::vector<std::int16_t> samples = Speak(GetParam(), gaps);
+    PauseReport report;
+    std::vector<double> pauses = PausesOf(samples, report);
     ASSERT_FALSE(pauses.empty());
     EXPECT_EQ(pauses.back(), double(samples.size()) / Rate); // the last phrase's
+    // An offset moves no pause: the same lesson without it has them where it has.
+    if (GetParam().offset != 0) {
+        Lesson centred = GetParam();
+        centred.offset = 0;
+        std::vector<std::pair<double, double>> sameGaps;
+        PauseReport unused;
+        EXPECT_EQ(PausesOf(Speak(centred, sameGaps), unused), pauses);
+    }
     pauses.pop_back();
     ASSERT_EQ(pauses.size(), gaps.size());
     for (std::size_t k = 0; k < gaps.size(); ++k) {
@@ -107,6 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Lesson{"RoomNoise12dBBelowTheVoice", -32, {-20, -20, -20, -20}, 0.7},
                     Lesson{"QuieterSecondSpeaker", -70, {-12, -12, -12, -38, -38, -38}, 0.7},
                     Lesson{"DcOffset", -60, {-30, -30, -30, -30}, 0.7, 2500},
+                    Lesson{"DcOffsetOf2000", -70, {-40, -40, -40, -40}, 0.7, 2000},
                     Lesson{"ClicksInTheGaps", -70, {-25, -25, -25, -25}, 0.7, 0, true},
                     Lesson{"GapsTooShortForTheMargins", -70, {-25, -25, -25, -25, -25, -25}, 0.42},
                     Lesson{"NoQuietAtAll", -30, {-20, -20, -20, -20, -20, -20}, 0}),

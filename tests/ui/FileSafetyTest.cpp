@@ -4,6 +4,7 @@
 
 #include "batch/TunedConversion.h"
 #include "support/RecordingWindow.h"
+#include "support/Sinks.h"
 #include "ui/BrellowApp.h"
 #include "ui/BrellowDlg.h"
 #include "ui/Settings.h"
@@ -29,6 +30,11 @@ struct NoExchangeFiles : CFileOpener {
         errno = EINVAL;
         return false;
     }
+};
+
+// A clip's sink whose end cannot be written.
+struct UnfinishedSink : CMemorySink {
+    bool Finish() override { return false; }
 };
 
 struct Row {
@@ -80,6 +86,29 @@ const std::vector<Row> Rows = {
              QVERIFY(ConvertTuned(window, (tmp + "/src/lesson.wav").toStdString(),
                                   (tmp + "/out/lesson.WAV").toStdString(), files, options, {}));
          QVERIFY(window.boxes.empty());
+     }},
+    {"4 clips replaced by swapping the folders",
+     "src/lesson.wav=example out/lesson-phrases/yesterday.WAV=old", "--clips {src} {out}", 0, "",
+     "!out/lesson-phrases/yesterday.WAV out/lesson-phrases/lesson-001.WAV"},
+    {"4 a clip that cannot be finished", "src/lesson.wav=example out/lesson.WAV=old", "", 0, "",
+     "!out/lesson-phrases", Row::Any, 0,
+     [](const QString& tmp) {
+         CFileOpener files;
+         RecordingWindow window;
+         JobOptions options;
+         options.clips = true;
+         TunedMedia media;
+         media.makeSink = [](std::unique_ptr<CByteStream> stream,
+                             const std::string& title) -> std::unique_ptr<CSampleSink> {
+             if (title == "lesson") // the practice file; its clips are "lesson-001" on
+                 return MakeWavSink(std::move(stream), title);
+             return std::make_unique<UnfinishedSink>();
+         };
+         QVERIFY(!ConvertTuned(window, (tmp + "/src/lesson.wav").toStdString(),
+                               (tmp + "/out/lesson.WAV").toStdString(), files, options, media));
+         QCOMPARE(window.boxes.size(), std::size_t{1});
+         QVERIFY(window.boxes[0].text.starts_with("Cannot write file '" + tmp.toStdString() +
+                                                  "/out/lesson-phrases'"));
      }},
     {"5 a bad subtitle line quoted short and escaped",
      "src/lesson.wav=example src/lesson.srt=flood", "--phrases-from-srt {src} {out}", 2,
