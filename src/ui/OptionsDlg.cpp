@@ -23,14 +23,14 @@ const struct {
     {QT_TRANSLATE_NOOP("COptionsDlg", "Three times"), "1,1,1"},
 };
 
-QString Number(double value) {
+QString TerminalNumber(double value) {
     return QString::number(value); // the C locale's digits, as the terminal takes them
 }
 
-QString Tempos(const std::vector<double>& tempos) {
+QString TerminalTempos(const std::vector<double>& tempos) {
     QStringList texts;
     for (const double tempo : tempos)
-        texts << Number(tempo);
+        texts << TerminalNumber(tempo);
     return texts.join(QLatin1Char(','));
 }
 
@@ -246,7 +246,8 @@ void COptionsDlg::PlaceControls() {
                                   Option(OptionId::MaxPhrase));
     Describe(m_spinMaxPhrase, longest);
     Describe(m_chkMaxPhrase, longest);
-    for (const NumberOption& bound : {Number(OptionId::MinPause), Number(OptionId::MaxPause)}) {
+    for (const NumberOption& bound :
+         {NumberControl(OptionId::MinPause), NumberControl(OptionId::MaxPause)}) {
         const QString tip =
             range(bound.box == &m_spinMinPause ? tr("No pause is shorter than this, in seconds.")
                                                : tr("No pause is longer than this, in seconds."),
@@ -337,7 +338,7 @@ void COptionsDlg::PlaceControls() {
     layout->addWidget(&m_buttons, 3, 0, 1, 2);
 }
 
-const COptionsDlg::NumberOption& COptionsDlg::Number(OptionId id) const {
+const COptionsDlg::NumberOption& COptionsDlg::NumberControl(OptionId id) const {
     return *std::find_if(m_numbers.begin(), m_numbers.end(),
                          [id](const NumberOption& number) { return number.range->id == id; });
 }
@@ -397,14 +398,14 @@ StoredJobOptions COptionsDlg::Chosen() const {
         if (row.id == OptionId::Threshold) {
             if (!ThresholdIsDefault(anyFormat))
                 text = m_chkAutoThreshold.isChecked() ? QStringLiteral("auto")
-                                                      : ::Number(m_spinThreshold.value());
+                                                      : TerminalNumber(m_spinThreshold.value());
         } else if (row.id == OptionId::Bitrate) {
             if (format && format->defaultKbps != 0 && format->defaultKbps != m_spinBitrate.value())
                 text = QString::number(m_spinBitrate.value());
         } else if (const auto* box = findChild<QDoubleSpinBox*>(key)) {
             const auto* given = findChild<QCheckBox*>(key + QStringLiteral("-given"));
             if (given ? given->isChecked() : row.byDefault != box->value())
-                text = ::Number(box->value());
+                text = TerminalNumber(box->value());
         } else if (const auto* check = findChild<QCheckBox*>(key)) {
             if (check->isChecked())
                 text = QStringLiteral("true");
@@ -429,7 +430,7 @@ void COptionsDlg::RestoreDefaults() {
     for (const NumberOption& number : m_numbers)
         number.box->setValue(number.range->byDefault.value_or(
             number.range->id == OptionId::MaxPause ? number.range->high : number.range->low));
-    m_editTempos.setText(TemposForLearner(Tempos(JobOptions().passes), QLocale()));
+    m_editTempos.setText(TemposForLearner(TerminalTempos(JobOptions().passes), QLocale()));
     for (QComboBox* choice : findChildren<QComboBox*>())
         choice->setCurrentIndex(0);
     OnFormatChanged();

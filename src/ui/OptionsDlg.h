@@ -107,5 +107,5 @@ private:
 
     // In the option table's order.
     std::vector<NumberOption> m_numbers;
-    const NumberOption& Number(OptionId id) const;
+    const NumberOption& NumberControl(OptionId id) const;
 };
