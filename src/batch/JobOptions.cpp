@@ -81,28 +81,28 @@ bool JobOptions::*SwitchFlag(OptionId id) {
     }
 }
 
-// The choices' values; "" when the name is not one of them.
-std::string SetChoice(JobOptions& options, OptionId id, std::string_view value) {
+// A choice's value; false when the name is not one of them.
+bool SetChoice(JobOptions& options, OptionId id, std::string_view value) {
     if (id == OptionId::OutputFormat) {
         const OutputFormatInfo* format = FindOutputFormat(value);
         if (!format)
-            return "no";
+            return false;
         options.outputFormat.reset(); // WAV: the exact conversion's own
         if (format->format != OutputFormat::Wav)
             options.outputFormat = format->format;
     } else if (id == OptionId::Labels) {
         const LabelFormatInfo* format = FindLabelFormat(value);
         if (!format)
-            return "no";
+            return false;
         options.labels = format->format;
     } else {
         const PauseDetectorName* detector = FindPauseDetector(value);
         if (!detector)
-            return "no";
+            return false;
         options.detector = detector->detector;
         options.tuned = options.tuned || detector->detector == PauseDetector::Speech;
     }
-    return {};
+    return true;
 }
 
 } // namespace
@@ -186,7 +186,7 @@ std::string SetJobOption(JobOptions& options, std::string_view name, std::string
         break;
     }
     case OptionKind::Choice:
-        if (!SetChoice(options, row->id, value).empty())
+        if (!SetChoice(options, row->id, value))
             return Needs(*row);
         break;
     case OptionKind::Text:
