@@ -266,10 +266,6 @@
         <translation>Wie oft jede Phrase zu hören ist und wie schnell.</translation>
     </message>
     <message>
-        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
-        <translation>Ein Tempo je Durchgang, durch Kommas getrennt: 1 ist wie aufgenommen, 0.75 langsamer. Höchstens %1 Durchgänge, jeweils von %2 bis %3.</translation>
-    </message>
-    <message>
         <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
         <translation>Das Format der Übungsdateien: WAV, verlustfreies FLAC oder MP3 und Opus, die klein genug für ein Handy sind.</translation>
     </message>
@@ -296,6 +292,38 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Jede Option zurück auf ihren Standardwert: Starten tut dann genau das, was es ohne Optionen tut.</translation>
+    </message>
+    <message>
+        <source>&amp;Detector:</source>
+        <translation>Detekto&amp;r:</translation>
+    </message>
+    <message>
+        <source>For example %1</source>
+        <translation>Zum Beispiel %1</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Pegel</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>What tells a pause from speech: the level above, a small network that hears speech over music and noise, or automatically the level where the recording has clear quiet and the network where not.</source>
+        <translation>Was eine Pause von Sprache unterscheidet: der Pegel darüber, ein kleines Netz, das Sprache auch über Musik und Rauschen hört, oder automatisch der Pegel, wo die Aufnahme deutliche Stille hat, und sonst das Netz.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by &quot;%4&quot;: 1 is as recorded, %5 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Ein Tempo je Durchgang, getrennt durch &quot;%4&quot;: 1 ist wie aufgenommen, %5 langsamer. Höchstens %1 Durchgänge, jeweils von %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
+        <translation>Nötig sind 1 bis %1 Tempi von %2 bis %3, getrennt durch &quot;%4&quot;.</translation>
     </message>
 </context>
 <context>

@@ -266,10 +266,6 @@
         <translation>Cuántas veces se oye cada frase y a qué velocidad.</translation>
     </message>
     <message>
-        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
-        <translation>Un tempo por repetición, separados por comas: 1 es como se grabó, 0.75 más lento. Como máximo %1 repeticiones, cada una de %2 a %3.</translation>
-    </message>
-    <message>
         <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
         <translation>El formato de los archivos de práctica: WAV, FLAC sin pérdida, o MP3 y Opus, que ocupan poco en un teléfono.</translation>
     </message>
@@ -296,6 +292,38 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Todas las opciones vuelven a su valor predeterminado: Iniciar hace entonces exactamente lo mismo que sin opciones.</translation>
+    </message>
+    <message>
+        <source>&amp;Detector:</source>
+        <translation>&amp;Detector:</translation>
+    </message>
+    <message>
+        <source>For example %1</source>
+        <translation>Por ejemplo %1</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>What tells a pause from speech: the level above, a small network that hears speech over music and noise, or automatically the level where the recording has clear quiet and the network where not.</source>
+        <translation>Qué distingue una pausa del habla: el nivel de arriba, una pequeña red que oye la voz sobre música y ruido, o automáticamente el nivel donde la grabación tiene silencios claros y la red donde no.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by &quot;%4&quot;: 1 is as recorded, %5 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Un tempo por repetición, separados por &quot;%4&quot;: 1 es como se grabó, %5 más lento. Como máximo %1 repeticiones, cada una de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
+        <translation>Se necesitan de 1 a %1 tempos de %2 a %3, separados por &quot;%4&quot;.</translation>
     </message>
 </context>
 <context>

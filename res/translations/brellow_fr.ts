@@ -266,10 +266,6 @@
         <translation>Combien de fois chaque phrase est entendue, et à quelle vitesse.</translation>
     </message>
     <message>
-        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
-        <translation>Un tempo par répétition, séparés par des virgules&#xa0;: 1 correspond à l&apos;enregistrement, 0.75 est plus lent. Au plus %1 répétitions, chacune de %2 à %3.</translation>
-    </message>
-    <message>
         <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
         <translation>Le format des fichiers d&apos;entraînement&#xa0;: WAV, FLAC sans perte, ou MP3 et Opus, assez légers pour un téléphone.</translation>
     </message>
@@ -296,6 +292,38 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Remet chaque option à sa valeur par défaut&#xa0;: Démarrer fait alors exactement ce qu&apos;il fait sans options.</translation>
+    </message>
+    <message>
+        <source>&amp;Detector:</source>
+        <translation>Mét&amp;hode de détection :</translation>
+    </message>
+    <message>
+        <source>For example %1</source>
+        <translation>Par exemple %1</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Parole</translation>
+    </message>
+    <message>
+        <source>What tells a pause from speech: the level above, a small network that hears speech over music and noise, or automatically the level where the recording has clear quiet and the network where not.</source>
+        <translation>Ce qui distingue une pause de la parole : le niveau ci-dessus, un petit réseau qui entend la parole par-dessus la musique et le bruit, ou automatiquement le niveau là où l&apos;enregistrement a des silences nets et le réseau ailleurs.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by &quot;%4&quot;: 1 is as recorded, %5 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Un tempo par répétition, séparés par « %4 » : 1 correspond à l&apos;enregistrement, %5 est plus lent. Au plus %1 répétitions, chacune de %2 à %3.</translation>
+    </message>
+    <message>
+        <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
+        <translation>Il faut de 1 à %1 tempos de %2 à %3, séparés par &quot;%4&quot;.</translation>
     </message>
 </context>
 <context>

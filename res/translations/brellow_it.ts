@@ -266,10 +266,6 @@
         <translation>Quante volte si ascolta ogni frase, e a quale velocità.</translation>
     </message>
     <message>
-        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
-        <translation>Un tempo per ripetizione, separati da virgole: 1 è come registrato, 0.75 più lento. Al massimo %1 ripetizioni, ciascuna da %2 a %3.</translation>
-    </message>
-    <message>
         <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
         <translation>Il formato dei file di esercizio: WAV, FLAC senza perdita, oppure MP3 e Opus, abbastanza piccoli per un telefono.</translation>
     </message>
@@ -296,6 +292,38 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Ogni opzione torna al suo valore predefinito: Avvia fa allora esattamente ciò che fa senza opzioni.</translation>
+    </message>
+    <message>
+        <source>&amp;Detector:</source>
+        <translation>Rile&amp;vatore:</translation>
+    </message>
+    <message>
+        <source>For example %1</source>
+        <translation>Per esempio %1</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Parlato</translation>
+    </message>
+    <message>
+        <source>What tells a pause from speech: the level above, a small network that hears speech over music and noise, or automatically the level where the recording has clear quiet and the network where not.</source>
+        <translation>Che cosa distingue una pausa dal parlato: il livello qui sopra, una piccola rete che sente il parlato sopra musica e rumore, oppure automaticamente il livello dove la registrazione ha silenzi chiari e la rete dove no.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by &quot;%4&quot;: 1 is as recorded, %5 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Un tempo per ripetizione, separati da &quot;%4&quot;: 1 è come registrato, %5 più lento. Al massimo %1 ripetizioni, ciascuna da %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
+        <translation>Servono da 1 a %1 tempi da %2 a %3, separati da &quot;%4&quot;.</translation>
     </message>
 </context>
 <context>

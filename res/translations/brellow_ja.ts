@@ -266,10 +266,6 @@
         <translation>各フレーズを何回、どの速さで聞くか。</translation>
     </message>
     <message>
-        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
-        <translation>再生ごとのテンポを半角コンマで区切って指定します。1 は録音どおり、0.75 はゆっくり。最大 %1 回、各テンポは %2 から %3 まで。</translation>
-    </message>
-    <message>
         <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
         <translation>練習ファイルの形式: WAV、可逆圧縮の FLAC、またはスマートフォン向けに小さい MP3 と Opus。</translation>
     </message>
@@ -296,6 +292,38 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>すべてのオプションを既定値に戻します。「実行」はオプションなしの場合とまったく同じ動作になります。</translation>
+    </message>
+    <message>
+        <source>&amp;Detector:</source>
+        <translation>検出方式(&amp;D):</translation>
+    </message>
+    <message>
+        <source>For example %1</source>
+        <translation>例: %1</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>What tells a pause from speech: the level above, a small network that hears speech over music and noise, or automatically the level where the recording has clear quiet and the network where not.</source>
+        <translation>ポーズと音声を見分ける方法: 上の音量、音楽や雑音の上でも音声を聞き取る小さなネットワーク、または自動 (はっきりした静けさのある録音では音量、ない録音ではネットワーク)。</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by &quot;%4&quot;: 1 is as recorded, %5 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>再生ごとのテンポを「%4」で区切って指定します。1 は録音どおり、%5 はゆっくり。最大 %1 回、各テンポは %2 から %3 まで。</translation>
+    </message>
+    <message>
+        <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
+        <translation>%2 から %3 までのテンポを 1 〜 %1 個、&quot;%4&quot; で区切って入力してください。</translation>
     </message>
 </context>
 <context>

@@ -266,10 +266,6 @@
         <translation>Quantas vezes cada frase é ouvida, e em que velocidade.</translation>
     </message>
     <message>
-        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
-        <translation>Uma velocidade por repetição, separadas por vírgulas: 1 é como gravado, 0.75 mais devagar. No máximo %1 repetições, cada uma de %2 a %3.</translation>
-    </message>
-    <message>
         <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
         <translation>O formato dos arquivos de prática: WAV, FLAC sem perdas, ou MP3 e Opus, que são pequenos o bastante para um celular.</translation>
     </message>
@@ -296,6 +292,38 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Todas as opções voltam ao padrão: Iniciar faz então exatamente o que faz sem opções.</translation>
+    </message>
+    <message>
+        <source>&amp;Detector:</source>
+        <translation>&amp;Detector:</translation>
+    </message>
+    <message>
+        <source>For example %1</source>
+        <translation>Por exemplo %1</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Fala</translation>
+    </message>
+    <message>
+        <source>What tells a pause from speech: the level above, a small network that hears speech over music and noise, or automatically the level where the recording has clear quiet and the network where not.</source>
+        <translation>O que distingue uma pausa da fala: o nível acima, uma pequena rede que ouve a fala sobre música e ruído, ou automaticamente o nível onde a gravação tem silêncios claros e a rede onde não tem.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by &quot;%4&quot;: 1 is as recorded, %5 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Uma velocidade por repetição, separadas por &quot;%4&quot;: 1 é como gravado, %5 mais devagar. No máximo %1 repetições, cada uma de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
+        <translation>São necessárias de 1 a %1 velocidades de %2 a %3, separadas por &quot;%4&quot;.</translation>
     </message>
 </context>
 <context>

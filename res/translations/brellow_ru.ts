@@ -266,10 +266,6 @@
         <translation>Сколько раз звучит каждая фраза и с какой скоростью.</translation>
     </message>
     <message>
-        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
-        <translation>Один темп на каждый повтор, через запятую: 1 — как записано, 0.75 — медленнее. Не более %1 повторов, каждый от %2 до %3.</translation>
-    </message>
-    <message>
         <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
         <translation>Формат файлов для тренировки: WAV, FLAC без потерь или MP3 и Opus, достаточно компактные для телефона.</translation>
     </message>
@@ -296,6 +292,38 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>Все параметры возвращаются к значениям по умолчанию: «Запустить» тогда делает ровно то же, что и без параметров.</translation>
+    </message>
+    <message>
+        <source>&amp;Detector:</source>
+        <translation>Распо&amp;знавание:</translation>
+    </message>
+    <message>
+        <source>For example %1</source>
+        <translation>Например, %1</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Речь</translation>
+    </message>
+    <message>
+        <source>What tells a pause from speech: the level above, a small network that hears speech over music and noise, or automatically the level where the recording has clear quiet and the network where not.</source>
+        <translation>Что отличает паузу от речи: уровень выше, небольшая нейросеть, которая слышит речь поверх музыки и шума, или автоматически уровень там, где в записи есть явная тишина, и нейросеть там, где её нет.</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by &quot;%4&quot;: 1 is as recorded, %5 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>Один темп на каждый повтор, через «%4»: 1 — как записано, %5 — медленнее. Не более %1 повторов, каждый от %2 до %3.</translation>
+    </message>
+    <message>
+        <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
+        <translation>Нужно от 1 до %1 темпов от %2 до %3, через &quot;%4&quot;.</translation>
     </message>
 </context>
 <context>

@@ -266,10 +266,6 @@
         <translation>每个语句播放几遍，以及以什么速度播放。</translation>
     </message>
     <message>
-        <source>One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. At most %1 passes, each from %2 to %3.</source>
-        <translation>每遍一个速度，用英文逗号分隔：1 为原速，0.75 较慢。最多 %1 遍，每个速度从 %2 到 %3。</translation>
-    </message>
-    <message>
         <source>The practice files&apos; format: WAV, lossless FLAC, or MP3 and Opus, which are small enough for a phone.</source>
         <translation>练习文件的格式：WAV、无损的 FLAC，或体积小、适合手机的 MP3 和 Opus。</translation>
     </message>
@@ -296,6 +292,38 @@
     <message>
         <source>Every option back to its default: Run then does exactly what it does without options.</source>
         <translation>将所有选项恢复为默认值：之后“运行”的效果与不设选项时完全相同。</translation>
+    </message>
+    <message>
+        <source>&amp;Detector:</source>
+        <translation>检测方式(&amp;D):</translation>
+    </message>
+    <message>
+        <source>For example %1</source>
+        <translation>例如 %1</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>语音</translation>
+    </message>
+    <message>
+        <source>What tells a pause from speech: the level above, a small network that hears speech over music and noise, or automatically the level where the recording has clear quiet and the network where not.</source>
+        <translation>区分停顿与语音的方式：上面的音量、一个能在音乐和噪声中听出语音的小型网络，或自动：录音有明显安静处时用音量，否则用网络。</translation>
+    </message>
+    <message>
+        <source>One tempo for each pass, separated by &quot;%4&quot;: 1 is as recorded, %5 slower. At most %1 passes, each from %2 to %3.</source>
+        <translation>每遍一个速度，用“%4”分隔：1 为原速，%5 较慢。最多 %1 遍，每个速度从 %2 到 %3。</translation>
+    </message>
+    <message>
+        <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
+        <translation>需要 1 到 %1 个速度，每个从 %2 到 %3，用&quot;%4&quot;分隔。</translation>
     </message>
 </context>
 <context>

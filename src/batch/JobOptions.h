@@ -1,16 +1,14 @@
 #pragma once
 
 #include "audio/OutputFormat.h"
+#include "batch/LabelFormat.h"
+#include "batch/OptionTable.h"
 #include "pause/PhraseDetector.h"
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// Where each phrase is, written beside a practice file.
-enum class LabelFormat { None, Srt, Lrc, Audacity };
 
 // Everything a job can be asked to do beyond the exact conversion, as one
 // model for both front ends: the terminal reads it from its options, the
@@ -43,27 +41,6 @@ struct JobOptions {
     std::uint64_t PauseSamples(std::uint64_t passSamples, std::uint32_t rate) const;
 };
 
-// One option, named as on the command line without its two dashes; the
-// settings store keys it by the same name.
-struct JobOption {
-    const char* name;
-    bool takesValue;   // false: a switch, whose stored value is "true" or "false"
-    bool terminalOnly; // not stored in the settings
-};
-
-std::span<const JobOption> JobOptionList();
-
-// A number option's range, as the terminal checks it and the window offers it.
-struct JobOptionRange {
-    const char* name;
-    double low, high;
-    bool lowIncluded;
-    const char* told;                // as the usage message tells the range
-    std::optional<double> byDefault; // the value when not given; none: no such bound
-};
-
-std::span<const JobOptionRange> JobOptionRanges();
-
 // The tempos that --passes takes.
 inline constexpr std::size_t MaxPasses = 8;
 inline constexpr double MinTempo = 0.5;
@@ -73,6 +50,9 @@ inline constexpr double MaxTempo = 2.0;
 inline constexpr unsigned MaxJobs = 64;
 // --jobs when not given: one file for each online core.
 unsigned DefaultJobs();
+
+// The tempos of a list such as "0.75,1"; nothing when the list is bad.
+std::optional<std::vector<double>> ParseTempos(std::string_view text);
 
 // Sets the option name (without dashes) from its text. The error, which
 // names the option and what it takes, or "" when it fits.

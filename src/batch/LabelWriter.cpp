@@ -28,16 +28,9 @@ std::string Seconds(std::uint64_t us) {
 } // namespace
 
 const char* LabelExtension(LabelFormat format) {
-    switch (format) {
-    case LabelFormat::Srt:
-        return ".srt";
-    case LabelFormat::Lrc:
-        return ".lrc";
-    case LabelFormat::Audacity:
-        return ".labels.txt"; // never a transcript's name
-    case LabelFormat::None:
-        break;
-    }
+    for (const LabelFormatInfo& info : LabelFormats)
+        if (info.format == format)
+            return info.extension;
     return ".txt";
 }
 

@@ -13,28 +13,27 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             operands.push_back(argument);
             continue;
         }
-        if (argument == "--") {
-            optionsEnded = true;
-            continue;
-        }
-        if (argument == "--help" || argument == "--version") {
-            result.action =
-                argument == "--help" ? CommandLine::Action::Help : CommandLine::Action::Version;
-            return result;
-        }
         const std::size_t equals = argument.find('=');
         const std::string name =
             argument.substr(2, equals == std::string::npos ? equals : equals - 2);
-        const auto options = JobOptionList();
-        const auto option = std::find_if(options.begin(), options.end(), [&](const JobOption& o) {
-            return name == o.name && (o.takesValue || equals == std::string::npos);
-        });
-        if (!argument.starts_with("--") || option == options.end()) {
+        const OptionRow* option = argument.starts_with("--") ? FindOption(name) : nullptr;
+        const bool takesValue =
+            option && option->kind != OptionKind::Switch && option->kind != OptionKind::Action;
+        if (!option || (!takesValue && equals != std::string::npos)) {
             result.error = "unknown option '" + argument + "'";
             return result;
         }
+        if (option->id == OptionId::EndOfOptions) {
+            optionsEnded = true;
+            continue;
+        }
+        if (option->kind == OptionKind::Action) {
+            result.action = option->id == OptionId::Help ? CommandLine::Action::Help
+                                                         : CommandLine::Action::Version;
+            return result;
+        }
         std::string value = "true";
-        if (option->takesValue) {
+        if (takesValue) {
             // The value may begin with '-' (a level in dB): it is the next argument, whatever it
             // is.
             if (equals != std::string::npos)
@@ -65,8 +64,11 @@ std::string UsageText() {
            "Try '" + ProgramName + " --help' for more information.\n";
 }
 
-std::string HelpText() {
-    return R"(NAME
+namespace {
+
+// The text before each section's list of options, and after the last.
+const char* const Prose[] = {
+    R"(NAME
     brellow-cli - insert a repeat-after-me pause after every spoken phrase
 
 USAGE
@@ -107,131 +109,27 @@ DESCRIPTION
     spot.
 
 OPTIONS
-    --yes      Answer yes to every question, so that files that cannot be
-               opened or created are skipped.
-    --keep-going
-               Skip a source that is refused (a format that is not supported,
-               a damaged or cut-short recording) or cannot be opened, with
-               the line "Skipped 'PATH': REASON", and go on with the next
-               one. Implies --yes.
-    --any-format
-               Read recordings of any format that FFmpeg's libraries read:
-               MP3, AAC (.m4a), Ogg Vorbis, Opus, FLAC, PCM WAV, AIFF, WMA and
-               others, mono or stereo, at their own sample rate. A folder's
-               files ending in wav, mp3, m4a, aac, mp4, ogg, oga, opus, flac,
-               aif, aiff, wma, webm or mka, in any letter case, are converted.
-               A mono Microsoft ADPCM WAV file is converted exactly as without
-               this option, unless a tuning option is given; every other
-               recording with tuned pauses, as below, and a quiet limit that
-               follows the recording (--threshold auto) unless --threshold is
-               given.
-    --output-format FORMAT
-               Write each practice file as wav (the default: 16-bit PCM, named
-               <title>.WAV), flac (lossless, <title>.flac), mp3 (mono,
-               64 kbit/s, <title>.mp3) or opus (Ogg Opus at 48 kHz, mono,
-               32 kbit/s, tuned for speech, <title>.opus). The samples encoded
-               are those the WAV file would hold, pauses included, and the
-               title tag is the recording's title. A file that cannot be
-               written to its end is removed, and the job ends.
-    --bitrate KBPS
-               The bit rate of mp3 files, from 32 to 320, or of opus files,
-               from 12 to 256.
-    --verbose  For each practice file with tuned pauses, print on standard
-               error the quiet limit it used and the number of its pauses:
-               lesson.mp3: quiet below -47.5 to -38.0 dB (auto), 12 pauses
-               and the detector used, and why.
-    --jobs N   Convert up to N files of a folder at once, from 1 to 64; by
-               default one for each online core. What is printed and written
-               is the same as with --jobs 1, in the order of the files.
-    --help     Print this text and exit.
-    --version  Print the version and exit.
-    --         End of the options: a path that begins with '-' may follow.
-
+)",
+    R"(
 TUNING
     Any of these options makes practice files with tuned pauses, also without
     --any-format: the recording's own sample rate is kept, its last phrase
     gets a pause too, and the file holds exactly the audio and its pauses.
     With the default values a practice file is then twice as long as its
     recording. A value may also follow an equals sign: --threshold=-30.
-    --threshold DB|auto
-               A sample is quiet below 32767 x 10^(DB/20), that is DB
-               decibels below full scale. Default -20; from -90 to 0.
-               With auto the limit follows the recording: it lies between
-               the level of the room between words and that of the voice,
-               over the ten seconds around each moment, nearer the room, and
-               nothing just before or after the voice counts as quiet. It
-               keeps up with a quieter speaker or a louder part, and where
-               nothing is quiet (music, speech without a break) no pause is
-               forced in. The default for recordings that --any-format reads
-               through FFmpeg's libraries; see the manual page.
-    --detector level|speech|auto
-               What tells quiet from voice. level: the threshold above.
-               speech: a small neural network that hears speech (Silero VAD),
-               so music, rumble or noise under the voice count as quiet; a
-               gap of at least --min-silence between words takes a pause in
-               its middle. auto: the level, and the network where the voice
-               lies less than 18 dB above the room (no clear quiet). Default
-               auto for recordings read through FFmpeg's libraries unless
-               --threshold is given; level otherwise.
-    --min-silence SECONDS
-               How long a quiet stretch must last before a phrase may end.
-               Default 0.3; above 0, up to 10.
-    --min-phrase SECONDS
-               How much audio must follow the previous pause before the next
-               one. Default 2.3; from 0 to 60.
-    --pause-factor X
-               Each pause lasts X times the audio since the previous pause.
-               Default 1; above 0, up to 10.
-    --pause-extra SECONDS
-               Added to every pause. Default 0; from 0 to 30.
-
+)",
+    R"(
 PASSES AND PAUSES
     A phrase is the audio from one pause to the next. These options also make
     tuned practice files.
-    --passes TEMPO[,TEMPO...]
-               Play each phrase once per tempo, in the order given, each pass
-               followed by its pause: 1 is the phrase as recorded, 0.75 three
-               quarters as fast at the same pitch (from 0.5 to 2.0). Up to 8
-               passes. Default 1. The pause after a pass is as long as the
-               pass (times --pause-factor, plus --pause-extra), so a slowed
-               pass gets a longer pause.
-    --min-pause SECONDS, --max-pause SECONDS
-               Keep every pause within these bounds, from 0 to 60 each, the
-               minimum no more than the maximum. No bounds by default.
-    --max-phrase SECONDS
-               Cut a phrase that reaches this length (1 to 600) where the
-               audio is quietest in its last third, between words where
-               there is room, subtitles' cues too. Off by default.
-
+)",
+    R"(
 WHERE EACH PHRASE IS
     These options also make tuned practice files. A file that fails leaves
     none of them behind, and an existing one of the same name is replaced
     only once the new one is complete.
-    --labels srt|lrc|audacity
-               Write beside each practice file <title>.srt (subtitles for a
-               player), <title>.lrc (lyrics) or <title>.labels.txt (an
-               audio editor's labels), with the start and end of every pass,
-               labelled "Phrase N" (", pass K" when there are several), or
-               with subtitles "N/K  " and the phrase's text.
-    --clips    Write each phrase as recorded, without pauses or passes, as
-               <title>-phrases/<title>-001.EXT, -002 ... in the practice
-               file's format, <title>-phrases/<title>.csv for flash-card
-               programs (the sound, the text, the phrase number, its start
-               and end in seconds on the recording's time line, and the
-               source, one row a phrase, after header lines naming them),
-               and <title>-phrases/<title>.apkg, a deck that Anki imports in
-               one step, the clips in it; importing it again updates it.
-    --phrases-from FILE.srt|FILE.vtt
-               End the phrases where the cues of this subtitle file (SubRip
-               or WebVTT) end, instead of where the detector finds a quiet
-               stretch: each at the first block of 1010 samples that starts
-               at or after its cue's end, with its cues' text. Cues that
-               overlap are one phrase. A file that cannot be read is told
-               with its line, and nothing is converted.
-    --phrases-from-srt
-               The same for every source that has a .srt (or else a .vtt)
-               of its own title beside it; the others use the detector.
-
+)",
+    R"(
 EXIT STATUS
     0    Every source was converted.
     1    The job ended early: it was stopped, a conversion failed, a question
@@ -263,5 +161,44 @@ EXAMPLES
             lesson.mp3 ~/practice
     Subtitles for a player, and a clip of every phrase for flash cards:
         brellow-cli --any-format --labels srt --clips lesson.mp3 ~/practice
-)";
+)"};
+
+// The help's layout: a short name and its text on one line, a long one above it.
+constexpr std::size_t Indent = 4, TextColumn = 15;
+
+std::string Listed(const std::string& heading, std::string_view help) {
+    std::string text(Indent, ' ');
+    text += heading;
+    if (heading.size() + 2 <= TextColumn - Indent)
+        text.append(TextColumn - Indent - heading.size(), ' ');
+    else
+        text += "\n" + std::string(TextColumn, ' ');
+    for (std::size_t from = 0; from < help.size();) {
+        const std::size_t end = std::min(help.find('\n', from), help.size());
+        if (from != 0)
+            text += std::string(TextColumn, ' ');
+        text.append(help.substr(from, end - from)).append("\n");
+        from = end + 1;
+    }
+    return text;
+}
+
+} // namespace
+
+std::string HelpText() {
+    std::string text = Prose[0];
+    std::string heading;
+    std::size_t section = 0;
+    for (const OptionRow& row : OptionRows()) {
+        for (; section < static_cast<std::size_t>(row.section); ++section)
+            text += Prose[section + 1];
+        heading += (heading.empty() ? "--" : ", --") + std::string(row.name);
+        if (row.argument)
+            heading += std::string(" ") + row.argument;
+        if (row.help) {
+            text += Listed(heading, row.help);
+            heading.clear();
+        }
+    }
+    return text + Prose[std::size(Prose) - 1];
 }

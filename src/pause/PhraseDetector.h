@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 class CWAVObj;
 struct SampleBuffer;
@@ -25,6 +26,24 @@ inline constexpr std::uint32_t QuietBytesPerSample = 2;
 // recording), the speech network, or the level where the recording's
 // loudness leaves clear quiet between phrases and the network where not.
 enum class PauseDetector { Level, Speech, Auto };
+
+// As --detector takes them.
+struct PauseDetectorName {
+    PauseDetector detector;
+    const char* name;
+};
+
+inline constexpr PauseDetectorName PauseDetectorNames[] = {{PauseDetector::Level, "level"},
+                                                           {PauseDetector::Speech, "speech"},
+                                                           {PauseDetector::Auto, "auto"}};
+
+// The detector of that name, or null.
+constexpr const PauseDetectorName* FindPauseDetector(std::string_view name) {
+    for (const PauseDetectorName& entry : PauseDetectorNames)
+        if (name == entry.name)
+            return &entry;
+    return nullptr;
+}
 
 // The detector's thresholds and the length of its pauses. The defaults are
 // the constants above, with which the arithmetic is exactly the fixed one.

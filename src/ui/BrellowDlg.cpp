@@ -344,7 +344,7 @@ void CBrellowDlg::OnRun() {
     JobOptions options = JobOptionsFromStore(ReadStoredOptions());
     if (!m_strPhrasesFrom.empty()) {
         options.phrasesFromSrt = false;
-        SetJobOption(options, "phrases-from", m_strPhrasesFrom);
+        SetJobOption(options, Option(OptionId::PhrasesFrom).name, m_strPhrasesFrom);
     }
     if (!MediaLibraryLoaded(options))
         return;

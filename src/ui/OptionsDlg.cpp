@@ -23,15 +23,31 @@ const struct {
     {QT_TRANSLATE_NOOP("COptionsDlg", "Three times"), "1,1,1"},
 };
 
-QString Number(double value) {
+QString TerminalNumber(double value) {
     return QString::number(value); // the C locale's digits, as the terminal takes them
 }
 
-QString Tempos(const std::vector<double>& tempos) {
+QString TerminalTempos(const std::vector<double>& tempos) {
     QStringList texts;
     for (const double tempo : tempos)
-        texts << Number(tempo);
+        texts << TerminalNumber(tempo);
     return texts.join(QLatin1Char(','));
+}
+
+// Where the decimal mark is a comma, tempos are separated by semicolons.
+QString ListSeparator(const QLocale& locale) {
+    return locale.decimalPoint() == QLatin1String(",") ? QStringLiteral(";") : QStringLiteral(",");
+}
+
+QString DetectorName(PauseDetector detector) {
+    for (const PauseDetectorName& entry : PauseDetectorNames)
+        if (entry.detector == detector)
+            return QString::fromLatin1(entry.name);
+    return {};
+}
+
+QString Name(OptionId id) {
+    return QString::fromLatin1(Option(id).name);
 }
 
 // Sets a label's buddy and gives both the same tooltip.
@@ -45,13 +61,30 @@ void Describe(QWidget& control, const QString& tip, QLabel* label = nullptr) {
 
 } // namespace
 
+QString TemposForTerminal(const QString& typed, const QLocale& locale) {
+    QString text = typed;
+    text.remove(QLatin1Char(' '));
+    if (ListSeparator(locale) == QLatin1String(";"))
+        text.replace(QLatin1Char(','), QLatin1Char('.'))
+            .replace(QLatin1Char(';'), QLatin1Char(','));
+    return text;
+}
+
+QString TemposForLearner(const QString& terminal, const QLocale& locale) {
+    if (ListSeparator(locale) == QLatin1String(","))
+        return terminal;
+    QString text = terminal;
+    return text.replace(QLatin1Char(','), QStringLiteral("; "))
+        .replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
 QValidator::State CTemposValidator::validate(QString& input, int& /*position*/) const {
-    JobOptions options;
-    if (SetJobOption(options, "passes", input.toStdString()).empty())
+    const QString terminal = TemposForTerminal(input, QLocale());
+    if (ParseTempos(terminal.toStdString()))
         return Acceptable;
     // Still being typed: numbers so far, none above the fastest tempo, not too many.
     static const QRegularExpression partial(QStringLiteral("^[0-9]*\\.?[0-9]*$"));
-    const QStringList tempos = input.split(QLatin1Char(','));
+    const QStringList tempos = terminal.split(QLatin1Char(','));
     if (std::size_t(tempos.size()) > MaxPasses)
         return Invalid;
     for (const QString& tempo : tempos)
@@ -63,7 +96,7 @@ QValidator::State CTemposValidator::validate(QString& input, int& /*position*/) 
 COptionsDlg::COptionsDlg(QWidget* parent)
     : QDialog(parent), m_grpRecordings(tr("Recordings")),
       m_chkAnyFormat(tr("Read &every recording format (MP3, M4A, Opus, FLAC, ...)")),
-      m_grpPhrases(tr("Phrases")), m_stThreshold(tr("&Threshold:")),
+      m_grpPhrases(tr("Phrases")), m_stDetector(tr("&Detector:")), m_stThreshold(tr("&Threshold:")),
       m_chkAutoThreshold(tr("&Automatic")), m_stMinSilence(tr("Minimum &silence:")),
       m_stMinPhrase(tr("Minimum p&hrase:")), m_chkMaxPhrase(tr("Lon&gest phrase:")),
       m_chkPhrasesFromSrt(tr("Phrases from s&ubtitles (.srt)")), m_grpPauses(tr("Pauses")),
@@ -77,74 +110,84 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     setObjectName(QStringLiteral("IDD_OPTIONS"));
     setWindowTitle(tr("Options"));
 
-    const struct {
-        const char* name;
-        QDoubleSpinBox* box;
-        QCheckBox* given;
-        int decimals;
-        const char* suffix;
-    } numbers[] = {
-        {"threshold", &m_spinThreshold, nullptr, 1, " dB"},
-        {"min-silence", &m_spinMinSilence, nullptr, 2, " s"},
-        {"min-phrase", &m_spinMinPhrase, nullptr, 2, " s"},
-        {"pause-factor", &m_spinPauseFactor, nullptr, 2, " \u00d7"},
-        {"pause-extra", &m_spinPauseExtra, nullptr, 2, " s"},
-        {"min-pause", &m_spinMinPause, &m_chkMinPause, 2, " s"},
-        {"max-pause", &m_spinMaxPause, &m_chkMaxPause, 2, " s"},
-        {"max-phrase", &m_spinMaxPhrase, &m_chkMaxPhrase, 1, " s"},
-    };
+    // Each control is named as its option, and bound to it by that name; the check
+    // boxes that switch a bound on, and the automatic threshold, add a suffix.
+    const std::pair<QWidget*, OptionId> bound[] = {{&m_chkAnyFormat, OptionId::AnyFormat},
+                                                   {&m_cboDetector, OptionId::Detector},
+                                                   {&m_spinThreshold, OptionId::Threshold},
+                                                   {&m_spinMinSilence, OptionId::MinSilence},
+                                                   {&m_spinMinPhrase, OptionId::MinPhrase},
+                                                   {&m_spinMaxPhrase, OptionId::MaxPhrase},
+                                                   {&m_chkPhrasesFromSrt, OptionId::PhrasesFromSrt},
+                                                   {&m_spinPauseFactor, OptionId::PauseFactor},
+                                                   {&m_spinPauseExtra, OptionId::PauseExtra},
+                                                   {&m_spinMinPause, OptionId::MinPause},
+                                                   {&m_spinMaxPause, OptionId::MaxPause},
+                                                   {&m_editTempos, OptionId::Passes},
+                                                   {&m_cboFormat, OptionId::OutputFormat},
+                                                   {&m_spinBitrate, OptionId::Bitrate},
+                                                   {&m_cboLabels, OptionId::Labels},
+                                                   {&m_chkClips, OptionId::Clips}};
+    for (const auto& [control, id] : bound)
+        control->setObjectName(Name(id));
+    m_chkAutoThreshold.setObjectName(Name(OptionId::Threshold) + QStringLiteral("-auto"));
+    m_cboPasses.setObjectName(Name(OptionId::Passes) + QStringLiteral("-preset"));
+    m_stTemposReason.setObjectName(Name(OptionId::Passes) + QStringLiteral("-reason"));
+    const std::pair<QDoubleSpinBox*, QCheckBox*> givens[] = {{&m_spinMinPause, &m_chkMinPause},
+                                                             {&m_spinMaxPause, &m_chkMaxPause},
+                                                             {&m_spinMaxPhrase, &m_chkMaxPhrase}};
+    for (const auto& [box, given] : givens)
+        given->setObjectName(box->objectName() + QStringLiteral("-given"));
+
     // The core's ranges; a low end that is left out gives way to the least step above it.
-    for (const auto& number : numbers)
-        for (const JobOptionRange& range : JobOptionRanges()) {
-            if (std::string_view(range.name) != number.name)
-                continue;
-            m_numbers.push_back({&range, number.box, number.given});
-            number.box->setObjectName(QString::fromLatin1(range.name));
-            number.box->setDecimals(number.decimals);
-            number.box->setSingleStep(0.1);
-            number.box->setSuffix(QString::fromUtf8(number.suffix));
-            const double step = std::pow(10.0, -number.decimals);
-            number.box->setRange(range.low + (range.lowIncluded ? 0 : step), range.high);
-        }
+    for (const auto& [control, id] : bound) {
+        auto* box = qobject_cast<QDoubleSpinBox*>(control);
+        if (!box)
+            continue;
+        const OptionRow& row = Option(id);
+        const auto given = std::find_if(std::begin(givens), std::end(givens),
+                                        [box](const auto& pair) { return pair.first == box; });
+        m_numbers.push_back({&row, box, given == std::end(givens) ? nullptr : given->second});
+        const int decimals = id == OptionId::Threshold || id == OptionId::MaxPhrase ? 1 : 2;
+        box->setDecimals(decimals);
+        box->setSingleStep(0.1);
+        box->setSuffix(QString::fromUtf8(row.unit));
+        const double step = std::pow(10.0, -decimals);
+        box->setRange(row.low + (row.lowIncluded ? 0 : step), row.high);
+    }
 
     for (const auto& preset : Presets)
         m_cboPasses.addItem(tr(preset.text), QString::fromLatin1(preset.tempos));
     m_cboPasses.addItem(tr("Custom"));
     m_editTempos.setValidator(&m_temposValidator);
-    m_cboFormat.addItem(QStringLiteral("WAV"), QString());
-    for (const OutputFormatInfo& format : OutputFormats) {
-        const QString name = QString::fromLatin1(format.name);
-        m_cboFormat.addItem(
-            format.format == OutputFormat::Opus ? QStringLiteral("Opus") : name.toUpper(), name);
-    }
-    m_spinBitrate.setSuffix(QStringLiteral(" kbit/s"));
+    m_editTempos.setPlaceholderText(
+        tr("For example %1").arg(TemposForLearner(QStringLiteral("0.75,1"), QLocale())));
+    m_stTemposReason.setWordWrap(true);
+    for (const OutputFormatInfo& format : OutputFormats)
+        m_cboFormat.addItem(QString::fromLatin1(format.shown), QString::fromLatin1(format.name));
+    m_spinBitrate.setSuffix(QString::fromUtf8(Option(OptionId::Bitrate).unit));
     m_cboLabels.addItem(tr("None"), QString());
-    for (const auto& [shown, labels] :
-         {std::pair{"SRT", "srt"}, {"LRC", "lrc"}, {"Audacity", "audacity"}})
-        m_cboLabels.addItem(QString::fromLatin1(shown), QString::fromLatin1(labels));
-
-    const std::pair<QWidget*, const char*> names[] = {{&m_chkAnyFormat, "any-format"},
-                                                      {&m_chkAutoThreshold, "threshold-auto"},
-                                                      {&m_chkMaxPhrase, "max-phrase-given"},
-                                                      {&m_chkPhrasesFromSrt, "phrases-from-srt"},
-                                                      {&m_chkMinPause, "min-pause-given"},
-                                                      {&m_chkMaxPause, "max-pause-given"},
-                                                      {&m_cboPasses, "passes-preset"},
-                                                      {&m_editTempos, "passes"},
-                                                      {&m_cboFormat, "output-format"},
-                                                      {&m_spinBitrate, "bitrate"},
-                                                      {&m_cboLabels, "labels"},
-                                                      {&m_chkClips, "clips"}};
-    for (const auto& [control, name] : names)
-        control->setObjectName(QString::fromLatin1(name));
+    for (const LabelFormatInfo& labels : LabelFormats)
+        m_cboLabels.addItem(QString::fromLatin1(labels.shown), QString::fromLatin1(labels.name));
+    // The first is the default, which is not stored.
+    for (const auto& [detector, shown] : {std::pair{PauseDetector::Auto, tr("Automatic")},
+                                          {PauseDetector::Level, tr("Level")},
+                                          {PauseDetector::Speech, tr("Speech")}})
+        m_cboDetector.addItem(shown, DetectorName(detector));
     PlaceControls();
 
     connect(&m_cboFormat, &QComboBox::currentIndexChanged, this, &COptionsDlg::OnFormatChanged);
+    connect(&m_cboDetector, &QComboBox::currentIndexChanged, this, &COptionsDlg::UpdateControls);
+    // Reading through FFmpeg turns the default threshold automatic, and back.
+    connect(&m_chkAnyFormat, &QCheckBox::toggled, this, [this](bool on) {
+        if (ThresholdIsDefault(!on))
+            ShowDefaultThreshold(on);
+    });
     connect(&m_editTempos, &QLineEdit::textChanged, this, &COptionsDlg::OnTemposEdited);
     connect(&m_cboPasses, &QComboBox::activated, this, [this] {
         const QVariant tempos = m_cboPasses.currentData();
         if (tempos.isValid())
-            m_editTempos.setText(tempos.toString());
+            m_editTempos.setText(TemposForLearner(tempos.toString(), QLocale()));
         else
             m_editTempos.setFocus(); // Custom: type them
     });
@@ -161,7 +204,7 @@ COptionsDlg::COptionsDlg(QWidget* parent)
 }
 
 void COptionsDlg::PlaceControls() {
-    const auto range = [](const QString& text, const JobOptionRange& r) {
+    const auto range = [](const QString& text, const OptionRow& r) {
         const QLocale locale;
         return text + QLatin1Char(' ') +
                (r.lowIncluded ? tr("From %1 to %2.") : tr("Above %1, up to %2."))
@@ -172,32 +215,39 @@ void COptionsDlg::PlaceControls() {
                 "A source folder then gives all of its recordings."));
     Describe(m_spinThreshold,
              range(tr("A sample counts as quiet below this level, in decibels below full scale."),
-                   *m_numbers[0].range),
+                   Option(OptionId::Threshold)),
              &m_stThreshold);
     Describe(m_chkAutoThreshold, tr("The quiet level follows each recording's own noise floor "
                                     "and speech level."));
+    Describe(m_cboDetector,
+             tr("What tells a pause from speech: the level above, a small network that hears "
+                "speech over music and noise, or automatically the level where the recording "
+                "has clear quiet and the network where not."),
+             &m_stDetector);
     Describe(m_spinMinSilence,
              range(tr("How long a quiet stretch must last before a phrase may end, in seconds."),
-                   *m_numbers[1].range),
+                   Option(OptionId::MinSilence)),
              &m_stMinSilence);
     Describe(m_spinMinPhrase,
              range(tr("How much audio must follow a pause before the next one, in seconds."),
-                   *m_numbers[2].range),
+                   Option(OptionId::MinPhrase)),
              &m_stMinPhrase);
     Describe(m_chkPhrasesFromSrt, tr("Phrases follow the subtitles of the .srt file that has the "
                                      "recording's title, beside it, when there is one."));
-    Describe(
-        m_spinPauseFactor,
-        range(tr("Each pause lasts this many times the phrase before it."), *m_numbers[3].range),
-        &m_stPauseFactor);
-    Describe(m_spinPauseExtra, range(tr("Seconds added to every pause."), *m_numbers[4].range),
+    Describe(m_spinPauseFactor,
+             range(tr("Each pause lasts this many times the phrase before it."),
+                   Option(OptionId::PauseFactor)),
+             &m_stPauseFactor);
+    Describe(m_spinPauseExtra,
+             range(tr("Seconds added to every pause."), Option(OptionId::PauseExtra)),
              &m_stPauseExtra);
     const QString longest = range(tr("A phrase that reaches this length is cut where it is "
                                      "quietest in its last third, in seconds."),
-                                  *m_numbers[7].range);
+                                  Option(OptionId::MaxPhrase));
     Describe(m_spinMaxPhrase, longest);
     Describe(m_chkMaxPhrase, longest);
-    for (const NumberOption& bound : {m_numbers[5], m_numbers[6]}) {
+    for (const NumberOption& bound :
+         {NumberControl(OptionId::MinPause), NumberControl(OptionId::MaxPause)}) {
         const QString tip =
             range(bound.box == &m_spinMinPause ? tr("No pause is shorter than this, in seconds.")
                                                : tr("No pause is longer than this, in seconds."),
@@ -206,11 +256,13 @@ void COptionsDlg::PlaceControls() {
         Describe(*bound.given, tip);
     }
     Describe(m_cboPasses, tr("How often each phrase is heard, and how fast."), &m_stPasses);
+    const QLocale locale;
     Describe(m_editTempos,
-             tr("One tempo for each pass, separated by commas: 1 is as recorded, 0.75 slower. "
+             tr("One tempo for each pass, separated by \"%4\": 1 is as recorded, %5 slower. "
                 "At most %1 passes, each from %2 to %3.")
                  .arg(MaxPasses)
-                 .arg(Number(MinTempo), Number(MaxTempo)),
+                 .arg(locale.toString(MinTempo), locale.toString(MaxTempo), ListSeparator(locale),
+                      locale.toString(0.75)),
              &m_stTempos);
     Describe(m_cboFormat,
              tr("The practice files' format: WAV, lossless FLAC, or MP3 and Opus, which are "
@@ -260,7 +312,8 @@ void COptionsDlg::PlaceControls() {
         layout->setRowStretch(row, 1); // rows at the top of a group taller than they need
     };
     grid(m_grpRecordings, {{&m_chkAnyFormat}});
-    grid(m_grpPhrases, {{&m_stThreshold, &m_spinThreshold, &m_chkAutoThreshold},
+    grid(m_grpPhrases, {{&m_stDetector, &m_cboDetector},
+                        {&m_stThreshold, &m_spinThreshold, &m_chkAutoThreshold},
                         {&m_stMinSilence, &m_spinMinSilence},
                         {&m_stMinPhrase, &m_spinMinPhrase},
                         {&m_chkMaxPhrase, &m_spinMaxPhrase},
@@ -269,7 +322,8 @@ void COptionsDlg::PlaceControls() {
                        {&m_stPauseExtra, &m_spinPauseExtra},
                        {&m_chkMinPause, &m_spinMinPause},
                        {&m_chkMaxPause, &m_spinMaxPause}});
-    grid(m_grpPasses, {{&m_stPasses, &m_cboPasses}, {&m_stTempos, &m_editTempos}});
+    grid(m_grpPasses,
+         {{&m_stPasses, &m_cboPasses}, {&m_stTempos, &m_editTempos}, {&m_stTemposReason}});
     grid(m_grpOutput, {{&m_stFormat, &m_cboFormat},
                        {&m_stBitrate, &m_spinBitrate},
                        {&m_stLabels, &m_cboLabels},
@@ -284,64 +338,89 @@ void COptionsDlg::PlaceControls() {
     layout->addWidget(&m_buttons, 3, 0, 1, 2);
 }
 
+const COptionsDlg::NumberOption& COptionsDlg::NumberControl(OptionId id) const {
+    return *std::find_if(m_numbers.begin(), m_numbers.end(),
+                         [id](const NumberOption& number) { return number.range->id == id; });
+}
+
+void COptionsDlg::ShowDefaultThreshold(bool anyFormat) {
+    m_chkAutoThreshold.setChecked(anyFormat);
+    m_spinThreshold.setValue(*Option(OptionId::Threshold).byDefault);
+}
+
+bool COptionsDlg::ThresholdIsDefault(bool anyFormat) const {
+    return m_chkAutoThreshold.isChecked() == anyFormat &&
+           (anyFormat || m_spinThreshold.value() == *Option(OptionId::Threshold).byDefault);
+}
+
 void COptionsDlg::Show(const StoredJobOptions& stored) {
     RestoreDefaults();
     StoredJobOptions taken;
-    JobOptionsFromStore(stored, &taken);
+    const JobOptions options = JobOptionsFromStore(stored, &taken);
+    ShowDefaultThreshold(options.anyFormat);
+    // A level that follows the recording, asked for by name: the level's detector.
+    if (options.anyFormat && options.thresholdGiven && options.pauses.autoThreshold &&
+        !options.detector)
+        m_cboDetector.setCurrentIndex(m_cboDetector.findData(DetectorName(PauseDetector::Level)));
     for (const auto& [name, text] : taken) {
-        const QString value = QString::fromStdString(text);
-        for (const NumberOption& number : m_numbers)
-            if (name == number.range->name && text != "auto") {
-                number.box->setValue(value.toDouble());
-                if (number.given)
-                    number.given->setChecked(true);
-            }
-        if (name == "threshold" && text == "auto")
-            m_chkAutoThreshold.setChecked(true);
-        else if (auto* check = findChild<QCheckBox*>(QString::fromStdString(name)))
-            check->setChecked(text == "true"); // any-format, clips, phrases-from-srt
-        else if (name == "passes")
-            m_editTempos.setText(value);
-        else if (name == "output-format")
-            m_cboFormat.setCurrentIndex(std::max(0, m_cboFormat.findData(value))); // wav: the first
-        else if (name == "bitrate")
-            m_spinBitrate.setValue(int(value.toDouble()));
-        else if (name == "labels")
-            m_cboLabels.setCurrentIndex(m_cboLabels.findData(value));
+        const QString key = QString::fromStdString(name), value = QString::fromStdString(text);
+        if (FindOption(name)->id == OptionId::Threshold) {
+            m_chkAutoThreshold.setChecked(text == "auto");
+            if (text != "auto")
+                m_spinThreshold.setValue(value.toDouble());
+        } else if (auto* box = findChild<QDoubleSpinBox*>(key)) {
+            box->setValue(value.toDouble());
+            if (auto* given = findChild<QCheckBox*>(key + QStringLiteral("-given")))
+                given->setChecked(true);
+        } else if (auto* check = findChild<QCheckBox*>(key)) {
+            check->setChecked(text == "true");
+        } else if (auto* edit = findChild<QLineEdit*>(key)) {
+            edit->setText(TemposForLearner(value, QLocale()));
+        } else if (auto* choice = findChild<QComboBox*>(key)) {
+            choice->setCurrentIndex(std::max(0, choice->findData(value)));
+        } else if (auto* whole = findChild<QSpinBox*>(key)) {
+            whole->setValue(int(value.toDouble()));
+        }
     }
     UpdateControls();
 }
 
 StoredJobOptions COptionsDlg::Chosen() const {
     StoredJobOptions chosen;
-    const auto add = [&chosen](const char* name, const QString& text) {
-        if (!text.isEmpty())
-            chosen.emplace_back(name, text.toStdString());
-    };
-    const auto on = [](const QCheckBox& check) {
-        return check.isChecked() ? QStringLiteral("true") : QString();
-    };
-    // In the order of the option list, which the model reads them in.
-    add("any-format", on(m_chkAnyFormat));
-    for (const NumberOption& number : m_numbers) {
-        const double value = number.box->value();
-        if (number.box == &m_spinThreshold && m_chkAutoThreshold.isChecked())
-            add(number.range->name, QStringLiteral("auto"));
-        else if (number.given ? number.given->isChecked() : number.range->byDefault != value)
-            add(number.range->name, Number(value));
-    }
-    JobOptions tempos;
-    if (!SetJobOption(tempos, "passes", m_editTempos.text().toStdString()).empty() ||
-        tempos.passes != JobOptions().passes)
-        add("passes", m_editTempos.text());
-    add("output-format", m_cboFormat.currentData().toString());
+    const bool anyFormat = m_chkAnyFormat.isChecked();
     const OutputFormatInfo* format =
         FindOutputFormat(m_cboFormat.currentData().toString().toStdString());
-    if (format && format->defaultKbps != 0 && format->defaultKbps != m_spinBitrate.value())
-        add("bitrate", QString::number(m_spinBitrate.value()));
-    add("labels", m_cboLabels.currentData().toString());
-    add("clips", on(m_chkClips));
-    add("phrases-from-srt", on(m_chkPhrasesFromSrt));
+    // In the option table's order, which the model reads them in; only what is not
+    // the default, so that a control turned back off leaves no trace in the store.
+    for (const OptionRow& row : OptionRows()) {
+        const QString key = QString::fromLatin1(row.name);
+        QString text;
+        if (row.id == OptionId::Threshold) {
+            if (!ThresholdIsDefault(anyFormat))
+                text = m_chkAutoThreshold.isChecked() ? QStringLiteral("auto")
+                                                      : TerminalNumber(m_spinThreshold.value());
+        } else if (row.id == OptionId::Bitrate) {
+            if (format && format->defaultKbps != 0 && format->defaultKbps != m_spinBitrate.value())
+                text = QString::number(m_spinBitrate.value());
+        } else if (const auto* box = findChild<QDoubleSpinBox*>(key)) {
+            const auto* given = findChild<QCheckBox*>(key + QStringLiteral("-given"));
+            if (given ? given->isChecked() : row.byDefault != box->value())
+                text = TerminalNumber(box->value());
+        } else if (const auto* check = findChild<QCheckBox*>(key)) {
+            if (check->isChecked())
+                text = QStringLiteral("true");
+        } else if (const auto* edit = findChild<QLineEdit*>(key)) {
+            const QString tempos = TemposForTerminal(edit->text(), QLocale());
+            const auto parsed = ParseTempos(tempos.toStdString());
+            if (!parsed || *parsed != JobOptions().passes)
+                text = tempos;
+        } else if (const auto* choice = findChild<QComboBox*>(key)) {
+            if (choice->currentIndex() > 0)
+                text = choice->currentData().toString();
+        }
+        if (!text.isEmpty())
+            chosen.emplace_back(row.name, text.toStdString());
+    }
     return chosen;
 }
 
@@ -350,11 +429,11 @@ void COptionsDlg::RestoreDefaults() {
         check->setChecked(false);
     for (const NumberOption& number : m_numbers)
         number.box->setValue(number.range->byDefault.value_or(
-            number.box == &m_spinMaxPause ? number.range->high : number.range->low));
-    m_editTempos.setText(Tempos(JobOptions().passes));
-    m_cboFormat.setCurrentIndex(0);
+            number.range->id == OptionId::MaxPause ? number.range->high : number.range->low));
+    m_editTempos.setText(TemposForLearner(TerminalTempos(JobOptions().passes), QLocale()));
+    for (QComboBox* choice : findChildren<QComboBox*>())
+        choice->setCurrentIndex(0);
     OnFormatChanged();
-    m_cboLabels.setCurrentIndex(0);
     UpdateControls();
 }
 
@@ -375,7 +454,7 @@ void COptionsDlg::OnFormatChanged() {
 }
 
 void COptionsDlg::OnTemposEdited() {
-    const int preset = m_cboPasses.findData(m_editTempos.text());
+    const int preset = m_cboPasses.findData(TemposForTerminal(m_editTempos.text(), QLocale()));
     m_cboPasses.setCurrentIndex(preset >= 0 ? preset : m_cboPasses.count() - 1);
     UpdateControls();
 }
@@ -387,9 +466,19 @@ void COptionsDlg::UpdateControls() {
     m_spinMaxPhrase.setEnabled(m_chkMaxPhrase.isChecked());
     // A minimum above the maximum cannot be entered.
     m_spinMaxPause.setMinimum(m_chkMinPause.isChecked() ? m_spinMinPause.value()
-                                                        : m_numbers[6].range->low);
+                                                        : Option(OptionId::MaxPause).low);
     m_spinMinPause.setMaximum(m_chkMaxPause.isChecked() ? m_spinMaxPause.value()
-                                                        : m_numbers[5].range->high);
+                                                        : Option(OptionId::MinPause).high);
+    // Why the tempos are refused, where they are typed.
+    const QLocale locale;
+    const bool temposFit =
+        ParseTempos(TemposForTerminal(m_editTempos.text(), locale).toStdString()).has_value();
+    m_stTemposReason.setText(temposFit
+                                 ? QString()
+                                 : tr("Needs 1 to %1 tempos from %2 to %3, separated by \"%4\".")
+                                       .arg(MaxPasses)
+                                       .arg(locale.toString(MinTempo), locale.toString(MaxTempo),
+                                            ListSeparator(locale)));
     // OK stores only what the model takes as a whole, as the terminal would.
     JobOptions options;
     bool fits = true;

@@ -10,10 +10,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSpinBox>
 #include <QValidator>
 
 #include <vector>
+
+// A tempo list as the learner types it, with their language's decimal mark and list
+// separator ("0,75; 1" in German), and as --passes takes it ("0.75,1").
+QString TemposForTerminal(const QString& typed, const QLocale& locale);
+QString TemposForLearner(const QString& terminal, const QLocale& locale);
 
 // Takes a tempo list as --passes does, and whatever can still become one.
 class CTemposValidator : public QValidator {
@@ -44,12 +50,15 @@ public:
 private:
     // A number option's box and, for a bound that is off unless given, its check box.
     struct NumberOption {
-        const JobOptionRange* range;
+        const OptionRow* range;
         QDoubleSpinBox* box;
         QCheckBox* given;
     };
 
     void PlaceControls();
+    // The threshold as it is when not given: automatic for what FFmpeg reads.
+    void ShowDefaultThreshold(bool anyFormat);
+    bool ThresholdIsDefault(bool anyFormat) const;
     void OnFormatChanged();
     void OnTemposEdited();
     // The enabling rule; OK only for options that the model takes together.
@@ -58,6 +67,8 @@ private:
     QGroupBox m_grpRecordings;
     QCheckBox m_chkAnyFormat;
     QGroupBox m_grpPhrases;
+    QLabel m_stDetector;
+    QComboBox m_cboDetector;
     QLabel m_stThreshold;
     QDoubleSpinBox m_spinThreshold;
     QCheckBox m_chkAutoThreshold;
@@ -83,6 +94,7 @@ private:
     QLabel m_stTempos;
     CTemposValidator m_temposValidator;
     QLineEdit m_editTempos;
+    QLabel m_stTemposReason; // why the tempos are refused, beside them
     QGroupBox m_grpOutput;
     QLabel m_stFormat;
     QComboBox m_cboFormat;
@@ -93,6 +105,7 @@ private:
     QCheckBox m_chkClips;
     QDialogButtonBox m_buttons;
 
-    // threshold, min-silence, min-phrase, pause-factor, pause-extra, min-pause, max-pause
+    // In the option table's order.
     std::vector<NumberOption> m_numbers;
+    const NumberOption& NumberControl(OptionId id) const;
 };

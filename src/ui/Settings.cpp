@@ -29,13 +29,17 @@ StoredJobOptions ReadStoredOptions() {
     QSettings settings;
     settings.beginGroup(OptionsSection);
     StoredJobOptions stored;
-    for (const QString& key : settings.childKeys()) {
+    // Only the options the window keeps, keyed by their names; anything else is left alone.
+    for (const OptionRow& row : OptionRows()) {
+        const QString key = QString::fromLatin1(row.name);
+        if (row.terminalOnly || !settings.contains(key))
+            continue;
         const QVariant value = settings.value(key);
         // What the store makes of a tempo list typed in by hand, without quotes.
         const QString text = value.typeId() == QMetaType::QStringList
                                  ? value.toStringList().join(QLatin1Char(','))
                                  : value.toString();
-        stored.emplace_back(key.toStdString(), text.toStdString());
+        stored.emplace_back(row.name, text.toStdString());
     }
     return stored;
 }

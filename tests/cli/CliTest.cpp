@@ -15,6 +15,7 @@
 #include <iostream>
 #include <map>
 #include <random>
+#include <regex>
 #include <sstream>
 #include <sys/socket.h>
 #include <thread>
@@ -187,6 +188,8 @@ TEST_F(Cli, OptionsAtTheEdgesOfTheirRangesAreAccepted) {
     for (const std::vector<std::string>& options : {std::vector<std::string>{"--threshold", "0"},
                                                     {"--min-phrase", "60"},
                                                     {"--output-format", "mp3", "--bitrate", "32"},
+                                                    {"--output-format", "mp3", "--bitrate", "320"},
+                                                    {"--min-pause", "5", "--max-pause", "5"},
                                                     {"--output-format", "wav"}}) {
         SCOPED_TRACE(options[0]);
         std::vector<std::string> arguments = options;
@@ -207,7 +210,39 @@ TEST_F(Cli, HelpAndVersionGoToStandardOutput) {
     for (const char* heading :
          {"NAME\n    brellow-cli - ", "\nUSAGE\n", "\nDESCRIPTION\n", "\nOPTIONS\n",
           "\nEXIT STATUS\n", "\nEXAMPLES\n", "--yes", "--version", "Ctrl+C"})
-        EXPECT_NE(stdoutText.find(heading), std::string::npos) << heading;
+        EXPECT_NE(stdoutText.find(heading), std::string::npos)
+            << heading; // Laid out from the option table exactly as it was written by hand.
+    const fs::path help = tmp / "help.txt";
+    WriteFileBytes(help, stdoutText);
+    std::string digest(64, ' ');
+    FILE* sum = popen(("sha256sum '" + help.string() + "'").c_str(), "r");
+    ASSERT_TRUE(sum && std::fread(digest.data(), 1, digest.size(), sum) == digest.size());
+    pclose(sum);
+    EXPECT_EQ(digest, "fe90ccaa2f639982e3af0e6b6f3ba4e7ab6dca35ade2ecbfbb9e683f6cb594e1");
+}
+
+// The options a text lists, in order: each entry's first line (up to a double space) names them.
+std::vector<std::string> ListedOptions(const std::string& text, const std::regex& entry) {
+    static const std::regex name(R"((?:--|\\-\\-)([a-z-]*)(?=[ ,"]|$))");
+    std::vector<std::string> names;
+    std::istringstream lines(text);
+    for (std::string line, previous; std::getline(lines, line); previous = line) {
+        if (!std::regex_search(previous + "\n" + line, entry))
+            continue;
+        const std::string heading = line.substr(0, line.find("  ", 4));
+        for (std::sregex_iterator it(heading.begin(), heading.end(), name), end; it != end; ++it)
+            names.push_back((*it)[1]);
+    }
+    return names;
+}
+
+TEST_F(Cli, ManualPageListsTheOptionsOfHelp) {
+    ASSERT_EQ(Run({"--help"}), 0);
+    const auto help = ListedOptions(stdoutText, std::regex(R"(\n    --[a-z-]*( |,|$))"));
+    const auto manual =
+        ListedOptions(ReadFileBytes(BRELLOW_MANPAGE), std::regex(R"(^\.TP\n\.BI? \\-\\-)"));
+    EXPECT_GT(help.size(), 20u);
+    EXPECT_EQ(manual, help);
 }
 
 // --- questions ---
@@ -520,6 +555,7 @@ void MakeFiles(const fs::path& dir, const std::string& files) {
     const std::map<std::string, std::string> encodings = {
         {"mp3", "-i english.wav"},
         {"m4a", "-i english.wav"},
+        {"aac", "-i english.wav -f adts"},
         {"long", "-stream_loop 99 -i example.wav -c:a adpcm_ms -block_size 512 -fflags +bitexact"}};
     for (const std::string& file : Split(files, ' ')) {
         const std::string name = file.substr(0, file.find('=')),
@@ -578,6 +614,8 @@ TEST_F(Cli, RunsTellHowTheyEndedAndLeaveNothingHalfMade) {
          "1 of 2|" + unwritable + "a.WAV" + denied + "y|2 of 2|" + unwritable + "b.WAV" + denied +
              "y|0 converted, 2 skipped",
          ""},
+        {"an ADTS lesson", "a.aac=aac", "", "--any-format {src} {out}", How::Plain, 0, "1 of 1",
+         "a.WAV"},
         {"the hint for a lone MP3", "a.mp3=mp3", "", "{src}/a.mp3 {out}", How::Plain, 1,
          "1 of 1|Error: The software does not support given audio format|Details: The RIFF chunk "
          "is missing|brellow-cli --any-format reads this recording",

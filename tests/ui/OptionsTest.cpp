@@ -65,6 +65,12 @@ private slots:
     void badStoredValuesAreIgnored_data();
     void badStoredValuesAreIgnored();
     void controlsTakeTheTerminalsRanges();
+    void turnedOffIsNotStored_data();
+    void turnedOffIsNotStored();
+    void thresholdShownAsRead_data();
+    void thresholdShownAsRead();
+    void temposInTheLearnersNumbers_data();
+    void temposInTheLearnersNumbers();
     void filePickerListsEveryRecording();
 
 private:
@@ -91,10 +97,14 @@ void OptionsTest::sameBytesAsTheTerminal_data() {
     QTest::newRow("Phrases, automatic") << QStringList{"threshold=auto"};
     QTest::newRow("Pauses") << QStringList{"pause-factor=1.5", "pause-extra=0.5", "min-pause=1",
                                            "max-pause=4"};
+    QTest::newRow("Pauses, fixed") << QStringList{"min-pause=5", "max-pause=5"};
     QTest::newRow("Passes") << QStringList{"passes=0.75,1"};
     QTest::newRow("Output") << QStringList{"output-format=mp3", "bitrate=48", "labels=srt",
                                            "clips=true"};
     QTest::newRow("Output, Opus") << QStringList{"output-format=opus", "labels=lrc"};
+    QTest::newRow("Output, MP3's highest rate") << QStringList{"output-format=mp3", "bitrate=320"};
+    QTest::newRow("Recordings, fixed threshold") << QStringList{"any-format=true", "threshold=-20"};
+    QTest::newRow("Recordings, level") << QStringList{"any-format=true", "detector=level"};
 }
 
 void OptionsTest::sameBytesAsTheTerminal() {
@@ -173,14 +183,16 @@ void OptionsTest::controlsTakeTheTerminalsRanges() {
     for (QWidget* w = dlg.nextInFocusChain(); w != &dlg; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus && !w->objectName().startsWith("qt_"))
             order << w->objectName();
-    QCOMPARE(order.join(' '), "any-format threshold threshold-auto min-silence min-phrase "
+    QCOMPARE(order.join(' '), "any-format detector threshold threshold-auto min-silence min-phrase "
                               "max-phrase-given max-phrase phrases-from-srt pause-factor "
                               "pause-extra min-pause-given min-pause "
                               "max-pause-given max-pause passes-preset passes output-format "
                               "bitrate labels clips   "); // then the three buttons
     for (const char* bound : {"min-pause-given", "max-pause-given", "max-phrase-given"})
         Get<QCheckBox>(dlg, bound)->setChecked(true);
-    for (const JobOptionRange& range : JobOptionRanges()) {
+    for (const OptionRow& range : OptionRows()) {
+        if (range.kind != OptionKind::Number)
+            continue;
         const auto* box = Get<QDoubleSpinBox>(dlg, range.name);
         QCOMPARE(box->maximum(), range.high);
         QVERIFY(range.lowIncluded ? box->minimum() == range.low
@@ -192,12 +204,126 @@ void OptionsTest::controlsTakeTheTerminalsRanges() {
     QCOMPARE(tempos->text(), QStringLiteral(",0.75,1"));
     tempos->setText("0.75,1");
     QCOMPARE(Get<QComboBox>(dlg, "passes-preset")->currentIndex(), 1);
+    Get<QComboBox>(dlg, "output-format")->setCurrentIndex(2); // MP3
+    auto* bitrate = Get<QSpinBox>(dlg, "bitrate");
+    bitrate->setValue(320);
+    QCOMPARE(bitrate->value(), 320);
     QVERIFY(!dlg.Chosen().empty());
     // Every option at its default: OK leaves the store as it was, to the byte.
     dlg.RestoreDefaults();
     QVERIFY(dlg.Chosen().empty());
     dlg.accept();
     QCOMPARE(Bytes(QSettings().fileName()), before);
+}
+
+void OptionsTest::turnedOffIsNotStored_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("clips") << "clips=true"
+                           << "clips";
+    QTest::newRow("any format") << "any-format=true"
+                                << "any-format";
+    QTest::newRow("labels back to none") << "labels=srt"
+                                         << "labels";
+    QTest::newRow("the detector back to automatic") << "detector=speech"
+                                                    << "detector";
+    QTest::newRow("a bound") << "max-pause=3"
+                             << "max-pause-given";
+}
+
+void OptionsTest::turnedOffIsNotStored() {
+    QFETCH(QString, stored);
+    QFETCH(QString, control);
+    StoreOptions({stored, "pause-factor=1.5"});
+    COptionsDlg dlg;
+    dlg.show();
+    if (auto* check = dlg.findChild<QCheckBox*>(control)) {
+        QVERIFY(check->isChecked());
+        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(4, check->height() / 2));
+    } else {
+        Get<QComboBox>(dlg, qPrintable(control))->setCurrentIndex(0);
+    }
+    dlg.accept();
+    QCOMPARE(Lines(ReadStoredOptions()), QStringList{"pause-factor=1.5"});
+}
+
+void OptionsTest::thresholdShownAsRead_data() {
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<bool>("toggleAnyFormat");
+    QTest::addColumn<bool>("automatic");
+    QTest::addColumn<double>("level");
+    QTest::newRow("the exact reader's") << QStringList{} << false << false << -20.0;
+    QTest::newRow("FFmpeg's") << QStringList{"any-format=true"} << false << true << -20.0;
+    QTest::newRow("FFmpeg's, a level given")
+        << QStringList{"any-format=true", "threshold=-30"} << false << false << -30.0;
+    QTest::newRow("turned to FFmpeg's") << QStringList{} << true << true << -20.0;
+    QTest::newRow("turned from FFmpeg's")
+        << QStringList{"any-format=true"} << true << false << -20.0;
+    QTest::newRow("a level kept when turned")
+        << QStringList{"threshold=-30"} << true << false << -30.0;
+}
+
+void OptionsTest::thresholdShownAsRead() {
+    QFETCH(QStringList, stored);
+    QFETCH(bool, toggleAnyFormat);
+    QFETCH(bool, automatic);
+    QFETCH(double, level);
+    StoreOptions(stored);
+    COptionsDlg dlg;
+    if (toggleAnyFormat)
+        Get<QCheckBox>(dlg, "any-format")->toggle();
+    QCOMPARE(Get<QCheckBox>(dlg, "threshold-auto")->isChecked(), automatic);
+    QCOMPARE(Get<QDoubleSpinBox>(dlg, "threshold")->isEnabled(), !automatic);
+    QCOMPARE(Get<QDoubleSpinBox>(dlg, "threshold")->value(), level);
+    // What is shown by default is not stored.
+    if (!toggleAnyFormat)
+        QCOMPARE(Lines(dlg.Chosen()), Lines(ReadStoredOptions()));
+}
+
+void OptionsTest::temposInTheLearnersNumbers_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored"); // "": refused, and the reason is shown
+    QTest::newRow("English") << "en_US"
+                             << "0.75,1"
+                             << "0.75,1";
+    QTest::newRow("German") << "de_DE"
+                            << "0,75; 1"
+                            << "0.75,1";
+    QTest::newRow("German, no spaces") << "de_DE"
+                                       << "0,5;1,25"
+                                       << "0.5,1.25";
+    QTest::newRow("English, too slow") << "en_US"
+                                       << "0.3"
+                                       << "";
+    QTest::newRow("German, an empty tempo") << "de_DE"
+                                            << "1;;1"
+                                            << "";
+}
+
+void OptionsTest::temposInTheLearnersNumbers() {
+    QFETCH(QString, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    ClearSettings();
+    const auto restore = qScopeGuard([before = QLocale()] { QLocale::setDefault(before); });
+    QLocale::setDefault(QLocale(locale));
+    COptionsDlg dlg;
+    dlg.show();
+    auto* tempos = Get<QLineEdit>(dlg, "passes");
+    const QString example = locale == "de_DE" ? "0,75; 1" : "0.75,1";
+    QVERIFY2(tempos->placeholderText().endsWith(example), qPrintable(tempos->placeholderText()));
+    tempos->clear();
+    QTest::keyClicks(tempos, typed);
+    const auto* reason = Get<QLabel>(dlg, "passes-reason");
+    const bool taken =
+        dlg.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+    QCOMPARE(taken, !stored.isEmpty());
+    QCOMPARE(reason->text().isEmpty(), !stored.isEmpty());
+    if (stored.isEmpty())
+        QVERIFY(reason->text().contains(locale == "de_DE" ? "\";\"" : "\",\""));
+    else
+        QCOMPARE(Lines(dlg.Chosen()), QStringList{"passes=" + stored});
 }
 
 void OptionsTest::filePickerListsEveryRecording() {
