@@ -17,8 +17,8 @@ CQuietLimits::CQuietLimits(CSampleSource& samples, const PauseSettings& settings
     if (settings.detector != PauseDetector::Level) {
         const SpeechModelResult& model = SharedSpeechModel();
         if (model.model) {
-            m_gate.emplace(*model.model, rate, settings.minSilenceSeconds);
             m_bAutoDetector = settings.detector == PauseDetector::Auto;
+            m_gate.emplace(*model.model, rate, settings.minSilenceSeconds, m_bAutoDetector);
             m_strWhy = m_bAutoDetector ? "" : "--detector speech";
         } else {
             m_strWhy = model.error + "; the level is used instead";
@@ -79,6 +79,8 @@ std::int16_t CQuietLimits::NextBlock(std::int32_t bytes) {
         ++m_nSpeechBlocks;
         return m_gate->MaxQuiet(position);
     }
+    if (m_gate)
+        m_gate->NotNeeded(position);
     ++m_nLevelBlocks;
     return level;
 }
