@@ -110,7 +110,7 @@ variant() { # name condition gain out
     speech=$(awk -v s="$(db "$dir/speech.wav")" -v g="$gain" 'BEGIN { print s + g }')
     case $cond in
     clean) sox -V1 "$dir/clean.wav" "$out" vol "${gain}dB" ;;
-    pink* | brown*)
+    pink* | brown* | white*)
         # Room noise this many dB below the speech's own level.
         local kind=${cond%%[0-9]*} below=${cond##*[a-z]}
         sox -V1 "$dir/clean.wav" "$tmp" vol "${gain}dB"
@@ -248,7 +248,7 @@ if [ "${SET:-}" = hard ]; then
         done
         for c in wav opus; do
             for cond in clean pink53 pink64 white70; do
-                run "fast-$p" "$cond" 0 "$c"
+                SCORE_MIN_GAP=0.3 run "fast-$p" "$cond" 0 "$c"
             done
         done
     done
