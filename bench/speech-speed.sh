@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # CPU time and peak memory of `brellow-cli --any-format` with its default
 # detector beside `ffmpeg -i SRC -f null -` (decoding alone), on a clean MP3
-# lesson and on the same lesson with brown noise 10 dB under the speech (where
-# auto runs the speech network throughout); and the network's speed on one
+# lesson and on the same lesson with brown noise 10 and 0 dB under the speech
+# (at 0 dB auto runs the speech network throughout); and the network's speed on one
 # core: the lesson's length over the CPU time --detector speech adds to
 # --detector level. Not part of the tests.
 #
@@ -12,16 +12,18 @@ cd "$(dirname "$0")/.."
 
 source bench/common.sh
 minutes=${MINUTES:-10}
-clean="$work/speed-clean.mp3" noisy="$work/speed-brown10.mp3"
-if [ ! -f "$noisy" ]; then
-    lesson "$work/speed.wav" "$minutes" -r 44100 -c 1
-    ffmpeg -nostdin -v error -y -i "$work/speed.wav" -ac 2 -b:a 128k "$clean"
-    speech=$(sox "$work/speed.wav" -n stats 2>&1 | awk '/RMS lev dB/ { print $4 }')
+clean="$work/speed-clean.mp3"
+lesson "$work/speed.wav" "$minutes" -r 44100 -c 1
+[ -f "$clean" ] || ffmpeg -nostdin -v error -y -i "$work/speed.wav" -ac 2 -b:a 128k "$clean"
+db() { sox "$1" -n stats 2>&1 | awk '/RMS lev dB/ { print $4 }'; }
+for below in 10 0; do # brown noise this many dB under the speech
+    noisy="$work/speed-brown$below.mp3"
+    [ -f "$noisy" ] && continue
     sox -R -n -r 44100 -c 1 -b 16 "$work/brown.wav" synth "$(soxi -D "$work/speed.wav")" brownnoise vol 0.5
-    gain=$(awk -v s="$speech" -v n="$(sox "$work/brown.wav" -n stats 2>&1 | awk '/RMS lev dB/ { print $4 }')" 'BEGIN { print s - 10 - n }')
+    gain=$(awk -v s="$(db "$work/speed.wav")" -v b="$below" -v n="$(db "$work/brown.wav")" 'BEGIN { print s - b - n }')
     sox -m "$work/speed.wav" "|sox $work/brown.wav -p vol ${gain}dB" "$work/noisy.wav"
     ffmpeg -nostdin -v error -y -i "$work/noisy.wav" -ac 2 -b:a 128k "$noisy"
-fi
+done
 length=$(soxi -D "$work/speed.wav")
 
 cpu() { # command...: user + system seconds and peak MB of one run, on core 0
@@ -30,7 +32,7 @@ cpu() { # command...: user + system seconds and peak MB of one run, on core 0
 }
 out="$work/speed-out"
 printf '| source | run | CPU time | peak memory |\n|---|---|---|---|\n'
-for src in "$clean" "$noisy"; do
+for src in "$clean" "$work/speed-brown10.mp3" "$work/speed-brown0.mp3"; do
     declare -A t=() m=()
     for ((i = 0; i < runs; i++)); do
         for how in default level speech ffmpeg; do
