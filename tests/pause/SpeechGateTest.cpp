@@ -13,12 +13,11 @@ namespace {
 constexpr std::uint32_t Rate = 44100; // not 16 kHz, so the resampler is used
 constexpr std::uint64_t Ahead = 4 * Rate + 1010, Block = 1010, Chunk = 4410;
 
+using Seconds = std::vector<std::pair<double, double>>;
 struct Needs {
     const char* name;
-    std::vector<std::pair<double, double>> seconds; // blocks in these need the network
-    std::size_t runs;
+    Seconds needs, runs; // blocks in needs take the network; runs: first and last need
 };
-
 void PrintTo(const Needs& n, std::ostream* os) {
     *os << n.name;
 }
@@ -28,50 +27,43 @@ class SpeechGateOnDemand : public testing::TestWithParam<Needs> {};
 TEST_P(SpeechGateOnDemand, RunsFromTheLeadInUntilIdleAsIfFresh) {
     const SpeechModelResult& loaded = SharedSpeechModel();
     ASSERT_TRUE(loaded.model) << loaded.error;
-    // example.wav three times over, at 44.1 kHz by ffmpeg's resampler.
-    const std::vector<std::int16_t> once =
-        DecodeWithFfmpeg(BRELLOW_TEST_DATA "/example.wav", "-ar 44100");
-    ASSERT_GT(once.size(), 20u * Rate);
+    // example.wav three times over (64 s), at 44.1 kHz by ffmpeg's resampler.
+    const auto once = DecodeWithFfmpeg(BRELLOW_TEST_DATA "/example.wav", "-ar 44100");
     std::vector<std::int16_t> samples;
     for (int k = 0; k < 3; ++k)
         samples.insert(samples.end(), once.begin(), once.end());
+    ASSERT_GT(samples.size(), 60u * Rate);
 
     CSpeechGate gate(*loaded.model, Rate, 0.3, true);
     std::map<std::uint64_t, float> heard;
     gate.Observe([&](std::uint64_t w, float p) { EXPECT_TRUE(heard.emplace(w, p).second) << w; });
-    const auto needed = [&](std::uint64_t at) {
-        for (const auto& [from, to] : GetParam().seconds)
-            if (double(at) >= from * Rate && double(at) < to * Rate)
-                return true;
-        return false;
-    };
     std::uint64_t analysed = 0, block = 0;
-    const auto blocksUpTo = [&](std::uint64_t end) {
-        for (; block < end; block += Block)
-            needed(block) ? void(gate.MaxQuiet(block)) : gate.NotNeeded(block);
+    const auto blocksUpTo = [&](std::uint64_t end) { // as the conversion asks, read ahead
+        for (; block < end; block += Block) {
+            bool need = false;
+            for (const auto& [from, to] : GetParam().needs)
+                need |= double(block) >= from * Rate && double(block) < to * Rate;
+            need ? void(gate.MaxQuiet(block)) : gate.NotNeeded(block);
+        }
     };
-    while (analysed < samples.size()) {
+    for (; analysed < samples.size(); analysed += Chunk) {
         const std::uint64_t n = std::min<std::uint64_t>(Chunk, samples.size() - analysed);
         gate.Analyse(reinterpret_cast<const std::uint8_t*>(samples.data() + analysed), 2 * n);
-        analysed += n;
-        if (analysed > Ahead)
-            blocksUpTo(analysed - Ahead);
+        blocksUpTo(analysed + n > Ahead ? analysed + n - Ahead : 0);
     }
     gate.Finish();
     blocksUpTo(samples.size());
 
-    // Runs of windows heard, each against a fresh network from its first window.
     const auto window = [](double seconds) {
         return static_cast<std::uint64_t>(seconds * 16000) / CSpeechNet::Window;
     };
-    std::size_t runs = 0;
-    for (auto it = heard.begin(); it != heard.end(); ++runs) {
-        ASSERT_LT(runs, GetParam().seconds.size());
-        const auto [from, to] = GetParam().seconds[runs];
+    auto it = heard.begin();
+    for (const auto& [from, last] : GetParam().runs) {
+        ASSERT_TRUE(it != heard.end());
         const std::uint64_t first = it->first;
         const double need = std::ceil(from * Rate / Block) * Block / Rate; // its first block
-        EXPECT_EQ(first, window(std::max(0.0, need - CSpeechGate::LeadInSeconds)))
-            << "run " << runs;
+        EXPECT_EQ(first, window(std::max(0.0, need - CSpeechGate::LeadInSeconds)));
+        // Each window as a fresh network hears it from the run's first window.
         CResampler16k resampler(Rate);
         CSpeechNet net(*loaded.model);
         std::vector<float> fresh;
@@ -80,28 +72,21 @@ TEST_P(SpeechGateOnDemand, RunsFromTheLeadInUntilIdleAsIfFresh) {
         std::uint64_t w = first;
         for (; it != heard.end() && it->first == w; ++it, ++w) {
             ASSERT_LE((w - first + 1) * CSpeechNet::Window, fresh.size());
-            ASSERT_EQ(it->second, net.Next(fresh.data() + (w - first) * CSpeechNet::Window))
-                << "window " << w << " of run " << runs;
+            ASSERT_EQ(it->second, net.Next(fresh.data() + (w - first) * CSpeechNet::Window)) << w;
         }
-        // Stops once no block needed it for the idle time (heard that far ahead).
-        const bool oneRun = GetParam().runs < GetParam().seconds.size();
-        const double last = (oneRun ? GetParam().seconds.back() : GetParam().seconds[runs]).second;
+        // Stops once no block needed it for the idle time, heard that far ahead.
         EXPECT_GE(w, window(std::min(last + CSpeechGate::IdleSeconds, 60.0)));
         EXPECT_LE(w, window(last + CSpeechGate::IdleSeconds + double(Ahead + Chunk) / Rate + 0.1));
-        if (oneRun) { // the needs were close enough for one run
-            EXPECT_TRUE(it == heard.end()) << "heard again from window " << it->first;
-            ++runs;
-            break;
-        }
     }
-    EXPECT_EQ(runs, GetParam().runs);
+    EXPECT_TRUE(it == heard.end()) << "a run too many, from window " << it->first;
 }
 
-INSTANTIATE_TEST_SUITE_P(Needs, SpeechGateOnDemand,
-                         testing::Values(Needs{"OneStretch", {{20, 20.5}}, 1},
-                                         Needs{"TwoFarApart", {{10, 10.5}, {40, 41}}, 2},
-                                         Needs{"LeadInCutAtTheStart", {{1, 2}}, 1},
-                                         Needs{"CloseTogetherOneRun", {{10, 10.5}, {15, 15.5}}, 1}),
-                         [](const testing::TestParamInfo<Needs>& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Needs, SpeechGateOnDemand,
+    testing::Values(Needs{"OneStretch", {{20, 20.5}}, {{20, 20.5}}},
+                    Needs{"TwoFarApart", {{10, 10.5}, {40, 41}}, {{10, 10.5}, {40, 41}}},
+                    Needs{"LeadInCutAtTheStart", {{1, 2}}, {{1, 2}}},
+                    Needs{"CloseTogetherOneRun", {{10, 10.5}, {15, 15.5}}, {{10, 15.5}}}),
+    [](const testing::TestParamInfo<Needs>& row) { return row.param.name; });
 
 } // namespace
