@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace {
 // Auto takes the speech network for blocks whose window's voice lies less than
@@ -24,7 +25,9 @@ CQuietLimits::CQuietLimits(CSampleSource& samples, const PauseSettings& settings
             m_bAutoDetector = settings.detector == PauseDetector::Auto;
             m_dShortestQuiet = settings.minSilenceSeconds + CAutoThreshold::OnsetSeconds +
                                CAutoThreshold::TailSeconds + SpareSeconds;
-            m_gate.emplace(*model.model, rate, settings.minSilenceSeconds, m_bAutoDetector);
+            // The network beside the decoding where there is a second core.
+            m_gate.emplace(*model.model, rate, settings.minSilenceSeconds, m_bAutoDetector,
+                           std::thread::hardware_concurrency() >= 2);
             m_strWhy = m_bAutoDetector ? "" : "--detector speech";
         } else {
             m_strWhy = model.error + "; the level is used instead";

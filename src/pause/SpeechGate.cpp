@@ -11,13 +11,62 @@ constexpr std::uint64_t KeptWindows = 64;
 } // namespace
 
 CSpeechGate::CSpeechGate(const SpeechModel& model, std::uint32_t rate, double minSilenceSeconds,
-                         bool onDemand)
+                         bool onDemand, bool threaded)
     : m_net(model), m_resampler(rate), m_nRate(std::max<std::uint32_t>(rate, 1)),
       m_nMinGap(static_cast<std::uint64_t>(std::ceil(minSilenceSeconds * CResampler16k::Rate))),
       m_nMaxLead(static_cast<std::uint64_t>(MaxLeadSeconds * CResampler16k::Rate)),
       m_bOnDemand(onDemand), m_bRunning(!onDemand),
       m_history(onDemand ? static_cast<std::size_t>(HistorySeconds * m_nRate) : 0),
-      m_nIdle(static_cast<std::uint64_t>(IdleSeconds * m_nRate)) {}
+      m_nIdle(static_cast<std::uint64_t>(IdleSeconds * m_nRate)) {
+    if (threaded)
+        m_thread = std::thread([this] { Work(); });
+}
+
+CSpeechGate::~CSpeechGate() {
+    if (m_thread.joinable()) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_bQuit = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+}
+
+void CSpeechGate::Work() {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [&] { return m_bQuit || !m_sent.empty(); });
+        if (m_bQuit)
+            return;
+        Sent window = std::move(m_sent.front());
+        m_sent.pop_front();
+        m_changed.notify_all(); // room in the queue
+        lock.unlock();
+        const float probability = m_net.Next(window.samples.data());
+        if (m_observer)
+            m_observer(window.index, probability);
+        const bool voice = Voice(probability);
+        lock.lock();
+        m_done.push_back(voice);
+        m_changed.notify_all();
+    }
+}
+
+void CSpeechGate::Collect(std::uint64_t end) {
+    if (!m_thread.joinable() || m_nFirstWindow + m_voiced.size() >= end)
+        return;
+    std::unique_lock lock(m_mutex);
+    while (m_nFirstWindow + m_voiced.size() < end) {
+        m_changed.wait(lock, [&] { return !m_done.empty(); });
+        for (const bool voice : m_done) {
+            m_voiced.push_back(voice);
+            m_nVoiced += voice;
+        }
+        m_nInFlight -= m_done.size();
+        m_done.clear();
+    }
+}
 
 void CSpeechGate::Analyse(const std::uint8_t* bytes, std::size_t count) {
     m_samples.clear();
@@ -58,6 +107,7 @@ void CSpeechGate::Run(const std::int16_t* samples, std::size_t count) {
 void CSpeechGate::Finish() {
     if (m_bRunning)
         Flush();
+    Collect(Windows());
     m_bFinished = true;
 }
 
@@ -79,6 +129,7 @@ void CSpeechGate::Start(std::uint64_t position) {
     };
     const auto lead = static_cast<std::uint64_t>(LeadInSeconds * m_nRate);
     const std::uint64_t kept = m_history.size();
+    Collect(Windows()); // the network's thread is idle from here
     std::uint64_t first = window(position > lead ? position - lead : 0, false);
     first = std::max({first, window(m_nAnalysed > kept ? m_nAnalysed - kept : 0, true), Windows()});
     if (first > Windows() + KeptWindows) {
@@ -109,13 +160,27 @@ void CSpeechGate::NotNeeded(std::uint64_t position) {
         m_bRunning = false;
 }
 
+bool CSpeechGate::Voice(float probability) {
+    m_bVoice = probability >= Attack || (m_bVoice && probability >= Release);
+    return m_bVoice;
+}
+
 void CSpeechGate::Classify(const float* samples) {
+    if (m_thread.joinable()) {
+        constexpr std::size_t Queued = 256; // 8 s of windows
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_sent.size() < Queued; });
+        m_sent.push_back({Windows(), std::vector<float>(samples, samples + Window)});
+        ++m_nInFlight;
+        m_changed.notify_all();
+        return;
+    }
     const float probability = m_net.Next(samples);
     if (m_observer)
         m_observer(Windows(), probability);
-    m_bVoice = probability >= Attack || (m_bVoice && probability >= Release);
-    m_voiced.push_back(m_bVoice);
-    m_nVoiced += m_bVoice;
+    const bool voice = Voice(probability);
+    m_voiced.push_back(voice);
+    m_nVoiced += voice;
 }
 
 std::int16_t CSpeechGate::MaxQuiet(std::uint64_t position) {
@@ -127,12 +192,19 @@ std::int16_t CSpeechGate::MaxQuiet(std::uint64_t position) {
         if (!m_bRunning)
             Start(position);
     }
+    if (window > KeptWindows)
+        Collect(std::min(Windows(), window - KeptWindows));
     while (m_nFirstWindow + KeptWindows < window && !m_voiced.empty()) {
         m_voiced.pop_front();
         ++m_nFirstWindow;
     }
     const std::uint64_t end = Windows();
-    const auto voiced = [&](std::uint64_t w) { return w < end && m_voiced[w - m_nFirstWindow]; };
+    const auto voiced = [&](std::uint64_t w) {
+        if (w >= end)
+            return false;
+        Collect(w + 1);
+        return bool(m_voiced[w - m_nFirstWindow]);
+    };
     // The gap at or after the block: from the first unvoiced window ...
     std::uint64_t from = std::min(window, end);
     if (voiced(from)) {

@@ -3,9 +3,12 @@
 #include "pause/Resampler.h"
 #include "pause/SpeechNet.h"
 
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 // The quiet limit from the speech network: a block is quiet only where the
@@ -21,6 +24,10 @@
 // that needs it (so its state has settled by then), and stops once no block
 // has needed it for IdleSeconds. Windows it did not run count as voiced, so a
 // gap never reaches back past a lead-in.
+//
+// Threaded, the network runs on a thread of its own, a bounded queue of
+// windows behind the decoding; a block waits only for the windows it looks
+// at, so its limit is the one the gate gives without the thread.
 class CSpeechGate {
 public:
     // A window is voiced from this probability on, and stays so until it
@@ -30,7 +37,10 @@ public:
     static constexpr double HistorySeconds = 12, LeadInSeconds = 3, IdleSeconds = 8;
 
     CSpeechGate(const SpeechModel& model, std::uint32_t rate, double minSilenceSeconds,
-                bool onDemand = false);
+                bool onDemand = false, bool threaded = false);
+    ~CSpeechGate();
+    CSpeechGate(const CSpeechGate&) = delete;
+    CSpeechGate& operator=(const CSpeechGate&) = delete;
 
     // The recording's next samples, 16-bit little-endian, any number of bytes.
     void Analyse(const std::uint8_t* bytes, std::size_t count);
@@ -45,7 +55,7 @@ public:
         m_observer = std::move(observer);
     }
     // Windows analysed, and how many of them were voiced.
-    std::uint64_t Windows() const { return m_nFirstWindow + m_voiced.size(); }
+    std::uint64_t Windows() const { return m_nFirstWindow + m_voiced.size() + m_nInFlight; }
     std::uint64_t VoicedWindows() const { return m_nVoiced; }
 
 private:
@@ -53,6 +63,10 @@ private:
     void Run(const std::int16_t* samples, std::size_t count);
     void Start(std::uint64_t position);
     void Flush();
+    bool Voice(float probability);
+    // Threaded: the network's thread, and the windows it has done taken in up to end.
+    void Work();
+    void Collect(std::uint64_t end);
 
     CSpeechNet m_net;
     CResampler16k m_resampler;
@@ -71,4 +85,16 @@ private:
     std::uint64_t m_nAnalysed = 0;          // samples
     std::uint64_t m_nLastNeed = 0, m_nIdle; // in samples
     std::function<void(std::uint64_t, float)> m_observer;
+    // Threaded: windows sent (their index and samples) and their results back.
+    struct Sent {
+        std::uint64_t index;
+        std::vector<float> samples;
+    };
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Sent> m_sent;
+    std::deque<bool> m_done;
+    std::uint64_t m_nInFlight = 0;
+    bool m_bQuit = false;
+    std::thread m_thread;
 };

@@ -22,37 +22,59 @@ void PrintTo(const Needs& n, std::ostream* os) {
     *os << n.name;
 }
 
-class SpeechGateOnDemand : public testing::TestWithParam<Needs> {};
+// example.wav three times over (64 s), at 44.1 kHz by ffmpeg's resampler.
+const std::vector<std::int16_t>& Samples() {
+    static const std::vector<std::int16_t> samples = [] {
+        const auto once = DecodeWithFfmpeg(BRELLOW_TEST_DATA "/example.wav", "-ar 44100");
+        std::vector<std::int16_t> all;
+        for (int k = 0; k < 3; ++k)
+            all.insert(all.end(), once.begin(), once.end());
+        return all;
+    }();
+    return samples;
+}
 
-TEST_P(SpeechGateOnDemand, RunsFromTheLeadInUntilIdleAsIfFresh) {
-    const SpeechModelResult& loaded = SharedSpeechModel();
-    ASSERT_TRUE(loaded.model) << loaded.error;
-    // example.wav three times over (64 s), at 44.1 kHz by ffmpeg's resampler.
-    const auto once = DecodeWithFfmpeg(BRELLOW_TEST_DATA "/example.wav", "-ar 44100");
-    std::vector<std::int16_t> samples;
-    for (int k = 0; k < 3; ++k)
-        samples.insert(samples.end(), once.begin(), once.end());
-    ASSERT_GT(samples.size(), 60u * Rate);
-
-    CSpeechGate gate(*loaded.model, Rate, 0.3, true);
-    std::map<std::uint64_t, float> heard;
-    gate.Observe([&](std::uint64_t w, float p) { EXPECT_TRUE(heard.emplace(w, p).second) << w; });
-    std::uint64_t analysed = 0, block = 0;
-    const auto blocksUpTo = [&](std::uint64_t end) { // as the conversion asks, read ahead
+// The gate fed as the conversion feeds it, read ahead; its limits for every
+// block (-2 where not needed) and the windows the network heard.
+struct Heard {
+    std::vector<int> limits;
+    std::map<std::uint64_t, float> windows;
+};
+Heard Drive(CSpeechGate& gate, const Seconds& needs) {
+    const std::vector<std::int16_t>& samples = Samples();
+    Heard heard;
+    gate.Observe(
+        [&](std::uint64_t w, float p) { EXPECT_TRUE(heard.windows.emplace(w, p).second); });
+    std::uint64_t block = 0;
+    const auto blocksUpTo = [&](std::uint64_t end) {
         for (; block < end; block += Block) {
             bool need = false;
-            for (const auto& [from, to] : GetParam().needs)
+            for (const auto& [from, to] : needs)
                 need |= double(block) >= from * Rate && double(block) < to * Rate;
-            need ? void(gate.MaxQuiet(block)) : gate.NotNeeded(block);
+            heard.limits.push_back(need ? gate.MaxQuiet(block) : -2);
+            if (!need)
+                gate.NotNeeded(block);
         }
     };
-    for (; analysed < samples.size(); analysed += Chunk) {
+    for (std::uint64_t analysed = 0; analysed < samples.size(); analysed += Chunk) {
         const std::uint64_t n = std::min<std::uint64_t>(Chunk, samples.size() - analysed);
         gate.Analyse(reinterpret_cast<const std::uint8_t*>(samples.data() + analysed), 2 * n);
         blocksUpTo(analysed + n > Ahead ? analysed + n - Ahead : 0);
     }
     gate.Finish();
     blocksUpTo(samples.size());
+    return heard;
+}
+
+class SpeechGateOnDemand : public testing::TestWithParam<Needs> {};
+
+TEST_P(SpeechGateOnDemand, RunsFromTheLeadInUntilIdleAsIfFresh) {
+    const SpeechModelResult& loaded = SharedSpeechModel();
+    ASSERT_TRUE(loaded.model) << loaded.error;
+    const std::vector<std::int16_t>& samples = Samples();
+    ASSERT_GT(samples.size(), 60u * Rate);
+    CSpeechGate gate(*loaded.model, Rate, 0.3, true);
+    const std::map<std::uint64_t, float> heard = Drive(gate, GetParam().needs).windows;
 
     const auto window = [](double seconds) {
         return static_cast<std::uint64_t>(seconds * 16000) / CSpeechNet::Window;
@@ -88,5 +110,18 @@ INSTANTIATE_TEST_SUITE_P(
                     Needs{"LeadInCutAtTheStart", {{1, 2}}, {{1, 2}}},
                     Needs{"CloseTogetherOneRun", {{10, 10.5}, {15, 15.5}}, {{10, 15.5}}}),
     [](const testing::TestParamInfo<Needs>& row) { return row.param.name; });
+
+// The network's own thread changes nothing: the same windows, the same limits.
+TEST_P(SpeechGateOnDemand, GivesTheSameOnItsOwnThread) {
+    const SpeechModelResult& loaded = SharedSpeechModel();
+    ASSERT_TRUE(loaded.model) << loaded.error;
+    for (const bool onDemand : {false, true}) {
+        CSpeechGate alone(*loaded.model, Rate, 0.3, onDemand, false);
+        CSpeechGate threaded(*loaded.model, Rate, 0.3, onDemand, true);
+        const Heard a = Drive(alone, GetParam().needs), b = Drive(threaded, GetParam().needs);
+        EXPECT_EQ(a.limits, b.limits) << "on demand " << onDemand;
+        EXPECT_EQ(a.windows, b.windows) << "on demand " << onDemand;
+    }
+}
 
 } // namespace
