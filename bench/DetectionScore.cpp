@@ -10,7 +10,7 @@
 //   PAUSES INSIDE ENDS_MET ENDS_OPEN
 // INSIDE: pauses whose 50 ms in CLEAN.wav are as loud as speech (within
 // 20 dB of the 90th percentile of its 20 ms frame levels). ENDS_OPEN: the
-// sentence ends that could take a pause (a gap of 0.45 s or more that ends
+// sentence ends that could take a pause (a gap of 0.45 s, or SCORE_MIN_GAP, or more that ends
 // 2.4 s or more after the pause before); ENDS_MET: those with a pause in their gap.
 #include <algorithm>
 #include <cmath>
@@ -176,13 +176,15 @@ int main(int argc, char** argv) {
     }
 
     int met = 0, open = 0;
+    const char* gapSetting = std::getenv("SCORE_MIN_GAP"); // fast speech's shorter gaps
+    const double minGap = gapSetting ? std::atof(gapSetting) : 0.45;
     for (std::size_t k = 0; k + 1 < sentences.size(); ++k) {
         const double end = sentences[k].second, next = sentences[k + 1].first;
         double before = 0;
         for (const double t : pauses)
             if (t <= end)
                 before = t;
-        if (next - end < 0.45 || next - before < 2.4)
+        if (next - end < minGap || next - before < 2.4)
             continue;
         ++open;
         const bool hit = std::any_of(pauses.begin(), pauses.end(),

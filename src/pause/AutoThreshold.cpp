@@ -14,7 +14,6 @@ constexpr std::uint32_t FramesPerSecond = 50;
 // quiet. Both shares, and the margins, were measured on bench/detection.sh.
 constexpr std::uint32_t RoomPermille = 100, VoicePermille = 900;
 constexpr double QuietShare = 0.3, VoiceShare = 0.4;
-constexpr double OnsetSeconds = 0.12, TailSeconds = 0.07;
 // The DC offset follows the frames' means over about half a second.
 constexpr double OffsetFrames = 25;
 
@@ -99,6 +98,14 @@ std::int16_t CAutoThreshold::MaxQuiet(std::uint64_t position) {
     const double room = Percentile(RoomPermille) / 2.0, voice = Percentile(VoicePermille) / 2.0;
     m_dSpread = voice - room;
     const double quiet = room + QuietShare * (voice - room);
+    // The longest run of frames quiet under that limit in the window.
+    const double quietLevel = 1 + 2 * quiet;
+    std::uint64_t run = 0, longest = 0;
+    for (std::uint64_t f = m_nCountedFrom; f < m_nCountedTo; ++f) {
+        run = m_frames[f - m_nFirstFrame].level <= quietLevel ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    m_dLongestQuiet = double(longest) / FramesPerSecond;
     const double voiced = 1 + 2 * (room + VoiceShare * (voice - room)); // in levels
     const std::int32_t offset = m_frames[std::min(frame, analysed - 1) - m_nFirstFrame].offset;
     const auto limit = static_cast<std::int16_t>(std::min(

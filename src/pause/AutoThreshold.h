@@ -33,6 +33,8 @@ public:
     // How far the window reaches behind and ahead of a block.
     static constexpr double SecondsBehind = 6;
     static constexpr double SecondsAhead = 4;
+    // No quiet this long after the voice's end or before its onset.
+    static constexpr double OnsetSeconds = 0.12, TailSeconds = 0.07;
 
     explicit CAutoThreshold(std::uint32_t rate);
 
@@ -51,6 +53,8 @@ public:
     // How far the voice's level lies above the room's, in dB, in the window
     // of the last block asked about: small where there is no clear quiet.
     double SpreadDb() const { return m_dSpread; }
+    // The longest quiet stretch in that window, in seconds (to 20 ms).
+    double LongestQuietSeconds() const { return m_dLongestQuiet; }
 
 private:
     static constexpr int Bins = 200; // held peaks in half decibels above one step
@@ -82,5 +86,5 @@ private:
     std::uint64_t m_nCountedFrom = 0, m_nCountedTo = 0;
     std::array<std::uint32_t, Bins> m_histogram{};
     std::int16_t m_nLowest = 32767, m_nHighest = -1;
-    double m_dSpread = 0;
+    double m_dSpread = 0, m_dLongestQuiet = 0;
 };

@@ -2,12 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace {
 // Auto takes the speech network for blocks whose window's voice lies less than
 // this above its room (bench/RESULTS.md: clean and noisy speech measure 25 dB
 // and more, speech over music or rumble less).
 constexpr double ClearQuietDb = 18;
+// ... and where the window holds no quiet stretch long enough for a pause with
+// both margins and this to spare: the level can then find no pause there
+// (fast speech, or music whose dips are too short), the network may.
+constexpr double SpareSeconds = 0.1;
 } // namespace
 
 CQuietLimits::CQuietLimits(CSampleSource& samples, const PauseSettings& settings)
@@ -17,8 +22,12 @@ CQuietLimits::CQuietLimits(CSampleSource& samples, const PauseSettings& settings
     if (settings.detector != PauseDetector::Level) {
         const SpeechModelResult& model = SharedSpeechModel();
         if (model.model) {
-            m_gate.emplace(*model.model, rate, settings.minSilenceSeconds);
             m_bAutoDetector = settings.detector == PauseDetector::Auto;
+            m_dShortestQuiet = settings.minSilenceSeconds + CAutoThreshold::OnsetSeconds +
+                               CAutoThreshold::TailSeconds + SpareSeconds;
+            // The network beside the decoding where there is a second core.
+            m_gate.emplace(*model.model, rate, settings.minSilenceSeconds, m_bAutoDetector,
+                           std::thread::hardware_concurrency() >= 2);
             m_strWhy = m_bAutoDetector ? "" : "--detector speech";
         } else {
             m_strWhy = model.error + "; the level is used instead";
@@ -75,10 +84,13 @@ std::int16_t CQuietLimits::NextBlock(std::int32_t bytes) {
     if (!m_auto)
         return m_nFixed;
     const std::int16_t level = m_auto->MaxQuiet(position);
-    if (m_bAutoDetector && m_auto->SpreadDb() < ClearQuietDb) {
+    if (m_bAutoDetector &&
+        (m_auto->SpreadDb() < ClearQuietDb || m_auto->LongestQuietSeconds() < m_dShortestQuiet)) {
         ++m_nSpeechBlocks;
         return m_gate->MaxQuiet(position);
     }
+    if (m_gate)
+        m_gate->NotNeeded(position);
     ++m_nLevelBlocks;
     return level;
 }
@@ -100,7 +112,9 @@ PauseReport CQuietLimits::Report() const {
                          ? "auto: clear quiet between phrases throughout"
                          : "auto: no clear quiet (voice less than " +
                                std::to_string(static_cast<int>(ClearQuietDb)) +
-                               " dB above the room) in " + std::to_string(share) + " % of it";
+                               " dB above the room, or no quiet stretch of " +
+                               std::to_string(std::lround(1000 * m_dShortestQuiet)) + " ms) in " +
+                               std::to_string(share) + " % of it";
     }
     report.lowestDb = report.highestDb = m_dFixedDb;
     if (m_auto && m_auto->Highest() >= 0) {

@@ -54,6 +54,7 @@ private:
     std::optional<CAutoThreshold> m_auto;
     std::optional<CSpeechGate> m_gate;
     bool m_bAutoDetector = false;
+    double m_dShortestQuiet = 0; // seconds: below it, auto takes the network
     std::string m_strWhy;
     std::uint64_t m_nLevelBlocks = 0, m_nSpeechBlocks = 0;
     std::uint64_t m_nAheadWanted = 0; // bytes

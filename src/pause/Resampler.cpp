@@ -73,6 +73,11 @@ void CResampler16k::Take(const std::int16_t* samples, std::size_t count, std::ve
     }
 }
 
+void CResampler16k::Reset() {
+    m_input.clear();
+    m_nFirst = m_nOut = m_nIn = 0;
+}
+
 void CResampler16k::Finish(std::vector<float>& out) {
     if (m_bPass || m_nIn == 0)
         return;

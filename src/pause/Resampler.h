@@ -18,6 +18,8 @@ public:
     void Take(const std::int16_t* samples, std::size_t count, std::vector<float>& out);
     // After the last samples: the rest, as if silence followed.
     void Finish(std::vector<float>& out);
+    // As before the first sample: the next ones start a new stretch.
+    void Reset();
 
 private:
     static constexpr int Phases = 256;

@@ -10,10 +10,63 @@ constexpr std::uint64_t Window = CSpeechNet::Window;
 constexpr std::uint64_t KeptWindows = 64;
 } // namespace
 
-CSpeechGate::CSpeechGate(const SpeechModel& model, std::uint32_t rate, double minSilenceSeconds)
+CSpeechGate::CSpeechGate(const SpeechModel& model, std::uint32_t rate, double minSilenceSeconds,
+                         bool onDemand, bool threaded)
     : m_net(model), m_resampler(rate), m_nRate(std::max<std::uint32_t>(rate, 1)),
       m_nMinGap(static_cast<std::uint64_t>(std::ceil(minSilenceSeconds * CResampler16k::Rate))),
-      m_nMaxLead(static_cast<std::uint64_t>(MaxLeadSeconds * CResampler16k::Rate)) {}
+      m_nMaxLead(static_cast<std::uint64_t>(MaxLeadSeconds * CResampler16k::Rate)),
+      m_bOnDemand(onDemand), m_bRunning(!onDemand),
+      m_history(onDemand ? static_cast<std::size_t>(HistorySeconds * m_nRate) : 0),
+      m_nIdle(static_cast<std::uint64_t>(IdleSeconds * m_nRate)) {
+    if (threaded)
+        m_thread = std::thread([this] { Work(); });
+}
+
+CSpeechGate::~CSpeechGate() {
+    if (m_thread.joinable()) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_bQuit = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+}
+
+void CSpeechGate::Work() {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_changed.wait(lock, [&] { return m_bQuit || !m_sent.empty(); });
+        if (m_bQuit)
+            return;
+        Sent window = std::move(m_sent.front());
+        m_sent.pop_front();
+        m_changed.notify_all(); // room in the queue
+        lock.unlock();
+        const float probability = m_net.Next(window.samples.data());
+        if (m_observer)
+            m_observer(window.index, probability);
+        const bool voice = Voice(probability);
+        lock.lock();
+        m_done.push_back(voice);
+        m_changed.notify_all();
+    }
+}
+
+void CSpeechGate::Collect(std::uint64_t end) {
+    if (!m_thread.joinable() || m_nFirstWindow + m_voiced.size() >= end)
+        return;
+    std::unique_lock lock(m_mutex);
+    while (m_nFirstWindow + m_voiced.size() < end) {
+        m_changed.wait(lock, [&] { return !m_done.empty(); });
+        for (const bool voice : m_done) {
+            m_voiced.push_back(voice);
+            m_nVoiced += voice;
+        }
+        m_nInFlight -= m_done.size();
+        m_done.clear();
+    }
+}
 
 void CSpeechGate::Analyse(const std::uint8_t* bytes, std::size_t count) {
     m_samples.clear();
@@ -29,7 +82,22 @@ void CSpeechGate::Analyse(const std::uint8_t* bytes, std::size_t count) {
     std::memcpy(m_samples.data() + before, bytes + i, 2 * whole);
     if (i + 2 * whole < count)
         m_nCarry = bytes[count - 1];
-    m_resampler.Take(m_samples.data(), m_samples.size(), m_pending);
+    if (!m_history.empty()) {
+        const std::size_t size = m_history.size();
+        const std::size_t n = std::min(m_samples.size(), size); // older ones would be overwritten
+        const std::int16_t* from = m_samples.data() + (m_samples.size() - n);
+        const std::uint64_t first = m_nAnalysed + m_samples.size() - n;
+        const std::size_t at = first % size, head = std::min(n, size - at);
+        std::memcpy(m_history.data() + at, from, 2 * head);
+        std::memcpy(m_history.data(), from + head, 2 * (n - head));
+    }
+    m_nAnalysed += m_samples.size();
+    if (m_bRunning)
+        Run(m_samples.data(), m_samples.size());
+}
+
+void CSpeechGate::Run(const std::int16_t* samples, std::size_t count) {
+    m_resampler.Take(samples, count, m_pending);
     std::size_t used = 0;
     for (; used + Window <= m_pending.size(); used += Window)
         Classify(m_pending.data() + used);
@@ -37,6 +105,13 @@ void CSpeechGate::Analyse(const std::uint8_t* bytes, std::size_t count) {
 }
 
 void CSpeechGate::Finish() {
+    if (m_bRunning)
+        Flush();
+    Collect(Windows());
+    m_bFinished = true;
+}
+
+void CSpeechGate::Flush() {
     m_resampler.Finish(m_pending);
     if (!m_pending.empty()) { // the last part window, with silence after it
         m_pending.resize(((m_pending.size() + Window - 1) / Window) * Window, 0.0f);
@@ -44,26 +119,92 @@ void CSpeechGate::Finish() {
             Classify(m_pending.data() + used);
         m_pending.clear();
     }
-    m_bFinished = true;
+}
+
+void CSpeechGate::Start(std::uint64_t position) {
+    // The first window at least the lead-in before the block, and in the history.
+    const auto window = [&](std::uint64_t sample, bool up) {
+        const std::uint64_t scaled = sample * CResampler16k::Rate, per = Window * m_nRate;
+        return (scaled + (up ? per - 1 : 0)) / per;
+    };
+    const auto lead = static_cast<std::uint64_t>(LeadInSeconds * m_nRate);
+    const std::uint64_t kept = m_history.size();
+    Collect(Windows()); // the network's thread is idle from here
+    std::uint64_t first = window(position > lead ? position - lead : 0, false);
+    first = std::max({first, window(m_nAnalysed > kept ? m_nAnalysed - kept : 0, true), Windows()});
+    if (first > Windows() + KeptWindows) {
+        m_voiced.clear();
+        m_nFirstWindow = first - KeptWindows;
+    }
+    while (Windows() < first)
+        m_voiced.push_back(true); // not run: voiced, for all we know
+    m_resampler.Reset();
+    m_pending.clear();
+    m_net.Reset();
+    m_bVoice = false;
+    m_bRunning = true;
+    const std::uint64_t per = CResampler16k::Rate;
+    std::uint64_t sample = (first * Window * m_nRate + per - 1) / per;
+    while (sample < m_nAnalysed) { // the ring in at most two pieces
+        const std::size_t at = sample % kept;
+        const std::size_t n = std::min<std::uint64_t>(m_nAnalysed - sample, kept - at);
+        Run(m_history.data() + at, n);
+        sample += n;
+    }
+    if (m_bFinished)
+        Flush();
+}
+
+void CSpeechGate::NotNeeded(std::uint64_t position) {
+    if (m_bOnDemand && m_bRunning && position > m_nLastNeed + m_nIdle)
+        m_bRunning = false;
+}
+
+bool CSpeechGate::Voice(float probability) {
+    m_bVoice = probability >= Attack || (m_bVoice && probability >= Release);
+    return m_bVoice;
 }
 
 void CSpeechGate::Classify(const float* samples) {
+    if (m_thread.joinable()) {
+        constexpr std::size_t Queued = 256; // 8 s of windows
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_sent.size() < Queued; });
+        m_sent.push_back({Windows(), std::vector<float>(samples, samples + Window)});
+        ++m_nInFlight;
+        m_changed.notify_all();
+        return;
+    }
     const float probability = m_net.Next(samples);
-    m_bVoice = probability >= Attack || (m_bVoice && probability >= Release);
-    m_voiced.push_back(m_bVoice);
-    m_nVoiced += m_bVoice;
+    if (m_observer)
+        m_observer(Windows(), probability);
+    const bool voice = Voice(probability);
+    m_voiced.push_back(voice);
+    m_nVoiced += voice;
 }
 
 std::int16_t CSpeechGate::MaxQuiet(std::uint64_t position) {
     constexpr std::int16_t Quiet = 32767, Loud = -1;
     const std::uint64_t at = position * CResampler16k::Rate / m_nRate; // at 16 kHz
     const std::uint64_t window = at / Window;
+    if (m_bOnDemand) {
+        m_nLastNeed = position;
+        if (!m_bRunning)
+            Start(position);
+    }
+    if (window > KeptWindows)
+        Collect(std::min(Windows(), window - KeptWindows));
     while (m_nFirstWindow + KeptWindows < window && !m_voiced.empty()) {
         m_voiced.pop_front();
         ++m_nFirstWindow;
     }
     const std::uint64_t end = Windows();
-    const auto voiced = [&](std::uint64_t w) { return w < end && m_voiced[w - m_nFirstWindow]; };
+    const auto voiced = [&](std::uint64_t w) {
+        if (w >= end)
+            return false;
+        Collect(w + 1);
+        return bool(m_voiced[w - m_nFirstWindow]);
+    };
     // The gap at or after the block: from the first unvoiced window ...
     std::uint64_t from = std::min(window, end);
     if (voiced(from)) {
