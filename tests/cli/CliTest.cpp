@@ -825,22 +825,33 @@ TEST_F(Cli, EveryLessonOfAFolderGetsItsLabelsClipsAndTable) {
         // The table names exactly the clips in the folder, in order, one row a phrase.
         const std::vector<std::string> rows = Lines(CommandOutput(
             "python3 -c 'import csv,sys\nfor r in csv.reader(open(sys.argv[1], newline=\"\", "
-            "encoding=\"utf-8\").readlines()[3:]): print(r[0], r[2])' " +
+            "encoding=\"utf-8\").readlines()[3:]): print(r[0], r[2], r[3])' " +
             ShellQuoted((folder / (lesson + ".csv")).string())));
         std::vector<std::string> named = {lesson + ".apkg", lesson + ".csv"};
-        std::vector<std::int16_t> joined;
+        const std::vector<std::int16_t> recording = DecodeWithFfmpeg(src / (lesson + ".flac"));
+        const std::ptrdiff_t rate = std::stol(
+            CommandOutput("ffprobe -v error -show_entries stream=sample_rate -of csv=p=0 " +
+                          ShellQuoted((src / (lesson + ".flac")).string())));
         for (std::size_t i = 0; i < rows.size(); ++i) {
             char clip[256];
             std::snprintf(clip, sizeof clip, "%s-%03zu.flac", lesson.c_str(), i + 1);
-            EXPECT_EQ(rows[i], "[sound:" + std::string(clip) + "] " + std::to_string(i + 1));
+            const std::string row = "[sound:" + std::string(clip) + "] " + std::to_string(i + 1);
+            EXPECT_EQ(rows[i].substr(0, row.size()), row);
             named.push_back(clip);
+            // The clip is the recording from its row's start, to the millisecond.
             const std::vector<std::int16_t> samples = DecodeWithFfmpeg(folder / clip);
-            joined.insert(joined.end(), samples.begin(), samples.end());
+            const auto at = static_cast<std::ptrdiff_t>(std::stod(rows[i].substr(row.size())) *
+                                                        static_cast<double>(rate));
+            bool found = false;
+            for (std::ptrdiff_t d = std::max<std::ptrdiff_t>(-at, -rate / 1000 - 1);
+                 !found && d <= rate / 1000 + 1 &&
+                 at + d + std::ssize(samples) <= std::ssize(recording);
+                 ++d)
+                found = std::equal(samples.begin(), samples.end(), recording.begin() + at + d);
+            EXPECT_TRUE(found) << clip;
         }
         std::sort(named.begin(), named.end());
         EXPECT_EQ(Names(folder), named);
-        // Nothing lost or doubled at the clips' edges.
-        EXPECT_TRUE(joined == DecodeWithFfmpeg(src / (lesson + ".flac")));
         // One cue a pass: two a phrase.
         EXPECT_EQ(CommandOutput("ffprobe -v error -count_packets -show_entries "
                                 "stream=nb_read_packets -of csv=p=0 " +
@@ -922,7 +933,7 @@ TEST_F(Cli, LongestPhraseCutsSpeechWhereItIsQuiet) {
                 EXPECT_LT(loudness, 0.5) << "phrase " << cuts;
             }
         }
-        EXPECT_GE(cuts, 3);
+        EXPECT_GE(cuts, 2);
     }
 }
 
@@ -968,6 +979,70 @@ TEST_F(Cli, SlowedPassesLastLongerAtTheirPitchAndTempoOnePassesAreThePhrase) {
         asRecorded.insert(asRecorded.end(), wav.begin() + static_cast<std::ptrdiff_t>(start),
                           wav.begin() + static_cast<std::ptrdiff_t>(end));
     }
-    // The tempo-1 passes, end to end, are the recording.
-    EXPECT_TRUE(asRecorded == DecodeWithFfmpeg(src / "tone.flac"));
+    // The tempo-1 passes, end to end, are the recording but its trailing quiet.
+    const std::vector<std::int16_t> recording = DecodeWithFfmpeg(src / "tone.flac");
+    ASSERT_LT(asRecorded.size(), recording.size());
+    EXPECT_TRUE(std::equal(asRecorded.begin(), asRecorded.end(), recording.begin()));
+    EXPECT_TRUE(std::all_of(recording.begin() + std::ssize(asRecorded), recording.end(),
+                            [](std::int16_t s) { return std::abs(s) < 3277; }));
+}
+
+TEST_F(Cli, QuietAloneHasNoClipNoRowNoLabelAndNoRepeat) {
+    // Four tones over a noise floor, with long quiet between them and after the last.
+    const std::string sox = "sox -n -r 16000 -b 16 -c 1 ";
+    CommandOutput(sox + ShellQuoted((tmp / "tones.wav").string()) +
+                  " synth 0.8 sine 300 pad 0.6 2 : synth 1.2 sine 500 pad 0 3 :"
+                  " synth 0.6 sine 400 pad 0 1.5 : synth 1 sine 350 pad 0 2.5 && " +
+                  sox + ShellQuoted((tmp / "noise.wav").string()) +
+                  " synth 13.2 whitenoise vol 0.02 && "
+                  "sox -m " +
+                  ShellQuoted((tmp / "tones.wav").string()) + " " +
+                  ShellQuoted((tmp / "noise.wav").string()) + " " +
+                  ShellQuoted((src / "gaps.wav").string()));
+    const std::vector<std::int16_t> recording = DecodeWithFfmpeg(src / "gaps.wav");
+    const auto quiet = [](std::int16_t s) { return std::abs(s) < 3277; };
+    const struct {
+        const char* name;
+        std::vector<std::string> options;
+        std::size_t passes;
+    } rows[] = {{"ShortSettingsCutTheGaps", {"--min-phrase", "0.1", "--min-silence", "0.2"}, 1},
+                {"Defaults", {}, 1},
+                {"ThreePasses", {"--passes", "1,1,1"}, 3}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(out);
+        fs::create_directory(out);
+        // The level detector at a fixed level, by which the clips are measured.
+        std::vector<std::string> arguments = {"--any-format", "--detector", "level",
+                                              "--threshold",  "-20",        "--clips",
+                                              "--labels",     "audacity"};
+        arguments.insert(arguments.end(), row.options.begin(), row.options.end());
+        arguments.insert(arguments.end(), {src.string(), out.string()});
+        ASSERT_EQ(Run(arguments), 0) << stderrText;
+        // A clip and a row a tone, each loud, with at most 0.25 s of quiet either side.
+        const std::string table = ReadFileBytes(out / "gaps-phrases" / "gaps.csv");
+        EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 3 + 4) << table;
+        for (int i = 1; i <= 4; ++i) {
+            const std::vector<std::int16_t> clip =
+                DecodeWithFfmpeg(out / "gaps-phrases" / ("gaps-00" + std::to_string(i) + ".WAV"));
+            const auto loud = std::find_if_not(clip.begin(), clip.end(), quiet);
+            ASSERT_NE(loud, clip.end()) << i;
+            EXPECT_LE(loud - clip.begin(), 4000) << i;
+            EXPECT_LE(std::find_if_not(clip.rbegin(), clip.rend(), quiet) - clip.rbegin(), 4000)
+                << i;
+        }
+        EXPECT_FALSE(fs::exists(out / "gaps-phrases" / "gaps-005.WAV"));
+        // A label a pass; every pass is followed by a pause as long, and the
+        // quiet left out of the labels is in the practice file once, with its pause.
+        std::istringstream labels(ReadFileBytes(out / "gaps.labels.txt"));
+        std::size_t count = 0;
+        double passed = 0;
+        for (double start, end; labels >> start >> end; labels.ignore(100, '\n'), ++count)
+            passed += std::round((end - start) * 16000);
+        EXPECT_EQ(count, 4 * row.passes);
+        const double unheard =
+            static_cast<double>(recording.size()) - passed / static_cast<double>(row.passes);
+        EXPECT_EQ(static_cast<double>(DecodeWithFfmpeg(out / "gaps.WAV").size()),
+                  2 * passed + 2 * unheard);
+    }
 }
