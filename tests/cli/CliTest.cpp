@@ -1005,9 +1005,18 @@ TEST_F(Cli, QuietAloneHasNoClipNoRowNoLabelAndNoRepeat) {
         const char* name;
         std::vector<std::string> options;
         std::size_t passes;
-    } rows[] = {{"ShortSettingsCutTheGaps", {"--min-phrase", "0.1", "--min-silence", "0.2"}, 1},
-                {"Defaults", {}, 1},
-                {"ThreePasses", {"--passes", "1,1,1"}, 3}};
+        std::string labels = {}; // what they say, given subtitles
+    } rows[] = {
+        {"ShortSettingsCutTheGaps", {"--min-phrase", "0.1", "--min-silence", "0.2"}, 1},
+        {"Defaults", {}, 1},
+        {"ThreePasses", {"--passes", "1,1,1"}, 3},
+        // The first cue's quiet second part has no label; the next text stays on its phrase.
+        {"CutCues",
+         {"--max-phrase", "2", "--phrases-from", (tmp / "cues.srt").string()},
+         1,
+         "|1/1  one|2/1  two|3/1|4/1"}};
+    WriteFileBytes(tmp / "cues.srt", "1\n00:00:00,500 --> 00:00:03,200\none\n\n"
+                                     "2\n00:00:03,300 --> 00:00:04,700\ntwo\n");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         fs::remove_all(out);
@@ -1037,9 +1046,15 @@ TEST_F(Cli, QuietAloneHasNoClipNoRowNoLabelAndNoRepeat) {
         std::istringstream labels(ReadFileBytes(out / "gaps.labels.txt"));
         std::size_t count = 0;
         double passed = 0;
-        for (double start, end; labels >> start >> end; labels.ignore(100, '\n'), ++count)
+        std::string said;
+        for (double start, end; labels >> start >> end; ++count) {
             passed += std::round((end - start) * 16000);
+            std::string text;
+            std::getline(labels.ignore(1), text);
+            said += "|" + text;
+        }
         EXPECT_EQ(count, 4 * row.passes);
+        EXPECT_TRUE(row.labels.empty() || said == row.labels) << said;
         const double unheard =
             static_cast<double>(recording.size()) - passed / static_cast<double>(row.passes);
         EXPECT_EQ(static_cast<double>(DecodeWithFfmpeg(out / "gaps.WAV").size()),
