@@ -989,7 +989,7 @@ TEST_F(Cli, SlowedPassesLastLongerAtTheirPitchAndTempoOnePassesAreThePhrase) {
 
 TEST_F(Cli, QuietAloneHasNoClipNoRowNoLabelAndNoRepeat) {
     // Four tones over a noise floor, with long quiet between them and after the last.
-    const std::string sox = "sox -n -r 16000 -b 16 -c 1 ";
+    const std::string sox = "sox -R -n -r 16000 -b 16 -c 1 ";
     CommandOutput(sox + ShellQuoted((tmp / "tones.wav").string()) +
                   " synth 0.8 sine 300 pad 0.6 2 : synth 1.2 sine 500 pad 0 3 :"
                   " synth 0.6 sine 400 pad 0 1.5 : synth 1 sine 350 pad 0 2.5 && " +
@@ -1012,7 +1012,7 @@ TEST_F(Cli, QuietAloneHasNoClipNoRowNoLabelAndNoRepeat) {
         {"ThreePasses", {"--passes", "1,1,1"}, 3},
         // The first cue's quiet second part has no label; the next text stays on its phrase.
         {"CutCues",
-         {"--max-phrase", "2", "--phrases-from", (tmp / "cues.srt").string()},
+         {"--max-phrase", "3", "--phrases-from", (tmp / "cues.srt").string()},
          1,
          "|1/1  one|2/1  two|3/1|4/1"}};
     WriteFileBytes(tmp / "cues.srt", "1\n00:00:00,500 --> 00:00:03,200\none\n\n"
