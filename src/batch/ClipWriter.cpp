@@ -2,6 +2,7 @@
 
 #include "audio/ErrorReason.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cinttypes>
@@ -37,7 +38,7 @@ CClipWriter::CClipWriter(CFileOpener& files, const std::filesystem::path& source
                          std::uint32_t rate, const PhraseTexts* texts, DeckWriter writeDeck)
     : m_files(files), m_strTitle(destination.stem().string()),
       m_strExtension(destination.extension().string()), m_makeSink(makeSink), m_nRate(rate),
-      m_texts(texts), m_writeDeck(std::move(writeDeck)) {
+      m_phrase(destination.parent_path()), m_texts(texts), m_writeDeck(std::move(writeDeck)) {
     m_folder = destination.parent_path() / (m_strTitle + "-phrases");
     m_deck.title = m_strTitle;
     m_deck.source = source.filename().string();
@@ -61,15 +62,7 @@ std::string CClipWriter::ClipName(std::uint64_t phrase) const {
 }
 
 bool CClipWriter::PhraseSamples(const std::uint8_t* samples, std::size_t count) {
-    if (!m_clip) {
-        const std::filesystem::path clip = m_temporary / ClipName(m_nEnded + 1);
-        std::unique_ptr<CByteStream> stream = m_files.Open(clip, true);
-        const int error = errno;
-        m_clip = stream ? m_makeSink(std::move(stream), clip.stem().string()) : nullptr;
-        if (!m_clip || !m_clip->Begin(m_nRate))
-            return Failed(m_clip ? m_clip->Failure() : ErrorReason(error));
-    }
-    return m_clip->Write(samples, count) || Failed(m_clip->Failure());
+    return m_phrase.Append(samples, count) || Failed(ErrorReason(errno));
 }
 
 bool CClipWriter::Failed(const std::string& reason) {
@@ -78,15 +71,38 @@ bool CClipWriter::Failed(const std::string& reason) {
     return false;
 }
 
-bool CClipWriter::PhraseEnd(std::uint64_t phrase, std::uint64_t sourceStart,
-                            std::uint64_t sourceEnd) {
-    const bool finished = (m_clip && m_clip->Finish()) || Failed(m_clip ? m_clip->Failure() : "");
-    m_clip.reset();
-    ++m_nEnded;
-    m_deck.notes.push_back({ClipName(phrase),
-                            m_texts ? PhraseText(*m_texts, phrase) : std::string(),
-                            Seconds(sourceStart, m_nRate), Seconds(sourceEnd, m_nRate), phrase});
-    return finished;
+bool CClipWriter::WriteClip(const Phrase& phrase) {
+    const std::filesystem::path path = m_temporary / ClipName(phrase.number);
+    std::unique_ptr<CByteStream> stream = m_files.Open(path, true);
+    const int error = errno;
+    const std::unique_ptr<CSampleSink> clip =
+        stream ? m_makeSink(std::move(stream), path.stem().string()) : nullptr;
+    if (!clip || !clip->Begin(m_nRate))
+        return Failed(clip ? clip->Failure() : ErrorReason(error));
+    // What is heard, in bytes of the phrase.
+    std::uint64_t at = 0;
+    const std::uint64_t from = 2 * (phrase.heardStart - phrase.sourceStart);
+    const std::uint64_t to = 2 * (phrase.heardEnd - phrase.sourceStart);
+    const bool read = m_phrase.Read([&](const std::uint8_t* samples, std::size_t count) {
+        const std::uint64_t piece = at;
+        at += 2 * count;
+        const std::uint64_t begin = std::max(piece, from), end = std::min(at, to);
+        return begin >= end || clip->Write(samples + (begin - piece), (end - begin) / 2);
+    });
+    if (!read)
+        return Failed(clip->Failure().empty() ? ErrorReason(errno) : clip->Failure());
+    return clip->Finish() || Failed(clip->Failure());
+}
+
+bool CClipWriter::PhraseEnd(const Phrase& phrase) {
+    const bool written = !phrase.Spoken() || WriteClip(phrase);
+    m_phrase.Clear();
+    if (phrase.Spoken())
+        m_deck.notes.push_back({ClipName(phrase.number),
+                                m_texts ? PhraseText(*m_texts, phrase.index) : std::string(),
+                                Seconds(phrase.heardStart, m_nRate),
+                                Seconds(phrase.heardEnd, m_nRate), phrase.number});
+    return written;
 }
 
 bool CClipWriter::Finish() {
@@ -112,7 +128,7 @@ bool CClipWriter::Commit() {
 }
 
 void CClipWriter::Discard() {
-    m_clip.reset();
+    m_phrase.Clear();
     if (m_bOpen)
         m_files.Remove(m_folder);
     m_bOpen = false;

@@ -4,13 +4,15 @@
 #include "audio/SampleSink.h"
 #include "batch/Deck.h"
 #include "batch/PhraseListener.h"
+#include "batch/PhraseStore.h"
 #include "batch/TunedConversion.h"
 
 #include <filesystem>
 #include <memory>
 #include <string>
 
-// Each phrase as recorded, without pauses or passes, in a file of its own,
+// Each phrase's speech as recorded, with a little of the quiet around it and
+// without pauses or passes, in a file of its own (quiet alone has none),
 // and a table and a deck of them that flash-card programs import: for
 // studying phrases one by one. They go to "<title>-phrases/" beside the
 // practice file, which replaces a folder of that name only once it is complete.
@@ -27,9 +29,8 @@ public:
     // Makes the temporary folder; false when it cannot be made.
     bool Open();
     bool PhraseSamples(const std::uint8_t* samples, std::size_t count) override;
-    bool PhraseEnd(std::uint64_t phrase, std::uint64_t sourceStart,
-                   std::uint64_t sourceEnd) override;
-    void Pass(std::uint64_t, std::size_t, std::uint64_t, std::uint64_t) override {}
+    bool PhraseEnd(const Phrase& phrase) override;
+    void Pass(const Phrase&, std::size_t, std::uint64_t, std::uint64_t) override {}
     // Writes the table and the deck; then Commit puts the folder in its place.
     bool Finish();
     bool Commit();
@@ -46,6 +47,7 @@ private:
     std::string ClipName(std::uint64_t phrase) const;
     // Notes the first failure's reason; false.
     bool Failed(const std::string& reason);
+    bool WriteClip(const Phrase& phrase);
 
     CFileOpener& m_files;
     std::filesystem::path m_folder;
@@ -54,8 +56,8 @@ private:
     std::string m_strExtension;
     const SinkMaker& m_makeSink;
     std::uint32_t m_nRate;
-    std::unique_ptr<CSampleSink> m_clip; // the phrase under way
-    std::uint64_t m_nEnded = 0;          // phrases whose clip is done
+    // The phrase under way, until its speech is known.
+    CPhraseStore m_phrase;
     std::string m_strFailure;
     const PhraseTexts* m_texts; // read as each phrase ends
     DeckWriter m_writeDeck;

@@ -44,8 +44,8 @@ std::string CLabelWriter::Text() const {
         // With subtitles, what is said: "3/2  Where is the station?"
         if (m_texts && *m_texts)
             label = std::to_string(entry.phrase) + "/" + std::to_string(entry.pass) +
-                    (PhraseText(*m_texts, entry.phrase).empty() ? "" : "  ") +
-                    PhraseText(*m_texts, entry.phrase);
+                    (PhraseText(*m_texts, entry.index).empty() ? "" : "  ") +
+                    PhraseText(*m_texts, entry.index);
         switch (m_format) {
         case LabelFormat::Srt:
             text += std::to_string(++cue) + "\n" + SubRipTime(Units(entry.start, m_nRate, 1000)) +

@@ -14,6 +14,7 @@ class CLabelWriter final : public CPhraseListener {
 public:
     struct Entry {
         std::uint64_t phrase;
+        std::uint64_t index; // where its text is
         std::size_t pass;
         std::uint64_t start, end; // samples of the practice file
     };
@@ -23,10 +24,10 @@ public:
         : m_format(format), m_nRate(rate), m_nPasses(passes), m_texts(texts) {}
 
     bool PhraseSamples(const std::uint8_t*, std::size_t) override { return true; }
-    bool PhraseEnd(std::uint64_t, std::uint64_t, std::uint64_t) override { return true; }
-    void Pass(std::uint64_t phrase, std::size_t pass, std::uint64_t start,
+    bool PhraseEnd(const Phrase&) override { return true; }
+    void Pass(const Phrase& phrase, std::size_t pass, std::uint64_t start,
               std::uint64_t end) override {
-        m_entries.push_back({phrase, pass, start, end});
+        m_entries.push_back({phrase.number, phrase.index, pass, start, end});
     }
 
     const std::vector<Entry>& Entries() const { return m_entries; }

@@ -18,8 +18,9 @@ double MeanSquare(const std::uint8_t* samples, std::size_t count) {
 CPhraseCutter::CPhraseCutter(std::uint64_t maxBlocks, PhraseTexts* texts)
     : m_nMaxBlocks(maxBlocks), m_texts(texts) {}
 
-void CPhraseCutter::Push(const std::uint8_t* samples, std::size_t count, bool phraseEndsBefore) {
-    Held held{{std::vector<std::uint8_t>(samples, samples + 2 * count), phraseEndsBefore},
+void CPhraseCutter::Push(const std::uint8_t* samples, std::size_t count, bool phraseEndsBefore,
+                         LoudSpan speech) {
+    Held held{{std::vector<std::uint8_t>(samples, samples + 2 * count), phraseEndsBefore, speech},
               m_nMaxBlocks > 0 ? MeanSquare(samples, count) : 0};
     m_held.push_back(std::move(held));
     if (phraseEndsBefore && m_nPhraseBlocks > 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/PhraseListener.h"
+#include "pause/LoudSpan.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +18,7 @@ public:
     struct Block {
         std::vector<std::uint8_t> samples; // 16-bit, little-endian
         bool phraseEndsBefore = false;
+        LoudSpan speech; // of the samples
     };
 
     // maxBlocks: the longest phrase in blocks, 0 for none. texts, when
@@ -24,7 +26,8 @@ public:
     // subtitles' texts stay with the first part.
     CPhraseCutter(std::uint64_t maxBlocks, PhraseTexts* texts);
 
-    void Push(const std::uint8_t* samples, std::size_t count, bool phraseEndsBefore);
+    void Push(const std::uint8_t* samples, std::size_t count, bool phraseEndsBefore,
+              LoudSpan speech);
     // The next block that is due, or false; after the last Push, End makes all due.
     bool Pop(Block& block);
     void End() { m_bEnded = true; }

@@ -6,9 +6,10 @@
 #include <algorithm>
 
 CPracticeWriter::CPracticeWriter(CSampleSink& sink, const JobOptions& options, std::uint32_t rate,
-                                 CPhraseStore& store, const StretcherMaker& makeStretcher)
+                                 CPhraseStore& store, const StretcherMaker& makeStretcher,
+                                 const PhraseTexts* texts)
     : m_sink(sink), m_options(options), m_nRate(rate), m_store(store),
-      m_makeStretcher(makeStretcher), m_stretchers(options.passes.size()) {}
+      m_makeStretcher(makeStretcher), m_stretchers(options.passes.size()), m_texts(texts) {}
 
 bool CPracticeWriter::Streams() const {
     return m_options.passes.size() == 1 && m_options.passes[0] == 1;
@@ -39,22 +40,41 @@ bool CPracticeWriter::Silence(std::uint64_t count) {
     return true;
 }
 
+void CPracticeWriter::Close() {
+    Phrase& phrase = m_ended;
+    phrase.index = m_nPhrase;
+    phrase.sourceStart = m_nPhraseSourceStart;
+    phrase.sourceEnd = m_nPhraseSourceStart + m_nPhraseSamples;
+    const bool hasText = m_texts && !PhraseText(*m_texts, m_nPhrase).empty();
+    phrase.number = m_bHeard || hasText ? ++m_nSpoken : 0;
+    phrase.heardStart = phrase.sourceStart;
+    phrase.heardEnd = phrase.sourceEnd;
+    if (m_bHeard) {
+        // The margin rounded down: never more quiet than it allows.
+        const auto margin = static_cast<std::uint64_t>(SpeechMarginSeconds * m_nRate);
+        phrase.heardStart =
+            std::max(phrase.sourceStart, m_nSpeechStart - std::min(m_nSpeechStart, margin));
+        phrase.heardEnd = std::min(phrase.sourceEnd, m_nSpeechEnd + margin);
+    }
+}
+
 bool CPracticeWriter::PhraseEnded() {
     for (CPhraseListener* listener : m_listeners)
-        if (!listener->PhraseEnd(m_nPhrase, m_nPhraseSourceStart,
-                                 m_nPhraseSourceStart + m_nPhraseSamples))
+        if (!listener->PhraseEnd(m_ended))
             return false;
     return true;
 }
 
 void CPracticeWriter::Passed(std::size_t pass, std::uint64_t start, std::uint64_t samples) {
-    for (CPhraseListener* listener : m_listeners)
-        listener->Pass(m_nPhrase, pass, start, start + samples);
+    if (m_ended.Spoken())
+        for (CPhraseListener* listener : m_listeners)
+            listener->Pass(m_ended, pass, start, start + samples);
 }
 
 CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std::size_t count,
-                                               bool phraseEndsBefore) {
+                                               bool phraseEndsBefore, LoudSpan speech) {
     if (phraseEndsBefore && m_nPhraseSamples > 0) {
+        Close();
         if (Streams())
             Passed(1, m_nPhraseOutputStart, m_nPhraseSamples);
         if (!PhraseEnded())
@@ -81,6 +101,13 @@ CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std:
         m_nPhraseSourceStart = m_nSourceSamples;
         // Streamed, this block is counted already.
         m_nPhraseOutputStart = Streams() ? m_nTotalSamples - count : m_nTotalSamples;
+        m_bHeard = false;
+    }
+    if (!speech.Empty()) {
+        if (!m_bHeard)
+            m_nSpeechStart = m_nSourceSamples + speech.first;
+        m_bHeard = true;
+        m_nSpeechEnd = m_nSourceSamples + speech.end;
     }
     m_nPhraseSamples += count;
     m_nLongestPhrase = std::max(m_nLongestPhrase, m_nPhraseSamples);
@@ -96,6 +123,7 @@ CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std:
 CPracticeWriter::Result CPracticeWriter::End() {
     if (m_nPhraseSamples == 0)
         return Result::Written;
+    Close();
     if (!Streams())
         return PhraseEnded() ? EndPhrase() : Result::Failed;
     Passed(1, m_nPhraseOutputStart, m_nPhraseSamples);
@@ -107,7 +135,9 @@ CPracticeWriter::Result CPracticeWriter::End() {
 }
 
 CPracticeWriter::Result CPracticeWriter::EndPhrase() {
-    for (std::size_t k = 0; k < m_options.passes.size(); ++k) {
+    // Quiet only, the phrase is not repeated: a single pass keeps its bytes.
+    const std::size_t passes = m_ended.Spoken() ? m_options.passes.size() : 1;
+    for (std::size_t k = 0; k < passes; ++k) {
         const double tempo = m_options.passes[k];
         const std::uint64_t start = m_nTotalSamples;
         std::uint64_t samples = m_nPhraseSamples;

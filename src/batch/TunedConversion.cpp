@@ -264,7 +264,7 @@ FileResult ConvertTunedOrThrow(CMessageBoxOwner& parent, const std::filesystem::
     if (!sink || !sink->Begin(rate))
         return fail(CPracticeWriter::Result::Failed);
     CPhraseStore store(destination.parent_path(), media.phraseMemoryLimit);
-    CPracticeWriter writer(*sink, options, rate, store, media.makeStretcher);
+    CPracticeWriter writer(*sink, options, rate, store, media.makeStretcher, &texts);
     CLabelWriter labels(options.labels, rate, options.passes.size(), &texts);
     if (options.labels != LabelFormat::None)
         writer.Listen(labels);
@@ -294,8 +294,8 @@ FileResult ConvertTunedOrThrow(CMessageBoxOwner& parent, const std::filesystem::
     const auto write = [&] {
         CPhraseCutter::Block due;
         while (cutter.Pop(due))
-            if (const auto result =
-                    writer.Block(due.samples.data(), due.samples.size() / 2, due.phraseEndsBefore);
+            if (const auto result = writer.Block(due.samples.data(), due.samples.size() / 2,
+                                                 due.phraseEndsBefore, due.speech);
                 result != CPracticeWriter::Result::Written)
                 return result;
         return CPracticeWriter::Result::Written;
@@ -306,9 +306,11 @@ FileResult ConvertTunedOrThrow(CMessageBoxOwner& parent, const std::filesystem::
             PumpMessages();
         if (JobAbandoned())
             return fail(CPracticeWriter::Result::Failed);
-        const bool ends =
-            detector.PhraseEndsBefore(*block, options.pauses, limits.NextBlock(block->length));
-        cutter.Push(block->data.get(), static_cast<std::size_t>(block->length / 2), ends);
+        const std::int16_t maxQuiet = limits.NextBlock(block->length);
+        const bool ends = detector.PhraseEndsBefore(*block, options.pauses, maxQuiet);
+        const auto count = static_cast<std::size_t>(block->length / 2);
+        cutter.Push(block->data.get(), count, ends,
+                    FindLoudSpan(block->data.get(), count, maxQuiet));
         if (const auto result = write(); result != CPracticeWriter::Result::Written)
             return fail(result);
     }

@@ -84,11 +84,11 @@ public:
                 static_cast<std::uint16_t>(samples[2 * i] | samples[2 * i + 1] << 8)));
         return true;
     }
-    bool PhraseEnd(std::uint64_t, std::uint64_t, std::uint64_t sourceEnd) override {
-        m_lesson.ends.push_back(sourceEnd);
+    bool PhraseEnd(const Phrase& phrase) override {
+        m_lesson.ends.push_back(phrase.sourceEnd);
         return true;
     }
-    void Pass(std::uint64_t, std::size_t, std::uint64_t, std::uint64_t) override {}
+    void Pass(const Phrase&, std::size_t, std::uint64_t, std::uint64_t) override {}
 
     bool m_bTooLong = false;
 

@@ -39,7 +39,7 @@ TEST_P(PhraseCutter, EndsLongPhrasesAtTheQuietestBoundaryOfTheirLastThird) {
     for (std::size_t i = 0; i < row.levels.size(); ++i) {
         const std::vector<std::int16_t> samples(10, row.levels[i]);
         cutter.Push(reinterpret_cast<const std::uint8_t*>(samples.data()), samples.size(),
-                    std::find(row.given.begin(), row.given.end(), i) != row.given.end());
+                    std::find(row.given.begin(), row.given.end(), i) != row.given.end(), {});
         take();
     }
     cutter.End();

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <random>
@@ -882,22 +883,30 @@ TEST_F(Cli, EveryLessonOfAFolderGetsItsLabelsClipsAndTable) {
         // The table names exactly the clips in the folder, in order, one row a phrase.
         const std::vector<std::string> rows = Lines(CommandOutput(
             "python3 -c 'import csv,sys\nfor r in csv.reader(open(sys.argv[1], newline=\"\", "
-            "encoding=\"utf-8\").readlines()[3:]): print(r[0], r[2])' " +
+            "encoding=\"utf-8\").readlines()[3:]): print(r[0], r[2], r[3])' " +
             ShellQuoted((folder / (lesson + ".csv")).string())));
         std::vector<std::string> named = {lesson + ".apkg", lesson + ".csv"};
-        std::vector<std::int16_t> joined;
+        const std::vector<std::int16_t> recording = DecodeWithFfmpeg(src / (lesson + ".flac"));
+        const double rate = std::stod(
+            CommandOutput("ffprobe -v error -show_entries stream=sample_rate -of csv=p=0 " +
+                          ShellQuoted((src / (lesson + ".flac")).string())));
         for (std::size_t i = 0; i < rows.size(); ++i) {
             char clip[256];
             std::snprintf(clip, sizeof clip, "%s-%03zu.flac", lesson.c_str(), i + 1);
-            EXPECT_EQ(rows[i], "[sound:" + std::string(clip) + "] " + std::to_string(i + 1));
+            const std::string row = "[sound:" + std::string(clip) + "] " + std::to_string(i + 1);
+            EXPECT_EQ(rows[i].substr(0, row.size()), row);
             named.push_back(clip);
+            // The clip is the recording from its row's start, to the millisecond.
             const std::vector<std::int16_t> samples = DecodeWithFfmpeg(folder / clip);
-            joined.insert(joined.end(), samples.begin(), samples.end());
+            const auto at =
+                std::search(recording.begin(), recording.end(), samples.begin(), samples.end()) -
+                recording.begin();
+            EXPECT_NEAR(static_cast<double>(at), std::stod(rows[i].substr(row.size())) * rate,
+                        rate / 1000 + 1)
+                << clip;
         }
         std::sort(named.begin(), named.end());
         EXPECT_EQ(Names(folder), named);
-        // Nothing lost or doubled at the clips' edges.
-        EXPECT_TRUE(joined == DecodeWithFfmpeg(src / (lesson + ".flac")));
         // One cue a pass: two a phrase.
         EXPECT_EQ(CommandOutput("ffprobe -v error -count_packets -show_entries "
                                 "stream=nb_read_packets -of csv=p=0 " +
@@ -979,7 +988,7 @@ TEST_F(Cli, LongestPhraseCutsSpeechWhereItIsQuiet) {
                 EXPECT_LT(loudness, 0.5) << "phrase " << cuts;
             }
         }
-        EXPECT_GE(cuts, 3);
+        EXPECT_GE(cuts, 2);
     }
 }
 
@@ -1031,6 +1040,70 @@ TEST_F(Cli, SlowedPassesLastLongerAtTheirPitchAndTempoOnePassesAreThePhrase) {
         asRecorded.insert(asRecorded.end(), wav.begin() + static_cast<std::ptrdiff_t>(start),
                           wav.begin() + static_cast<std::ptrdiff_t>(end));
     }
-    // The tempo-1 passes, end to end, are the recording.
-    EXPECT_TRUE(asRecorded == DecodeWithFfmpeg(src / "tone.flac"));
+    // The tempo-1 passes, end to end, are the recording but its trailing quiet.
+    const std::vector<std::int16_t> recording = DecodeWithFfmpeg(src / "tone.flac");
+    ASSERT_LT(asRecorded.size(), recording.size());
+    EXPECT_TRUE(std::equal(asRecorded.begin(), asRecorded.end(), recording.begin()));
+    EXPECT_TRUE(std::all_of(recording.begin() + std::ssize(asRecorded), recording.end(),
+                            [](std::int16_t s) { return std::abs(s) < 3277; }));
+}
+
+TEST_F(Cli, QuietAloneHasNoClipNoRowNoLabelAndNoRepeat) {
+    // Four tones over a noise floor, with long quiet between them and after the last.
+    CommandOutput("cd " + ShellQuoted(tmp.path().string()) +
+                  " && sox -R -n -r 16000 -b 16 t.wav synth 0.8 sine 300 pad 0.6 2 : synth 1.2 "
+                  "sine 500 pad 0 3 : synth 0.6 sine 400 pad 0 1.5 : synth 1 sine 350 pad 0 2.5 && "
+                  "sox -R -n -r 16000 -b 16 n.wav synth 13.2 whitenoise vol 0.02 && "
+                  "sox -m t.wav n.wav src/gaps.wav");
+    WriteFileBytes(tmp / "cues.srt", "1\n00:00:00,500 --> 00:00:03,200\none\n\n"
+                                     "2\n00:00:03,300 --> 00:00:04,700\ntwo\n");
+    const struct {
+        const char* name;
+        std::vector<std::string> options;
+        std::size_t passes;
+        std::string labels = {}; // what they say, given subtitles
+    } rows[] = {{"ShortSettingsCutTheGaps", {"--min-phrase", "0.1", "--min-silence", "0.2"}, 1},
+                {"Defaults", {}, 1},
+                {"ThreePasses", {"--passes", "1,1,1"}, 3},
+                // The first cue's quiet part has no label; the next text stays on its phrase.
+                {"CutCues",
+                 {"--max-phrase", "3", "--phrases-from", (tmp / "cues.srt").string()},
+                 1,
+                 "|1/1  one|2/1  two|3/1|4/1"}};
+    const auto quiet = [](std::int16_t s) { return std::abs(s) < 3277; };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(out);
+        fs::create_directory(out);
+        // The level detector at a fixed level, by which the clips are measured.
+        std::vector<std::string> arguments = {"--any-format", "--detector", "level",
+                                              "--threshold",  "-20",        "--clips",
+                                              "--labels",     "audacity"};
+        arguments.insert(arguments.end(), row.options.begin(), row.options.end());
+        arguments.insert(arguments.end(), {(src / "gaps.wav").string(), out.string()});
+        ASSERT_EQ(Run(arguments), 0) << stderrText;
+        // A clip a tone, each loud, with at most 0.25 s of quiet either side.
+        EXPECT_EQ(Names(out / "gaps-phrases").size(), 2 + 4u);
+        for (const char* name : {"gaps-001.WAV", "gaps-002.WAV", "gaps-003.WAV", "gaps-004.WAV"}) {
+            const std::vector<std::int16_t> clip = DecodeWithFfmpeg(out / "gaps-phrases" / name);
+            ASSERT_TRUE(std::any_of(clip.begin(), clip.end(), std::not_fn(quiet))) << name;
+            EXPECT_LE(std::find_if_not(clip.begin(), clip.end(), quiet) - clip.begin(), 4000);
+            EXPECT_LE(std::find_if_not(clip.rbegin(), clip.rend(), quiet) - clip.rbegin(), 4000);
+        }
+        // A label a pass, each followed by a pause as long; what the labels leave
+        // out is in the practice file once, with its pause.
+        std::istringstream labels(ReadFileBytes(out / "gaps.labels.txt"));
+        std::size_t count = 0;
+        double passed = 0;
+        std::string said, text;
+        for (double start, end; labels >> start >> end && std::getline(labels.ignore(1), text);
+             ++count, said += "|" + text)
+            passed += std::round((end - start) * 16000);
+        EXPECT_EQ(count, 4 * row.passes);
+        EXPECT_TRUE(row.labels.empty() || said == row.labels) << said;
+        const double unheard = static_cast<double>(DecodeWithFfmpeg(src / "gaps.wav").size()) -
+                               passed / static_cast<double>(row.passes);
+        EXPECT_EQ(static_cast<double>(DecodeWithFfmpeg(out / "gaps.WAV").size()),
+                  2 * passed + 2 * unheard);
+    }
 }

@@ -84,7 +84,21 @@ struct PauseModel {
     // Where each pass is in the data that Practice made: start and end samples.
     std::vector<std::pair<std::size_t, std::size_t>> passBounds{};
 
-    // The phrases that end at ends (and the last one) played count times.
+    // Whether samples [from, end) hold speech: more loud samples in a row
+    // than the tolerated run, within one of the blocks of 1010 from `from`.
+    bool Speaks(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t end) const {
+        const double below = 32767 * std::pow(10.0, settings.thresholdDb / 20);
+        for (std::size_t i = from, run = 0; i < end; ++i) {
+            run = (i - from) % 1010 == 0 ? 0 : run;
+            run = std::abs(std::int32_t{samples[i]}) < below ? 0 : run + 1;
+            if (run > 5)
+                return true;
+        }
+        return false;
+    }
+
+    // The phrases that end at ends (and the last one) played count times;
+    // one of quiet alone played once, and no pass of it in passBounds.
     std::string Practice(const std::vector<std::int16_t>& samples, std::vector<std::size_t> ends,
                          int count, double minPause, double maxPause) {
         ends.push_back(samples.size());
@@ -98,8 +112,10 @@ struct PauseModel {
             const double pause =
                 std::clamp(static_cast<double>(Pause(audio.size()) / 2),
                            std::floor(minPause * rate), std::floor(maxPause * rate));
-            for (int k = 0; k < count; ++k) {
-                passBounds.emplace_back(data.size() / 2, data.size() / 2 + (end - from));
+            const bool speaks = Speaks(samples, from, end);
+            for (int k = 0; k < (speaks ? count : 1); ++k) {
+                if (speaks)
+                    passBounds.emplace_back(data.size() / 2, data.size() / 2 + (end - from));
                 data.append(audio).append(2 * static_cast<std::size_t>(pause), '\0');
             }
             from = end;
