@@ -50,11 +50,11 @@ std::vector<std::pair<long long, long long>> LabelTimes(const std::string& text,
 // Counts the open descriptors at each phrase's end.
 struct DescriptorCount final : CPhraseListener {
     bool PhraseSamples(const std::uint8_t*, std::size_t) override { return true; }
-    bool PhraseEnd(std::uint64_t, std::uint64_t, std::uint64_t) override {
+    bool PhraseEnd(const Phrase&) override {
         counts.push_back(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
         return true;
     }
-    void Pass(std::uint64_t, std::size_t, std::uint64_t, std::uint64_t) override {}
+    void Pass(const Phrase&, std::size_t, std::uint64_t, std::uint64_t) override {}
     std::vector<std::ptrdiff_t> counts;
 };
 
