@@ -142,8 +142,10 @@ const OptionRow Rows[] = {
              "so music, rumble or noise under the voice count as quiet; a\n"
              "gap of at least --min-silence between words takes a pause in\n"
              "its middle. auto: the level, and the network where the voice\n"
-             "lies less than 18 dB above the room (no clear quiet). Default\n"
-             "auto for recordings read through FFmpeg's libraries unless\n"
+             "lies less than 18 dB above the room (no clear quiet) or where\n"
+             "no quiet stretch is long enough for a pause with its margins\n"
+             "(--min-silence plus 0.29 s). Default auto for recordings read through FFmpeg's "
+             "libraries unless\n"
              "--threshold is given; level otherwise."},
     {.id = OptionId::MinSilence,
      .name = "min-silence",
@@ -215,7 +217,8 @@ const OptionRow Rows[] = {
              "quarters as fast at the same pitch (from 0.5 to 2.0). Up to 8\n"
              "passes. Default 1. The pause after a pass is as long as the\n"
              "pass (times --pause-factor, plus --pause-extra), so a slowed\n"
-             "pass gets a longer pause."},
+             "pass gets a longer pause. A phrase of quiet alone (such as a\n"
+             "recording's trailing silence) is played once."},
     {.id = OptionId::MinPause,
      .name = "min-pause",
      .kind = K::Number,
@@ -264,8 +267,9 @@ const OptionRow Rows[] = {
      .section = S::WhereEachPhraseIs,
      .help = "Write beside each practice file <title>.srt (subtitles for a\n"
              "player), <title>.lrc (lyrics) or <title>.labels.txt (an\n"
-             "audio editor's labels), with the start and end of every pass,\n"
-             "labelled \"Phrase N\" (\", pass K\" when there are several), or\n"
+             "audio editor's labels), with the start and end of every pass\n"
+             "of each phrase with speech, labelled \"Phrase N\" (\", pass K\" when there are "
+             "several), or\n"
              "with subtitles \"N/K  \" and the phrase's text."},
     {.id = OptionId::Clips,
      .name = "clips",
@@ -273,14 +277,16 @@ const OptionRow Rows[] = {
      .terminalOnly = false,
      .tunes = true,
      .section = S::WhereEachPhraseIs,
-     .help = "Write each phrase as recorded, without pauses or passes, as\n"
+     .help = "Write each phrase's speech as recorded, with at most 0.25 s of\n"
+             "the quiet around it, without pauses or passes, as\n"
              "<title>-phrases/<title>-001.EXT, -002 ... in the practice\n"
              "file's format, <title>-phrases/<title>.csv for flash-card\n"
              "programs (the sound, the text, the phrase number, its start\n"
              "and end in seconds on the recording's time line, and the\n"
-             "source, one row a phrase, after header lines naming them),\n"
-             "and <title>-phrases/<title>.apkg, a deck that Anki imports in\n"
-             "one step, the clips in it; importing it again updates it."},
+             "source, one row a phrase with speech, after header lines\n"
+             "naming them), and <title>-phrases/<title>.apkg, a deck that\n"
+             "Anki imports in one step, the clips in it; importing it again\n"
+             "updates it. A phrase of quiet alone gets no clip, row or card."},
     {.id = OptionId::PhrasesFrom,
      .name = "phrases-from",
      .kind = K::Text,
