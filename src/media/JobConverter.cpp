@@ -3,14 +3,12 @@
 #include "batch/PracticeConverter.h"
 #include "batch/Subtitles.h"
 #include "deck/AnkiDeck.h"
-#include "media/EncodedConverter.h"
 #include "media/MediaLibrary.h"
 
 #include <algorithm>
 
 std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, PauseReporter report,
                                                  CPhraseListener* listener) {
-    std::unique_ptr<CFileConverter> exact = std::make_unique<CFileConverter>();
     TunedMedia media;
     media.report = std::move(report);
     media.listener = listener;
@@ -18,15 +16,16 @@ std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, Paus
     media.writeDeck = WriteAnkiDeck;
     if (options.anyFormat)
         media.makeSamples = MediaLibrary::OpenSource;
+    // Both conversions encode into the same sinks; WAV files are each one's own.
+    SinkMaker encode;
     if (const std::optional<OutputFormat> format = options.outputFormat) {
         const int bitrate = options.bitrateKbps.value_or(0);
-        exact = std::make_unique<CEncodedConverter>(std::move(exact), *format, bitrate,
-                                                    MediaLibrary::MakeEncoder);
-        media.makeSink = [format, bitrate](std::unique_ptr<CByteStream> output,
-                                           const std::string& title) {
+        encode = [format, bitrate](std::unique_ptr<CByteStream> output, const std::string& title) {
             return MediaLibrary::MakeEncoderSink(std::move(output), *format, bitrate, title);
         };
+        media.makeSink = encode;
     }
+    auto exact = std::make_unique<CFileConverter>(std::move(encode));
     return std::make_unique<CPracticeConverter>(options, std::move(media), std::move(exact));
 }
 

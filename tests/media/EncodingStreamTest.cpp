@@ -1,8 +1,6 @@
 #include "audio/FileOpener.h"
 #include "audio/MemoryStream.h"
-#include "audio/WavBytesToSink.h"
 #include "batch/PracticeConverter.h"
-#include "media/EncodedConverter.h"
 #include "media/plugin/EncoderSink.h"
 #include "support/Envelope.h"
 #include "support/Ffmpeg.h"
@@ -18,14 +16,6 @@
 #include <functional>
 
 namespace {
-
-// The stream the exact conversion writes a compressed practice file into.
-class CEncodingStream final : public CWavBytesToSink {
-public:
-    CEncodingStream(std::unique_ptr<CByteStream> output, OutputFormat format, int kbps,
-                    const std::string& title)
-        : CWavBytesToSink(std::make_unique<CEncoderSink>(std::move(output), format, kbps, title)) {}
-};
 
 const std::string Title = "Leçon 7 – « Au café »";
 
@@ -63,35 +53,37 @@ std::vector<std::int16_t> Lesson(std::uint32_t rate) {
     return samples;
 }
 
-// Writes a WAV stream as a writer that does not know its length yet: sizes 0
-// first, pieces of ever other sizes (zeros through WriteZeros), then the
-// header again with the sizes. False at the first call that fails.
-bool WriteLesson(CByteStream& out, const std::vector<std::int16_t>& samples, std::uint32_t rate) {
-    const std::string wav =
-        PcmWavHeader(rate, 0) +
-        std::string(reinterpret_cast<const char*>(samples.data()), 2 * samples.size());
-    for (std::size_t at = 0, n = 1; at < wav.size(); at += n, n = n * 7 % 4099 + 1) {
-        n = std::min(n, wav.size() - at);
-        const bool zeros = wav.find_first_not_of('\0', at) >= at + n;
-        if (!(zeros ? out.WriteZeros(n) : out.Write(wav.data() + at, n)))
+// Writes the samples in pieces of ever other sizes, runs of zeros as
+// silence, as a practice file's pauses are written. False at the first failure.
+bool WriteLesson(CSampleSink& sink, const std::vector<std::int16_t>& samples, std::uint32_t rate) {
+    if (!sink.Begin(rate))
+        return false;
+    for (std::size_t at = 0, n = 1; at < samples.size(); at += n, n = n * 7 % 2049 + 1) {
+        n = std::min(n, samples.size() - at);
+        const bool zeros = std::all_of(samples.begin() + at, samples.begin() + at + n,
+                                       [](std::int16_t x) { return x == 0; });
+        if (!(zeros ? sink.WriteSilence(n)
+                    : sink.Write(reinterpret_cast<const std::uint8_t*>(samples.data() + at), n)))
             return false;
     }
-    const std::string final = PcmWavHeader(rate, static_cast<std::uint32_t>(2 * samples.size()));
-    return out.Tell() == static_cast<std::int64_t>(wav.size()) && out.Seek(0) &&
-           out.Write(final.data(), final.size());
+    return true;
+}
+
+CEncoderSink Sink(std::unique_ptr<CByteStream> output, const Row& row) {
+    return CEncoderSink(std::move(output), row.format, row.kbps, Title);
 }
 
 class Encoding : public testing::TestWithParam<Row> {};
 
 } // namespace
 
-TEST_P(Encoding, DecodesByFfmpegToTheWavSamplesWithTheirPauses) {
+TEST_P(Encoding, DecodesByFfmpegToTheSamplesWithTheirPauses) {
     const Row& row = GetParam();
     const std::vector<std::int16_t> wav = Lesson(row.rate);
     TempDir dir;
-    CEncodingStream stream(CFileOpener().Open(dir / "out", true), row.format, row.kbps, Title);
-    ASSERT_TRUE(WriteLesson(stream, wav, row.rate));
-    ASSERT_TRUE(stream.Close());
+    CEncoderSink sink = Sink(CFileOpener().Open(dir / "out", true), row);
+    ASSERT_TRUE(WriteLesson(sink, wav, row.rate));
+    ASSERT_TRUE(sink.Finish());
     EXPECT_EQ(TitleByFfprobe(dir / "out"), Title);
     const std::vector<std::int16_t> decoded = DecodeWithFfmpeg(dir / "out");
     const double seconds = static_cast<double>(wav.size()) / row.rate;
@@ -109,21 +101,17 @@ TEST_P(Encoding, DecodesByFfmpegToTheWavSamplesWithTheirPauses) {
     EXPECT_EQ(MisplacedWindows(wav, row.rate, decoded, decodedRate), 0);
 }
 
-TEST_P(Encoding, FullDiskFailsTheStream) {
-    std::string sink;
-    CEncodingStream stream(FailingSink(sink, 3000), GetParam().format, GetParam().kbps, Title);
-    EXPECT_FALSE(
-        WriteLesson(stream, Lesson(GetParam().rate), GetParam().rate)); // not only at Close
-    EXPECT_FALSE(stream.Close());
-    EXPECT_TRUE(stream.Failed());
+TEST_P(Encoding, FullDiskFailsTheSink) {
+    std::string bytes;
+    CEncoderSink sink = Sink(FailingSink(bytes, 3000), GetParam());
+    EXPECT_FALSE(WriteLesson(sink, Lesson(GetParam().rate), GetParam().rate)); // not only at Finish
+    EXPECT_FALSE(sink.Finish());
 }
 
-TEST_P(Encoding, HeaderAloneGivesAFileWithoutAudio) {
+TEST_P(Encoding, NoSamplesGiveAFileWithoutAudio) {
     TempDir dir;
-    const std::string header = PcmWavHeader(GetParam().rate, 0);
-    CEncodingStream empty(CFileOpener().Open(dir / "empty", true), GetParam().format,
-                          GetParam().kbps, Title);
-    ASSERT_TRUE(empty.Write(header.data(), header.size()) && empty.Close());
+    CEncoderSink empty = Sink(CFileOpener().Open(dir / "empty", true), GetParam());
+    ASSERT_TRUE(empty.Begin(GetParam().rate) && empty.Finish());
     const std::string bytes = ReadFileBytes(dir / "empty");
     EXPECT_EQ(bytes.substr(0, 4), GetParam().magic);
     EXPECT_NE(bytes.find(Title), std::string::npos);
@@ -143,92 +131,72 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"opus_8000_64", OutputFormat::Opus, 8000, 64, 30, 68, "OggS"}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(EncodingStream, TakesOnlyTheWavWritersOwnStream) {
-    const std::string header = PcmWavHeader(22050, 0), sized = PcmWavHeader(22050, 4);
-    const std::string stereo = header.substr(0, 22) + '\2' + header.substr(23);
-    // Whether the stream works to the end, given first bytes and then what is done to it.
-    const auto works = [&](OutputFormat format, const std::string& first,
-                           const std::function<void(CByteStream&)>& use) {
-        std::string sink;
-        CEncodingStream stream(std::make_unique<CMemoryStream>(&sink), format, 0, Title);
-        stream.Write(first.data(), first.size());
-        use(stream);
-        return stream.Close() && !stream.Failed();
+TEST(EncoderSink, TakesTheRatesItsEncoderTakes) {
+    struct RateRow {
+        const char* name;
+        OutputFormat format;
+        std::uint32_t rate;
+        bool taken;
     };
-    EXPECT_TRUE(works(OutputFormat::Flac, header, [&](CByteStream& s) {
-        s.Write("abcd", 4), s.Seek(0), s.Write(sized.data(), 44), s.Seek(48), s.WriteZeros(9);
-    }));
-    EXPECT_FALSE(
-        works(OutputFormat::Flac, header, [](CByteStream& s) { s.Write("ab", 2), s.Seek(45); }));
-    EXPECT_FALSE(works(OutputFormat::Flac, header, [&](CByteStream& s) {
-        s.Write("abcd", 4), s.Seek(0), s.Write(sized.data(), 44), s.Write("ab", 2);
-    }));
-    EXPECT_FALSE(works(OutputFormat::Flac, header, [&](CByteStream& s) {
-        s.Seek(0), s.Write(PcmWavHeader(44100, 0).data(), 44);
-    }));
-    EXPECT_FALSE(works(OutputFormat::Opus, header,
-                       [&](CByteStream& s) { s.Seek(0), s.Write(stereo.data(), 44); }));
-    const auto nothing = [](CByteStream&) {};
-    EXPECT_FALSE(works(OutputFormat::Opus, stereo, nothing));
-    EXPECT_FALSE(works(OutputFormat::Flac, header.substr(0, 43), nothing));
-    // A header rewritten for 16 MiB changes the top bytes of both sizes.
-    EXPECT_TRUE(works(OutputFormat::Flac, header, [&](CByteStream& s) {
-        s.Seek(0), s.Write(PcmWavHeader(22050, 16 << 20).data(), 44);
-    }));
-    EXPECT_FALSE(
-        works(OutputFormat::Flac, header.substr(0, 20) + '\3' + header.substr(21), nothing));
-    // LAME takes 8 kHz, the rate nearest; 999 Hz is no recording's.
-    EXPECT_TRUE(works(OutputFormat::Mp3, PcmWavHeader(7000, 0), nothing));
-    EXPECT_TRUE(works(OutputFormat::Flac, PcmWavHeader(100001, 0), nothing)); // FLAC: 100000
-    EXPECT_FALSE(works(OutputFormat::Mp3, PcmWavHeader(999, 0), nothing));
+    // LAME takes 8 kHz, the rate nearest; FLAC up to 100000; 999 Hz is no recording's.
+    for (const RateRow& row : {RateRow{"mp3_7000", OutputFormat::Mp3, 7000, true},
+                               RateRow{"flac_100001", OutputFormat::Flac, 100001, true},
+                               RateRow{"mp3_999", OutputFormat::Mp3, 999, false}}) {
+        std::string bytes;
+        CEncoderSink sink(std::make_unique<CMemoryStream>(&bytes), row.format, 0, Title);
+        EXPECT_EQ(sink.Begin(row.rate) && sink.Finish(), row.taken) << row.name;
+    }
 }
 
-TEST(EncodingStream, AnEncodersRefusalIsToldInFfmpegsOwnWords) {
-    std::string sink;
-    CEncodingStream stream(std::make_unique<CMemoryStream>(&sink), OutputFormat::Opus, 1000, Title);
-    EXPECT_FALSE(stream.Write(PcmWavHeader(22050, 0).data(), 44));
-    EXPECT_TRUE(stream.FailureReason().starts_with(
-        "the encoder libopus refused its settings: The bit rate 1000000 bps is unsupported"))
-        << stream.FailureReason();
-}
-
-TEST(EncodingStream, ASinkThatFailsToCloseFailsTheClose) {
+TEST(EncoderSink, ASinkThatFailsToCloseFailsTheFinish) {
     struct FailingClose final : CMemoryStream {
         using CMemoryStream::CMemoryStream;
         bool Close() override { return false; }
     };
-    std::string sink;
-    CEncodingStream stream(std::make_unique<FailingClose>(&sink), OutputFormat::Flac, 0, Title);
-    EXPECT_TRUE(stream.Write(PcmWavHeader(22050, 0).data(), 44));
-    EXPECT_FALSE(stream.Close());
+    std::string bytes;
+    CEncoderSink sink(std::make_unique<FailingClose>(&bytes), OutputFormat::Flac, 0, Title);
+    EXPECT_TRUE(sink.Begin(22050));
+    EXPECT_FALSE(sink.Finish());
 }
 
-TEST(EncodedConverter, AFileThatCannotBeWrittenIsToldAndRemoved) {
+// Both conversions of a compressed practice file, into the encoder's sinks.
+struct EncodedRow {
+    const char* name;
+    bool tuned;
+    int kbps;
+    std::int64_t failAt; // where the disk fills up; -1 never
+    const char* details; // after "Details: ", once
+};
+
+TEST(EncodedPracticeFile, AFailureIsToldOnceWithItsReasonAndTheFileRemoved) {
     TempDir dir;
     std::filesystem::copy_file(std::filesystem::path(BRELLOW_TEST_DATA) / "english.wav",
                                dir / "lesson.wav");
-    const EncoderMaker encode = [](std::unique_ptr<CByteStream> output, OutputFormat format,
-                                   int kbps, const std::string& title) {
-        return std::make_unique<CEncodingStream>(std::move(output), format, kbps, title);
-    };
-    for (const bool tuned : {false, true}) {
-        SCOPED_TRACE(tuned ? "tuned" : "exact");
-        JobOptions options;
-        options.tuned = tuned;
-        TunedMedia media;
-        media.makeSink = [](std::unique_ptr<CByteStream> output, const std::string& title) {
-            return std::make_unique<CEncoderSink>(std::move(output), OutputFormat::Mp3, 0, title);
+    const char* refused = "the encoder libopus refused its settings: The bit rate 1000000 bps";
+    for (const EncodedRow& row :
+         {EncodedRow{"exact_disk_full", false, 0, 20000, "No space left on device"},
+          EncodedRow{"tuned_disk_full", true, 0, 20000, "No space left on device"},
+          EncodedRow{"exact_refused", false, 1000, -1, refused},
+          EncodedRow{"tuned_refused", true, 1000, -1, refused}}) {
+        SCOPED_TRACE(row.name);
+        const OutputFormat format = row.kbps ? OutputFormat::Opus : OutputFormat::Mp3;
+        const SinkMaker encode = [&](std::unique_ptr<CByteStream> output,
+                                     const std::string& title) {
+            return std::make_unique<CEncoderSink>(std::move(output), format, row.kbps, title);
         };
-        CPracticeConverter converter(
-            options, media,
-            std::make_unique<CEncodedConverter>(std::make_unique<CFileConverter>(),
-                                                OutputFormat::Mp3, 0, encode));
-        FaultyFiles files(dir / "lesson.mp3", 20000); // the disk fills up
+        JobOptions options;
+        options.tuned = row.tuned;
+        TunedMedia media;
+        media.makeSink = encode;
+        CPracticeConverter converter(options, media, std::make_unique<CFileConverter>(encode));
+        FaultyFiles files(dir / "lesson.out", row.failAt < 0 ? 1 << 30 : row.failAt);
         RecordingWindow window;
-        EXPECT_FALSE(converter.Convert(window, dir / "lesson.wav", dir / "lesson.mp3", files));
+        EXPECT_FALSE(converter.Convert(window, dir / "lesson.wav", dir / "lesson.out", files));
         ASSERT_EQ(window.boxes.size(), 1u);
-        EXPECT_EQ(window.boxes[0].text, "Cannot write file '" + (dir / "lesson.mp3").string() +
-                                            "'\nDetails: No space left on device");
-        EXPECT_FALSE(std::filesystem::exists(dir / "lesson.mp3"));
+        const std::string told =
+            "Cannot write file '" + (dir / "lesson.out").string() + "'\nDetails: " + row.details;
+        EXPECT_TRUE(window.boxes[0].text.starts_with(told)) << window.boxes[0].text;
+        EXPECT_EQ(window.boxes[0].text.find("Details", told.size()), std::string::npos);
+        EXPECT_FALSE(std::filesystem::exists(dir / "lesson.out"));
     }
 }
