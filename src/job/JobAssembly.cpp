@@ -1,4 +1,4 @@
-#include "media/JobConverter.h"
+#include "job/JobAssembly.h"
 
 #include "batch/PracticeConverter.h"
 #include "batch/Subtitles.h"
@@ -29,10 +29,22 @@ std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, Paus
     return std::make_unique<CPracticeConverter>(options, std::move(media), std::move(exact));
 }
 
-std::string JobRefusal(const JobOptions& options, const std::string& source,
-                       const CFileConverter& converter) {
-    return CheckJobSubtitles(source, converter.FolderPattern(), options.phrasesFromSrt,
-                             options.phrasesFrom);
+JobAssembly AssembleJob(const JobOptions& options, const std::string& source, PauseReporter report,
+                        CPhraseListener* listener) {
+    JobAssembly job;
+    if (NeedsMediaLibrary(options) && !MediaLibrary::Load(job.reason)) {
+        job.refusal = JobAssembly::Refusal::MediaLibrary;
+        return job;
+    }
+    std::unique_ptr<CFileConverter> converter =
+        MakeJobConverter(options, std::move(report), listener);
+    job.reason = CheckJobSubtitles(source, converter->FolderPattern(), options.phrasesFromSrt,
+                                   options.phrasesFrom);
+    if (!job.reason.empty())
+        job.refusal = JobAssembly::Refusal::Subtitles;
+    else
+        job.converter = std::move(converter);
+    return job;
 }
 
 bool NeedsMediaLibrary(const JobOptions& options) {
