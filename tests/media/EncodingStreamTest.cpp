@@ -4,7 +4,6 @@
 #include "media/plugin/EncoderSink.h"
 #include "support/Envelope.h"
 #include "support/Ffmpeg.h"
-#include "support/PcmWav.h"
 #include "support/RecordingWindow.h"
 #include "support/Streams.h"
 #include "support/TempDir.h"
@@ -13,7 +12,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace {
 
@@ -131,32 +129,28 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"opus_8000_64", OutputFormat::Opus, 8000, 64, 30, 68, "OggS"}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(EncoderSink, TakesTheRatesItsEncoderTakes) {
-    struct RateRow {
-        const char* name;
-        OutputFormat format;
-        std::uint32_t rate;
-        bool taken;
-    };
-    // LAME takes 8 kHz, the rate nearest; FLAC up to 100000; 999 Hz is no recording's.
-    for (const RateRow& row : {RateRow{"mp3_7000", OutputFormat::Mp3, 7000, true},
-                               RateRow{"flac_100001", OutputFormat::Flac, 100001, true},
-                               RateRow{"mp3_999", OutputFormat::Mp3, 999, false}}) {
-        std::string bytes;
-        CEncoderSink sink(std::make_unique<CMemoryStream>(&bytes), row.format, 0, Title);
-        EXPECT_EQ(sink.Begin(row.rate) && sink.Finish(), row.taken) << row.name;
-    }
-}
-
-TEST(EncoderSink, ASinkThatFailsToCloseFailsTheFinish) {
+TEST(EncoderSink, BeginsAndFinishesAsItsEncoderAndStreamAllow) {
     struct FailingClose final : CMemoryStream {
         using CMemoryStream::CMemoryStream;
         bool Close() override { return false; }
     };
-    std::string bytes;
-    CEncoderSink sink(std::make_unique<FailingClose>(&bytes), OutputFormat::Flac, 0, Title);
-    EXPECT_TRUE(sink.Begin(22050));
-    EXPECT_FALSE(sink.Finish());
+    struct RateRow {
+        const char* name;
+        OutputFormat format;
+        std::uint32_t rate;
+        bool closes, taken;
+    };
+    // LAME takes 8 kHz, the rate nearest; FLAC up to 100000; 999 Hz is no recording's.
+    for (const RateRow& row : {RateRow{"mp3_7000", OutputFormat::Mp3, 7000, true, true},
+                               RateRow{"flac_100001", OutputFormat::Flac, 100001, true, true},
+                               RateRow{"mp3_999", OutputFormat::Mp3, 999, true, false},
+                               RateRow{"close_fails", OutputFormat::Flac, 22050, false, false}}) {
+        std::string bytes;
+        CEncoderSink sink(row.closes ? std::make_unique<CMemoryStream>(&bytes)
+                                     : std::make_unique<FailingClose>(&bytes),
+                          row.format, 0, Title);
+        EXPECT_EQ(sink.Begin(row.rate) && sink.Finish(), row.taken) << row.name;
+    }
 }
 
 // Both conversions of a compressed practice file, into the encoder's sinks.
