@@ -1,7 +1,11 @@
 #pragma once
 
+#include "audio/ByteStream.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 // Where the samples of a practice file go: a WAV file, an encoder, a clip, a
@@ -24,3 +28,12 @@ public:
     // Why the sink failed, in plain words, when it can tell; empty otherwise.
     virtual std::string Failure() const { return {}; }
 };
+
+// Makes the sink of a practice file on stream, with the title tag where the
+// format has one. Null when it cannot be made.
+using SinkMaker = std::function<std::unique_ptr<CSampleSink>(std::unique_ptr<CByteStream> stream,
+                                                             const std::string& title)>;
+
+// Writes count samples of silence a second (rate samples) at a time, so that
+// a job given up stops between two pieces. False at the first failure.
+bool WriteSilenceInPieces(CSampleSink& sink, std::uint64_t count, std::uint32_t rate);

@@ -2,7 +2,8 @@
 
 #include <utility>
 
-CWavSink::CWavSink(std::unique_ptr<CByteStream> stream) {
+CWavSink::CWavSink(std::unique_ptr<CByteStream> stream, std::optional<std::uint32_t> statedDataSize)
+    : m_statedDataSize(statedDataSize) {
     m_bFailed = !m_file.Open(std::move(stream), true);
 }
 
@@ -19,7 +20,7 @@ bool CWavSink::WriteHeader(std::uint64_t dataSize) {
 
 bool CWavSink::Begin(std::uint32_t rate) {
     m_nRate = rate;
-    return !m_bFailed && WriteHeader(0);
+    return !m_bFailed && WriteHeader(m_statedDataSize.value_or(0));
 }
 
 bool CWavSink::Write(const std::uint8_t* samples, std::size_t count) {
@@ -38,9 +39,11 @@ bool CWavSink::WriteSilence(std::uint64_t count) {
 
 bool CWavSink::Finish() {
     // Sizes past what the header's 32 bits hold are the caller's to refuse before.
-    if (m_bFailed || !m_file.m_file->Seek(0) || !WriteHeader(m_nDataBytes) || !m_file.Close())
+    if (m_bFailed)
+        return false;
+    if (!m_statedDataSize && (!m_file.m_file->Seek(0) || !WriteHeader(m_nDataBytes)))
         return Fail();
-    return true;
+    return m_file.Close() || Fail();
 }
 
 std::string CWavSink::Failure() const {

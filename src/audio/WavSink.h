@@ -5,12 +5,15 @@
 #include "audio/WAVObj.h"
 
 #include <memory>
+#include <optional>
 
 // A 16-bit mono PCM WAV file as a sink: the canonical header first, with
-// its sizes written when the file is finished and they are known.
+// its sizes written when the file is finished and they are known, or with
+// statedDataSize from the start when given, whatever follows.
 class CWavSink final : public CSampleSink {
 public:
-    explicit CWavSink(std::unique_ptr<CByteStream> stream);
+    explicit CWavSink(std::unique_ptr<CByteStream> stream,
+                      std::optional<std::uint32_t> statedDataSize = std::nullopt);
 
     bool Begin(std::uint32_t rate) override;
     bool Write(const std::uint8_t* samples, std::size_t count) override;
@@ -23,6 +26,7 @@ private:
     bool Fail();
 
     CWAVObj m_file;
+    std::optional<std::uint32_t> m_statedDataSize;
     std::uint32_t m_nRate = 0;
     std::uint64_t m_nDataBytes = 0;
     bool m_bFailed = false;

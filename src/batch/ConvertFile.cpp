@@ -4,8 +4,10 @@
 #include "audio/ErrorReason.h"
 #include "audio/WAVException.h"
 #include "audio/WAVObj.h"
+#include "audio/WavSink.h"
 #include "batch/ConversionMessages.h"
 #include "pause/MessagePump.h"
+#include "pause/PhraseDetector.h"
 
 #include <array>
 #include <cerrno>
@@ -31,10 +33,9 @@ FileResult ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
 }
 
 FileResult ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                       const std::filesystem::path& destination, CFileOpener& files) {
+                       const std::filesystem::path& destination, CFileOpener& files,
+                       const SinkMaker& makeSink) {
     CADCPMObj src;
-    CWAVObj dst;
-
     std::unique_ptr<CByteStream> input = files.Open(source, false);
     if (!input)
         return FileResult::Unopened(ErrorReason(errno));
@@ -53,33 +54,38 @@ FileResult ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& so
 
     // Written beside the destination and put in its place once complete: a
     // failure leaves an existing file as it was, and a link there is replaced.
-    if (!dst.Open(files.OpenReplacing(destination), true))
+    std::unique_ptr<CByteStream> output = files.OpenReplacing(destination);
+    if (!output)
         return AskToSkipDestination(parent, destination, ErrorReason(errno));
-
-    dst.InitPcmHeader(static_cast<std::uint32_t>(declared));
-    // The output keeps the recording's speed.
-    const std::uint32_t rate = src.GetSampleRate();
-    dst.SetSampleRate(rate != 0 ? rate : FallbackSampleRate);
+    // A WAV file states the declared size, whatever follows; the title tag of
+    // an encoded one is the source's title, which names the destination too.
+    std::unique_ptr<CSampleSink> sink =
+        makeSink
+            ? makeSink(std::move(output), destination.stem().string())
+            : std::make_unique<CWavSink>(std::move(output), static_cast<std::uint32_t>(declared));
     // A failure removes what was written; its reason is read first.
-    const auto cannotWrite = [&] {
-        const std::string reason = dst.m_file ? dst.m_file->FailureReason() : std::string();
-        dst.Close();
-        dst.m_file.reset();
-        files.Remove(destination);
-        return ReportCannotWrite(parent, destination, reason);
-    };
-    if (!dst.WriteHeader())
-        return cannotWrite();
-
-    // A job given up removes what it wrote, whether a pump or a long pause saw it.
     const auto giveUp = [&] {
-        dst.Close();
-        dst.m_file.reset();
+        sink.reset();
         files.Remove(destination);
         return FileResult::Failed();
     };
+    const auto cannotWrite = [&] {
+        const std::string reason = sink ? sink->Failure() : std::string();
+        giveUp();
+        return ReportCannotWrite(parent, destination, reason);
+    };
+    // A job given up removes what it wrote, whether a pump or a long pause saw it.
     const auto writeFailed = [&] { return JobAbandoned() ? giveUp() : cannotWrite(); };
+    // The output keeps the recording's speed.
+    const std::uint32_t rate = src.GetSampleRate() != 0 ? src.GetSampleRate() : FallbackSampleRate;
+    if (!sink || !sink->Begin(rate))
+        return cannotWrite();
 
+    // The detector's state: a WAV file never opened, counting a phrase's bytes.
+    CWAVObj phrase;
+    phrase.InitPcmHeader(0);
+    phrase.SetSampleRate(rate);
+    std::uint64_t written = 0;
     // Blocks are read and decoded a few at a time, side by side, and then
     // written one by one as ReadBlock would have delivered them.
     std::array<SampleBuffer, CADCPMObj::MaxBlocksTogether> buffers;
@@ -95,8 +101,17 @@ FileResult ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& so
                 if (JobAbandoned())
                     return giveUp();
             }
-            if (!dst.WriteWithPauses(buffers[static_cast<std::size_t>(i)]))
+            const SampleBuffer& block = buffers[static_cast<std::size_t>(i)];
+            if (const auto pause = FindPhraseEnd(phrase, block, PauseSettings{})) {
+                if (!WriteSilenceInPieces(*sink, *pause / 2, rate))
+                    return writeFailed();
+                written += *pause;
+            }
+            const auto length = static_cast<std::uint32_t>(block.length);
+            if (!sink->Write(block.data.get(), length / 2))
                 return writeFailed();
+            phrase.m_dwPhraseBytes += length;
+            written += length;
         }
     }
     // ReadBlock says false at the end and on a read error alike; only the file knows which.
@@ -105,12 +120,12 @@ FileResult ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& so
         return ReportCannotRead(parent, source);
     }
 
-    const std::uint64_t written = dst.m_dwBytesWritten;
-    const std::uint64_t target = dst.GetDataSize();
-    if (target > written && !dst.WriteLongSilence(target - written))
+    // The last phrase's pause is the silence up to the declared size.
+    if (declared > written && !WriteSilenceInPieces(*sink, (declared - written) / 2, rate))
         return writeFailed();
-    if (!dst.Close())
+    if (!sink->Finish())
         return cannotWrite();
+    sink.reset();
     if (!files.Commit(destination))
         return ReportCannotWrite(parent, destination, ErrorReason(errno));
     return FileResult::Converted();

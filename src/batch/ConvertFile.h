@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/FileOpener.h"
+#include "audio/SampleSink.h"
 #include "batch/FileResult.h"
 #include "batch/MessageBox.h"
 
@@ -23,6 +24,8 @@ inline constexpr std::uint64_t MaxDeclaredDataSize = 0xFFFFFFFFull - 36;
 // header is Refused with its reason. Either leaves every file closed.
 FileResult ConvertFile(CMessageBoxOwner& parent, std::filesystem::path source,
                        std::filesystem::path destination);
-// The same, with both files opened by files.
+// The same, with both files opened by files, the samples written into the
+// sink that makeSink makes on the destination: a WAV file when none is given.
 FileResult ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                       const std::filesystem::path& destination, CFileOpener& files);
+                       const std::filesystem::path& destination, CFileOpener& files,
+                       const SinkMaker& makeSink = {});

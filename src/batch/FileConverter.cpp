@@ -4,5 +4,5 @@
 
 FileResult CFileConverter::Convert(CMessageBoxOwner& owner, const std::filesystem::path& source,
                                    const std::filesystem::path& destination, CFileOpener& files) {
-    return ConvertFile(owner, source, destination, files);
+    return ConvertFile(owner, source, destination, files, m_makeSink);
 }

@@ -29,15 +29,7 @@ CPracticeWriter::Result CPracticeWriter::Pause(std::uint64_t passSamples) {
 }
 
 bool CPracticeWriter::Silence(std::uint64_t count) {
-    // A second at a time: encoding minutes of silence takes a while, and a
-    // job given up at once does not wait for it.
-    while (count > 0) {
-        const std::uint64_t part = std::min<std::uint64_t>(count, std::max(m_nRate, 1u));
-        if (JobAbandoned() || !m_sink.WriteSilence(part))
-            return false;
-        count -= part;
-    }
-    return true;
+    return WriteSilenceInPieces(m_sink, count, m_nRate);
 }
 
 void CPracticeWriter::Close() {

@@ -26,11 +26,6 @@ inline constexpr std::uint32_t SamplesPerBlock = 1010;
 using SampleSourceMaker = std::function<std::unique_ptr<CSampleSource>(
     std::unique_ptr<CByteStream> stream, const std::filesystem::path& path)>;
 
-// Makes the sink of a practice file on stream, with the title tag where the
-// format has one. Null when it cannot be made.
-using SinkMaker = std::function<std::unique_ptr<CSampleSink>(std::unique_ptr<CByteStream> stream,
-                                                             const std::string& title)>;
-
 // The ADPCM source's samples, read as by the exact conversion.
 std::unique_ptr<CSampleSource> MakeAdpcmSamples(std::unique_ptr<CByteStream> stream,
                                                 const std::filesystem::path& path);

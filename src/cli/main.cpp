@@ -6,8 +6,7 @@
 #include "cli/JobReport.h"
 #include "cli/TerminalConverter.h"
 #include "cli/TerminalWindow.h"
-#include "media/JobConverter.h"
-#include "media/MediaLibrary.h"
+#include "job/JobAssembly.h"
 #include "pause/MessagePump.h"
 
 #include <cstdio>
@@ -49,13 +48,6 @@ std::string LongPhraseWarning(const std::filesystem::path& source, const PauseRe
 }
 
 int Run(const CommandLine& command) {
-    // FFmpeg's libraries, when asked for, before anything is touched.
-    if (std::string reason; NeedsMediaLibrary(command.options) && !MediaLibrary::Load(reason)) {
-        PrintError(std::string(ProgramName) + ": FFmpeg's libraries cannot be loaded: " + reason +
-                   "\n");
-        return 1;
-    }
-    InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
     // --keep-going answers the questions it leaves as --yes does.
     CTerminalWindow window(command.options.yesToAll || command.options.keepGoing);
     // Called from the file's worker: its lines are printed in the order of the files.
@@ -66,14 +58,21 @@ int Run(const CommandLine& command) {
         if (told.longestPhraseSeconds > LongPhraseSeconds)
             InOrder([&window, line = LongPhraseWarning(source, told)] { window.PrintLine(line); });
     };
-    CTerminalConverter converter(MakeJobConverter(command.options, report), window,
-                                 command.options.keepGoing);
-    // Subtitles that cannot be read end the job before it converts anything.
-    if (const std::string error = JobRefusal(command.options, command.source, converter);
-        !error.empty()) {
-        PrintError(std::string(ProgramName) + ": " + error + "\n");
+    // FFmpeg's libraries and the subtitles, before anything is converted.
+    JobAssembly job = AssembleJob(command.options, command.source, report);
+    switch (job.refusal) {
+    case JobAssembly::Refusal::MediaLibrary:
+        PrintError(std::string(ProgramName) +
+                   ": FFmpeg's libraries cannot be loaded: " + job.reason + "\n");
+        return 1;
+    case JobAssembly::Refusal::Subtitles:
+        PrintError(std::string(ProgramName) + ": " + job.reason + "\n");
         return UsageExitStatus;
+    case JobAssembly::Refusal::None:
+        break;
     }
+    InstallInterruptHandler(::isatty(STDERR_FILENO) == 1);
+    CTerminalConverter converter(std::move(job.converter), window, command.options.keepGoing);
     window.m_strSrc = command.source;
     window.m_strDst = command.destination;
     window.m_nJobs = command.options.jobs != 0 ? command.options.jobs : DefaultJobs();

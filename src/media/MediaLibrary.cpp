@@ -1,7 +1,6 @@
 #include "media/MediaLibrary.h"
 
 #include "audio/WAVException.h"
-#include "audio/WavBytesToSink.h"
 #include "media/plugin/MediaPlugin.h"
 #include "pause/MessagePump.h"
 
@@ -146,18 +145,6 @@ std::unique_ptr<CSampleSource> MediaLibrary::OpenSource(std::unique_ptr<CByteStr
     if (!source && told[0] != '\0')
         throw CWAVException(told);
     return source;
-}
-
-std::unique_ptr<CByteStream> MediaLibrary::MakeEncoder(std::unique_ptr<CByteStream> output,
-                                                       OutputFormat format, int bitrateKbps,
-                                                       const std::string& title) {
-    std::string reason;
-    if (!output || !Load(reason))
-        return nullptr;
-    // The exact conversion's WAV bytes, back into samples for the encoder.
-    std::unique_ptr<CSampleSink> sink =
-        MakeEncoderSink(std::move(output), format, bitrateKbps, title);
-    return sink ? std::make_unique<CWavBytesToSink>(std::move(sink)) : nullptr;
 }
 
 std::unique_ptr<CSampleSink> MediaLibrary::MakeEncoderSink(std::unique_ptr<CByteStream> output,

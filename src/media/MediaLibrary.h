@@ -32,11 +32,6 @@ std::string ModuleProblem(const std::filesystem::path& path);
 std::unique_ptr<CSampleSource> OpenSource(std::unique_ptr<CByteStream> stream,
                                           const std::filesystem::path& path);
 
-// A stream that encodes the WAV bytes written to it into output, at the
-// bitrate (0: the format's default), with the title tag. Null when it cannot be made.
-std::unique_ptr<CByteStream> MakeEncoder(std::unique_ptr<CByteStream> output, OutputFormat format,
-                                         int bitrateKbps, const std::string& title);
-
 // A sink that encodes a practice file's samples into output, at the bitrate
 // (0: the format's default), with the title tag. Null when it cannot be made.
 std::unique_ptr<CSampleSink> MakeEncoderSink(std::unique_ptr<CByteStream> output,

@@ -2,7 +2,7 @@
 
 #include "BrellowVersion.h"
 #include "batch/BatchRun.h"
-#include "media/JobConverter.h"
+#include "job/JobAssembly.h"
 #include "media/MediaLibrary.h"
 #include "ui/DirDialog.h"
 #include "ui/OptionsDlg.h"
@@ -346,29 +346,36 @@ void CBrellowDlg::OnRun() {
         options.phrasesFromSrt = false;
         SetJobOption(options, Option(OptionId::PhrasesFrom).name, m_strPhrasesFrom);
     }
-    if (!MediaLibraryLoaded(options))
-        return;
-    const std::unique_ptr<CFileConverter> converter = MakeJobConverter(options);
-    // Told before the job starts, as the terminal tells it.
     UpdateData(true);
-    if (const std::string refusal = JobRefusal(options, m_strSrc, *converter); !refusal.empty()) {
-        ShowError(*this, refusal);
+    // Told before the job starts, as the terminal tells it.
+    const JobAssembly job = AssembleJob(options, m_strSrc);
+    switch (job.refusal) {
+    case JobAssembly::Refusal::MediaLibrary:
+        ShowMediaLibraryError(job.reason);
         return;
+    case JobAssembly::Refusal::Subtitles:
+        ShowError(*this, job.reason);
+        return;
+    case JobAssembly::Refusal::None:
+        break;
     }
     CFileOpener files;
     // Runs here, on the GUI thread; the conversion's pump keeps the window
     // alive. The files of a folder are converted on threads of their own.
-    ::OnRun(*this, *converter, files);
+    ::OnRun(*this, *job.converter, files);
 }
 
 bool CBrellowDlg::MediaLibraryLoaded(const JobOptions& options) {
     if (std::string reason; NeedsMediaLibrary(options) && !MediaLibrary::Load(reason)) {
-        ShowError(
-            *this,
-            tr("FFmpeg's libraries cannot be loaded: %1").arg(FromUtf8(reason)).toStdString());
+        ShowMediaLibraryError(reason);
         return false;
     }
     return true;
+}
+
+void CBrellowDlg::ShowMediaLibraryError(const std::string& reason) {
+    ShowError(*this,
+              tr("FFmpeg's libraries cannot be loaded: %1").arg(FromUtf8(reason)).toStdString());
 }
 
 void CBrellowDlg::OnListen() {

@@ -78,6 +78,7 @@ private:
     void AskToStop();
     // Whether FFmpeg's module is there for options that need it; otherwise says why.
     bool MediaLibraryLoaded(const JobOptions& options);
+    void ShowMediaLibraryError(const std::string& reason);
 
     QIcon m_hIcon;
     // The template's controls, in tab order.

@@ -2,7 +2,7 @@
 
 #include "batch/JobOptions.h"
 #include "batch/LessonMarks.h"
-#include "media/LessonReader.h"
+#include "job/LessonReader.h"
 #include "ui/LessonAudio.h"
 
 #include <QDialog>

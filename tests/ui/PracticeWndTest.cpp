@@ -4,7 +4,7 @@
 
 #include "UiTestSupport.h"
 
-#include "media/LessonReader.h"
+#include "job/LessonReader.h"
 #include "ui/BrellowApp.h"
 #include "ui/BrellowDlg.h"
 #include "ui/PracticeWnd.h"

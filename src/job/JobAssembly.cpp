@@ -1,16 +1,14 @@
-#include "media/JobConverter.h"
+#include "job/JobAssembly.h"
 
 #include "batch/PracticeConverter.h"
 #include "batch/Subtitles.h"
 #include "deck/AnkiDeck.h"
-#include "media/EncodedConverter.h"
 #include "media/MediaLibrary.h"
 
 #include <algorithm>
 
 std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, PauseReporter report,
                                                  CPhraseListener* listener) {
-    std::unique_ptr<CFileConverter> exact = std::make_unique<CFileConverter>();
     TunedMedia media;
     media.report = std::move(report);
     media.listener = listener;
@@ -18,22 +16,35 @@ std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, Paus
     media.writeDeck = WriteAnkiDeck;
     if (options.anyFormat)
         media.makeSamples = MediaLibrary::OpenSource;
+    // Both conversions encode into the same sinks; WAV files are each one's own.
+    SinkMaker encode;
     if (const std::optional<OutputFormat> format = options.outputFormat) {
         const int bitrate = options.bitrateKbps.value_or(0);
-        exact = std::make_unique<CEncodedConverter>(std::move(exact), *format, bitrate,
-                                                    MediaLibrary::MakeEncoder);
-        media.makeSink = [format, bitrate](std::unique_ptr<CByteStream> output,
-                                           const std::string& title) {
+        encode = [format, bitrate](std::unique_ptr<CByteStream> output, const std::string& title) {
             return MediaLibrary::MakeEncoderSink(std::move(output), *format, bitrate, title);
         };
+        media.makeSink = encode;
     }
+    auto exact = std::make_unique<CFileConverter>(std::move(encode));
     return std::make_unique<CPracticeConverter>(options, std::move(media), std::move(exact));
 }
 
-std::string JobRefusal(const JobOptions& options, const std::string& source,
-                       const CFileConverter& converter) {
-    return CheckJobSubtitles(source, converter.FolderPattern(), options.phrasesFromSrt,
-                             options.phrasesFrom);
+JobAssembly AssembleJob(const JobOptions& options, const std::string& source, PauseReporter report,
+                        CPhraseListener* listener) {
+    JobAssembly job;
+    if (NeedsMediaLibrary(options) && !MediaLibrary::Load(job.reason)) {
+        job.refusal = JobAssembly::Refusal::MediaLibrary;
+        return job;
+    }
+    std::unique_ptr<CFileConverter> converter =
+        MakeJobConverter(options, std::move(report), listener);
+    job.reason = CheckJobSubtitles(source, converter->FolderPattern(), options.phrasesFromSrt,
+                                   options.phrasesFrom);
+    if (!job.reason.empty())
+        job.refusal = JobAssembly::Refusal::Subtitles;
+    else
+        job.converter = std::move(converter);
+    return job;
 }
 
 bool NeedsMediaLibrary(const JobOptions& options) {

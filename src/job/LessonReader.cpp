@@ -1,9 +1,9 @@
-#include "media/LessonReader.h"
+#include "job/LessonReader.h"
 
 #include "batch/ConversionMessages.h"
 #include "batch/MessageBox.h"
 #include "batch/PhraseListener.h"
-#include "media/JobConverter.h"
+#include "job/JobAssembly.h"
 
 #include <algorithm>
 #include <array>
