@@ -156,6 +156,10 @@ private slots:
     void keysAndCloseDuringJob();
     void unsupportedFormatReportedWhenIdle();
     void twinSourcesAskBeforeTheSecondOutput();
+    void keepGoing_data();
+    void keepGoing();
+    void anyFormatHint_data();
+    void anyFormatHint();
     void openContainingFolder();
 
 public slots:
@@ -794,6 +798,138 @@ void BrellowDlgTest::twinSourcesAskBeforeTheSecondOutput() {
     QFile first(out.filePath("lesson.WAV")), expected(alone.filePath("first.WAV"));
     QVERIFY(first.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
     QVERIFY(first.readAll() == expected.readAll());
+}
+
+// Runs the dialog's job from source to destination with the options stored
+// as "name=text" pairs; the boxes it showed.
+QList<SeenBox> RunWithOptions(const QString& source, const QString& destination,
+                              const QStringList& options, unsigned jobs = 1) {
+    StoredJobOptions stored;
+    for (const QString& option : options)
+        stored.emplace_back(option.section('=', 0, 0).toStdString(),
+                            option.section('=', 1).toStdString());
+    WriteStoredOptions(stored);
+    CBrellowDlg dlg;
+    dlg.m_nJobs = jobs;
+    dlg.show();
+    const Window w(dlg);
+    QTest::keyClicks(w.Src(), source);
+    QTest::keyClicks(w.Dst(), destination);
+    QList<SeenBox> seen;
+    UiScript script;
+    w.AcknowledgeBoxes(script, seen);
+    w.AcknowledgeBoxes(script, seen); // a second box is a fault the caller sees
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+    WriteStoredOptions({});
+    return seen;
+}
+
+void BrellowDlgTest::keepGoing_data() {
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("written");
+    // The files listed, each as "name|context|reason", the reason's English text
+    // up to FFmpeg's own words.
+    QTest::addColumn<QStringList>("skipped");
+    const QString channels = "b.wav|Job|The Number of channels must be 1";
+    const QString damaged = "b.wav|Media|the recording is damaged and cannot be decoded: %1";
+    const QString empty = "c.mp3|Media|the file is empty";
+    QTest::newRow("off: ends at the refused file")
+        << "" << 1 << "C" << QStringList{"a.WAV"} << QStringList{};
+    QTest::newRow("on, one worker")
+        << "keep-going=true" << 1 << "C" << QStringList{"a.WAV", "d.WAV"} << QStringList{channels};
+    QTest::newRow("on, side by side")
+        << "keep-going=true" << 3 << "C" << QStringList{"a.WAV", "d.WAV"} << QStringList{channels};
+    QTest::newRow("on, every format, side by side")
+        << "any-format=true,keep-going=true" << 3 << "C" << QStringList{"a.WAV", "d.WAV"}
+        << QStringList{damaged, empty};
+    QTest::newRow("on, every format, German")
+        << "any-format=true,keep-going=true" << 1 << "de" << QStringList{"a.WAV", "d.WAV"}
+        << QStringList{damaged, empty};
+}
+
+void BrellowDlgTest::keepGoing() {
+    QFETCH(QString, options);
+    QFETCH(int, jobs);
+    QFETCH(QString, language);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, skipped);
+    const CTranslations translations({language});
+    QTemporaryDir in, out;
+    CopyExample(in.filePath("a.wav"));
+    WriteStereoCopy(in.filePath("b.wav")); // refused by the exact reader, damaged for FFmpeg
+    QFile(in.filePath("c.mp3")).open(QIODevice::WriteOnly); // empty
+    CopyExample(in.filePath("d.wav"));
+    const QList<SeenBox> seen =
+        RunWithOptions(in.path(), out.path(), options.split(',', Qt::SkipEmptyParts), jobs);
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), written);
+    QCOMPARE(seen.size(), 1);
+    QVERIFY(!seen[0].busy);
+    if (skipped.isEmpty()) { // today's box
+        QCOMPARE(seen[0].text, QStringLiteral("The software does not support given audio format\n"
+                                              "Details: The Number of channels must be 1"));
+        return;
+    }
+    QCOMPARE(seen[0].caption, QCoreApplication::translate("CBrellowDlg", "Skipped"));
+    QStringList lines = seen[0].text.split('\n');
+    QCOMPARE(lines.takeFirst(),
+             QCoreApplication::translate("CBrellowDlg", "These recordings were skipped:"));
+    QCOMPARE(lines.size(), skipped.size());
+    for (const QString& file : skipped) {
+        const QStringList parts = file.split('|');
+        const QString reason =
+            QCoreApplication::translate(qPrintable(parts[1]), qPrintable(parts[2]));
+        QCOMPARE(reason == parts[2], language == "C"); // in the learner's language
+        const QString line = lines.takeFirst(), start = "'" + in.filePath(parts[0]) + "': ";
+        QVERIFY2(reason.contains("%1") ? line.startsWith(start + reason.section("%1", 0, 0))
+                                       : line == start + reason,
+                 qPrintable(line));
+    }
+}
+
+void BrellowDlgTest::anyFormatHint_data() {
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("kind"); // pcm: FFmpeg reads it; stereo: damaged for FFmpeg; text
+    QTest::addColumn<QString>("text"); // the box's; none: converted
+    const QString unsupported = "The software does not support given audio format\nDetails: ";
+    QTest::newRow("FFmpeg reads it, option off")
+        << ""
+        << "pcm"
+        << unsupported + "The WAV format must be ADPCM\nTo convert it, turn on \"Read every "
+                         "recording format (MP3, M4A, Opus, FLAC, ...)\" in Options.";
+    QTest::newRow("FFmpeg reads it, option on") << "any-format=true"
+                                                << "pcm"
+                                                << "";
+    QTest::newRow("damaged for FFmpeg")
+        << ""
+        << "stereo" << unsupported + "The Number of channels must be 1";
+    QTest::newRow("nobody reads it") << ""
+                                     << "text" << unsupported + "The RIFF chunk is missing";
+}
+
+void BrellowDlgTest::anyFormatHint() {
+    QFETCH(QString, options);
+    QFETCH(QString, kind);
+    QFETCH(QString, text);
+    QTemporaryDir in, out;
+    const QString source = in.filePath("lesson.wav");
+    if (kind == "pcm") {
+        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-i", BRELLOW_TEST_DATA "/german.wav",
+                                              "-c:a", "pcm_s16le", source}),
+                 0);
+    } else if (kind == "stereo") {
+        WriteStereoCopy(source);
+    } else {
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("just text, no sound") > 0);
+    }
+    const QList<SeenBox> seen =
+        RunWithOptions(source, out.path(), options.split(',', Qt::SkipEmptyParts));
+    QCOMPARE(seen.size(), text.isEmpty() ? 0 : 1);
+    if (!text.isEmpty())
+        QCOMPARE(seen[0].text, text);
+    QCOMPARE(QFile::exists(out.filePath("lesson.WAV")), text.isEmpty());
 }
 
 void BrellowDlgTest::openContainingFolder() {
