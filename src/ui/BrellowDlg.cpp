@@ -378,11 +378,11 @@ void CBrellowDlg::OnRun() {
     }
     CFileOpener files;
     // A recording the exact reader refuses may be one that FFmpeg reads: then say how.
-    const std::string source = m_strSrc;
-    const auto hint = [&options, source]() -> std::string {
+    // The source as the job took it, trimmed.
+    const auto hint = [this, &options]() -> std::string {
         std::error_code error;
-        if (options.anyFormat || !std::filesystem::is_regular_file(source, error) ||
-            !MediaLibraryReads(source))
+        if (options.anyFormat || !std::filesystem::is_regular_file(m_strSrc, error) ||
+            !MediaLibraryReads(m_strSrc))
             return {};
         return tr("To convert it, turn on \"%1\" in Options.")
             .arg(COptionsDlg::AnyFormatName())
