@@ -79,6 +79,18 @@
         <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
         <translation>Spielt die Phrasen der Quelle einzeln ab, um ihre Marken zu korrigieren und sich selbst aufzunehmen.</translation>
     </message>
+    <message>
+        <source>To convert it, turn on &quot;%1&quot; in Options.</source>
+        <translation>Um sie zu konvertieren, schalten Sie „%1“ in den Optionen ein.</translation>
+    </message>
+    <message>
+        <source>These recordings were skipped:</source>
+        <translation>Diese Aufnahmen wurden übersprungen:</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Übersprungen</translation>
+    </message>
 </context>
 <context>
     <name>CLessonAudio</name>
@@ -324,6 +336,14 @@
     <message>
         <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
         <translation>Nötig sind 1 bis %1 Tempi von %2 bis %3, getrennt durch &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>Skip &amp;recordings that cannot be read, and go on</source>
+        <translation>Nicht lesbare Aufnahmen überspringen und &amp;weitermachen</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s recording that is damaged, in a format that is not read, or that fails is skipped without a message of its own; one message at the end lists each, with the reason.</source>
+        <translation>Eine Aufnahme des Ordners, die beschädigt ist, in einem nicht gelesenen Format vorliegt oder scheitert, wird ohne eigene Meldung übersprungen; eine Meldung am Ende nennt jede mit dem Grund.</translation>
     </message>
 </context>
 <context>
@@ -596,6 +616,135 @@ Details: %1</translation>
     <message>
         <source>Confirmation</source>
         <translation>Bestätigung</translation>
+    </message>
+    <message>
+        <source>Cannot write file &apos;%1&apos;
+Details: %2</source>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden
+Details: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>Media</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read</source>
+        <translation>die Datei ist keine Aufnahme in einem lesbaren Format</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read (FFmpeg reads it as %1)</source>
+        <translation>die Datei ist keine Aufnahme in einem lesbaren Format (FFmpeg liest sie als %1)</translation>
+    </message>
+    <message>
+        <source>the file holds no audio</source>
+        <translation>die Datei enthält keinen Ton</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded</source>
+        <translation>ihr Ton liegt in einem Format vor, das nicht dekodiert werden kann</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded (%1)</source>
+        <translation>ihr Ton liegt in einem Format vor, das nicht dekodiert werden kann (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded: %1</source>
+        <translation>ihr Ton liegt in einem Format vor, das nicht dekodiert werden kann: %1</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded</source>
+        <translation>die Aufnahme ist beschädigt und kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded: %1</source>
+        <translation>die Aufnahme ist beschädigt und kann nicht dekodiert werden: %1</translation>
+    </message>
+    <message>
+        <source>the recording is cut short: the file ends before it does</source>
+        <translation>die Aufnahme ist abgeschnitten: die Datei endet vor ihr</translation>
+    </message>
+    <message>
+        <source>no audio could be decoded from it</source>
+        <translation>es konnte kein Ton daraus dekodiert werden</translation>
+    </message>
+    <message>
+        <source>the recording changes its sample rate part way through</source>
+        <translation>die Aufnahme ändert mittendrin ihre Abtastrate</translation>
+    </message>
+    <message>
+        <source>the recording has more than the 64 channels that can be mixed</source>
+        <translation>die Aufnahme hat mehr als die 64 Kanäle, die gemischt werden können</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened</source>
+        <translation>die Aufnahme konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened: out of memory</source>
+        <translation>die Aufnahme konnte nicht geöffnet werden: nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>the recording&apos;s sample rate of %1 Hz is outside the 1 kHz to 768 kHz that can be converted</source>
+        <translation>die Abtastrate der Aufnahme von %1 Hz liegt außerhalb der 1 kHz bis 768 kHz, die konvertiert werden können</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>Die FFmpeg-Bibliotheken können nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no encoder %1</source>
+        <translation>Die FFmpeg-Bibliotheken haben keinen Encoder %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no muxer %1</source>
+        <translation>Die FFmpeg-Bibliotheken haben keinen Muxer %1</translation>
+    </message>
+    <message>
+        <source>the encoder %1 refused its settings: %2</source>
+        <translation>der Encoder %1 hat seine Einstellungen abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 does not take its options: %2</source>
+        <translation>der Encoder %1 nimmt seine Optionen nicht an: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 failed: %2</source>
+        <translation>der Encoder %1 ist gescheitert: %2</translation>
+    </message>
+    <message>
+        <source>no resampler to %1 Hz could be made: %2</source>
+        <translation>es konnte kein Resampler auf %1 Hz erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>the resampler failed: %1</source>
+        <translation>der Resampler ist gescheitert: %1</translation>
+    </message>
+    <message>
+        <source>the muxer could not be made: %1</source>
+        <translation>der Muxer konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not begin the file: %2</source>
+        <translation>der Muxer %1 konnte die Datei nicht beginnen: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not write: %2</source>
+        <translation>der Muxer %1 konnte nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not end the file: %2</source>
+        <translation>der Muxer %1 konnte die Datei nicht abschließen: %2</translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,18 @@
         <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
         <translation>Reproduce las frases de la fuente una a una, para corregir sus marcas y grabarse.</translation>
     </message>
+    <message>
+        <source>To convert it, turn on &quot;%1&quot; in Options.</source>
+        <translation>Para convertirla, active «%1» en Opciones.</translation>
+    </message>
+    <message>
+        <source>These recordings were skipped:</source>
+        <translation>Se omitieron estas grabaciones:</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Omitidas</translation>
+    </message>
 </context>
 <context>
     <name>CLessonAudio</name>
@@ -324,6 +336,14 @@
     <message>
         <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
         <translation>Se necesitan de 1 a %1 tempos de %2 a %3, separados por &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>Skip &amp;recordings that cannot be read, and go on</source>
+        <translation>Omitir las grabaciones ilegibles y segu&amp;ir</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s recording that is damaged, in a format that is not read, or that fails is skipped without a message of its own; one message at the end lists each, with the reason.</source>
+        <translation>Una grabación de la carpeta que está dañada, en un formato que no se lee o que falla se omite sin un mensaje propio; un mensaje al final las enumera todas, con el motivo.</translation>
     </message>
 </context>
 <context>
@@ -596,6 +616,135 @@ Detalles: %1</translation>
     <message>
         <source>Confirmation</source>
         <translation>Confirmación</translation>
+    </message>
+    <message>
+        <source>Cannot write file &apos;%1&apos;
+Details: %2</source>
+        <translation>No se puede escribir el archivo «%1»
+Detalles: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>el archivo no se puede abrir</translation>
+    </message>
+</context>
+<context>
+    <name>Media</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read</source>
+        <translation>el archivo no es una grabación en un formato que se pueda leer</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read (FFmpeg reads it as %1)</source>
+        <translation>el archivo no es una grabación en un formato que se pueda leer (FFmpeg lo lee como %1)</translation>
+    </message>
+    <message>
+        <source>the file holds no audio</source>
+        <translation>el archivo no contiene audio</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded</source>
+        <translation>su audio está en un formato que no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded (%1)</source>
+        <translation>su audio está en un formato que no se puede decodificar (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded: %1</source>
+        <translation>su audio está en un formato que no se puede decodificar: %1</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded</source>
+        <translation>la grabación está dañada y no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded: %1</source>
+        <translation>la grabación está dañada y no se puede decodificar: %1</translation>
+    </message>
+    <message>
+        <source>the recording is cut short: the file ends before it does</source>
+        <translation>la grabación está cortada: el archivo termina antes que ella</translation>
+    </message>
+    <message>
+        <source>no audio could be decoded from it</source>
+        <translation>no se pudo decodificar audio de él</translation>
+    </message>
+    <message>
+        <source>the recording changes its sample rate part way through</source>
+        <translation>la grabación cambia su frecuencia de muestreo a mitad</translation>
+    </message>
+    <message>
+        <source>the recording has more than the 64 channels that can be mixed</source>
+        <translation>la grabación tiene más de los 64 canales que se pueden mezclar</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened</source>
+        <translation>no se pudo abrir la grabación</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened: out of memory</source>
+        <translation>no se pudo abrir la grabación: memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the recording&apos;s sample rate of %1 Hz is outside the 1 kHz to 768 kHz that can be converted</source>
+        <translation>la frecuencia de muestreo de la grabación, %1 Hz, está fuera de los 1 kHz a 768 kHz que se pueden convertir</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>No se pueden cargar las bibliotecas de FFmpeg: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no encoder %1</source>
+        <translation>Las bibliotecas de FFmpeg no tienen el codificador %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no muxer %1</source>
+        <translation>Las bibliotecas de FFmpeg no tienen el multiplexor %1</translation>
+    </message>
+    <message>
+        <source>the encoder %1 refused its settings: %2</source>
+        <translation>el codificador %1 rechazó sus ajustes: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 does not take its options: %2</source>
+        <translation>el codificador %1 no acepta sus opciones: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 failed: %2</source>
+        <translation>el codificador %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>no resampler to %1 Hz could be made: %2</source>
+        <translation>no se pudo crear un remuestreador a %1 Hz: %2</translation>
+    </message>
+    <message>
+        <source>the resampler failed: %1</source>
+        <translation>el remuestreador falló: %1</translation>
+    </message>
+    <message>
+        <source>the muxer could not be made: %1</source>
+        <translation>no se pudo crear el multiplexor: %1</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not begin the file: %2</source>
+        <translation>el multiplexor %1 no pudo empezar el archivo: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not write: %2</source>
+        <translation>el multiplexor %1 no pudo escribir: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not end the file: %2</source>
+        <translation>el multiplexor %1 no pudo terminar el archivo: %2</translation>
     </message>
 </context>
 </TS>

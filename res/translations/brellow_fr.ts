@@ -79,6 +79,18 @@
         <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
         <translation>Lit les phrases de la source une à une, pour corriger leurs marques et vous enregistrer.</translation>
     </message>
+    <message>
+        <source>To convert it, turn on &quot;%1&quot; in Options.</source>
+        <translation>Pour la convertir, activez « %1 » dans les Options.</translation>
+    </message>
+    <message>
+        <source>These recordings were skipped:</source>
+        <translation>Ces enregistrements ont été ignorés :</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ignorés</translation>
+    </message>
 </context>
 <context>
     <name>CLessonAudio</name>
@@ -315,15 +327,23 @@
     </message>
     <message>
         <source>What tells a pause from speech: the level above, a small network that hears speech over music and noise, or automatically the level where the recording has clear quiet and the network where not.</source>
-        <translation>Ce qui distingue une pause de la parole : le niveau ci-dessus, un petit réseau qui entend la parole par-dessus la musique et le bruit, ou automatiquement le niveau là où l&apos;enregistrement a des silences nets et le réseau ailleurs.</translation>
+        <translation>Ce qui distingue une pause de la parole&#xa0;: le niveau ci-dessus, un petit réseau qui entend la parole par-dessus la musique et le bruit, ou automatiquement le niveau là où l&apos;enregistrement a des silences nets et le réseau ailleurs.</translation>
     </message>
     <message>
         <source>One tempo for each pass, separated by &quot;%4&quot;: 1 is as recorded, %5 slower. At most %1 passes, each from %2 to %3.</source>
-        <translation>Un tempo par répétition, séparés par « %4 » : 1 correspond à l&apos;enregistrement, %5 est plus lent. Au plus %1 répétitions, chacune de %2 à %3.</translation>
+        <translation>Un tempo par répétition, séparés par «&#xa0;%4&#xa0;»&#xa0;: 1 correspond à l&apos;enregistrement, %5 est plus lent. Au plus %1 répétitions, chacune de %2 à %3.</translation>
     </message>
     <message>
         <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
         <translation>Il faut de 1 à %1 tempos de %2 à %3, séparés par &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>Skip &amp;recordings that cannot be read, and go on</source>
+        <translation>Ignorer les enregistrements i&amp;llisibles et continuer</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s recording that is damaged, in a format that is not read, or that fails is skipped without a message of its own; one message at the end lists each, with the reason.</source>
+        <translation>Un enregistrement du dossier endommagé, dans un format qui n’est pas lu, ou qui échoue est ignoré sans message propre ; un message à la fin les énumère tous, avec la raison.</translation>
     </message>
 </context>
 <context>
@@ -596,6 +616,135 @@ Détails&#xa0;: %1</translation>
     <message>
         <source>Confirmation</source>
         <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Cannot write file &apos;%1&apos;
+Details: %2</source>
+        <translation>Impossible d’écrire le fichier « %1 »
+Détails : %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+</context>
+<context>
+    <name>Media</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read</source>
+        <translation>le fichier n’est pas un enregistrement dans un format lisible</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read (FFmpeg reads it as %1)</source>
+        <translation>le fichier n’est pas un enregistrement dans un format lisible (FFmpeg le lit comme %1)</translation>
+    </message>
+    <message>
+        <source>the file holds no audio</source>
+        <translation>le fichier ne contient aucun son</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded</source>
+        <translation>son audio est dans un format qui ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded (%1)</source>
+        <translation>son audio est dans un format qui ne peut pas être décodé (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded: %1</source>
+        <translation>son audio est dans un format qui ne peut pas être décodé : %1</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded</source>
+        <translation>l’enregistrement est endommagé et ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded: %1</source>
+        <translation>l’enregistrement est endommagé et ne peut pas être décodé : %1</translation>
+    </message>
+    <message>
+        <source>the recording is cut short: the file ends before it does</source>
+        <translation>l’enregistrement est tronqué : le fichier se termine avant lui</translation>
+    </message>
+    <message>
+        <source>no audio could be decoded from it</source>
+        <translation>aucun son n’a pu en être décodé</translation>
+    </message>
+    <message>
+        <source>the recording changes its sample rate part way through</source>
+        <translation>l’enregistrement change de fréquence d’échantillonnage en cours de route</translation>
+    </message>
+    <message>
+        <source>the recording has more than the 64 channels that can be mixed</source>
+        <translation>l’enregistrement a plus des 64 canaux qui peuvent être mixés</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened</source>
+        <translation>l’enregistrement n’a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened: out of memory</source>
+        <translation>l’enregistrement n’a pas pu être ouvert : mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the recording&apos;s sample rate of %1 Hz is outside the 1 kHz to 768 kHz that can be converted</source>
+        <translation>la fréquence d’échantillonnage de l’enregistrement, %1 Hz, est hors des 1 kHz à 768 kHz qui peuvent être convertis</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>Impossible de charger les bibliothèques de FFmpeg&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no encoder %1</source>
+        <translation>Les bibliothèques de FFmpeg n’ont pas d’encodeur %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no muxer %1</source>
+        <translation>Les bibliothèques de FFmpeg n’ont pas de multiplexeur %1</translation>
+    </message>
+    <message>
+        <source>the encoder %1 refused its settings: %2</source>
+        <translation>l’encodeur %1 a refusé ses réglages : %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 does not take its options: %2</source>
+        <translation>l’encodeur %1 n’accepte pas ses options : %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 failed: %2</source>
+        <translation>l’encodeur %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>no resampler to %1 Hz could be made: %2</source>
+        <translation>aucun rééchantillonneur vers %1 Hz n’a pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>the resampler failed: %1</source>
+        <translation>le rééchantillonneur a échoué : %1</translation>
+    </message>
+    <message>
+        <source>the muxer could not be made: %1</source>
+        <translation>le multiplexeur n’a pas pu être créé : %1</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not begin the file: %2</source>
+        <translation>le multiplexeur %1 n’a pas pu commencer le fichier : %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not write: %2</source>
+        <translation>le multiplexeur %1 n’a pas pu écrire : %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not end the file: %2</source>
+        <translation>le multiplexeur %1 n’a pas pu terminer le fichier : %2</translation>
     </message>
 </context>
 </TS>

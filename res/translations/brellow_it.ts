@@ -79,6 +79,18 @@
         <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
         <translation>Riproduce le frasi della sorgente una alla volta, per correggerne le marcature e registrarsi.</translation>
     </message>
+    <message>
+        <source>To convert it, turn on &quot;%1&quot; in Options.</source>
+        <translation>Per convertirla, attiva «%1» nelle Opzioni.</translation>
+    </message>
+    <message>
+        <source>These recordings were skipped:</source>
+        <translation>Queste registrazioni sono state saltate:</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltate</translation>
+    </message>
 </context>
 <context>
     <name>CLessonAudio</name>
@@ -324,6 +336,14 @@
     <message>
         <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
         <translation>Servono da 1 a %1 tempi da %2 a %3, separati da &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>Skip &amp;recordings that cannot be read, and go on</source>
+        <translation>Salta le registrazioni illeggibili e contin&amp;ua</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s recording that is damaged, in a format that is not read, or that fails is skipped without a message of its own; one message at the end lists each, with the reason.</source>
+        <translation>Una registrazione della cartella danneggiata, in un formato che non viene letto o che non riesce viene saltata senza un messaggio proprio; un messaggio alla fine le elenca tutte, con il motivo.</translation>
     </message>
 </context>
 <context>
@@ -596,6 +616,135 @@ Dettagli: %1</translation>
     <message>
         <source>Confirmation</source>
         <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>Cannot write file &apos;%1&apos;
+Details: %2</source>
+        <translation>Impossibile scrivere il file «%1»
+Dettagli: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>il file non può essere aperto</translation>
+    </message>
+</context>
+<context>
+    <name>Media</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read</source>
+        <translation>il file non è una registrazione in un formato leggibile</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read (FFmpeg reads it as %1)</source>
+        <translation>il file non è una registrazione in un formato leggibile (FFmpeg lo legge come %1)</translation>
+    </message>
+    <message>
+        <source>the file holds no audio</source>
+        <translation>il file non contiene audio</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded</source>
+        <translation>il suo audio è in un formato che non può essere decodificato</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded (%1)</source>
+        <translation>il suo audio è in un formato che non può essere decodificato (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded: %1</source>
+        <translation>il suo audio è in un formato che non può essere decodificato: %1</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded</source>
+        <translation>la registrazione è danneggiata e non può essere decodificata</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded: %1</source>
+        <translation>la registrazione è danneggiata e non può essere decodificata: %1</translation>
+    </message>
+    <message>
+        <source>the recording is cut short: the file ends before it does</source>
+        <translation>la registrazione è troncata: il file finisce prima di essa</translation>
+    </message>
+    <message>
+        <source>no audio could be decoded from it</source>
+        <translation>non è stato possibile decodificarne alcun audio</translation>
+    </message>
+    <message>
+        <source>the recording changes its sample rate part way through</source>
+        <translation>la registrazione cambia frequenza di campionamento a metà</translation>
+    </message>
+    <message>
+        <source>the recording has more than the 64 channels that can be mixed</source>
+        <translation>la registrazione ha più dei 64 canali che possono essere mixati</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened</source>
+        <translation>non è stato possibile aprire la registrazione</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened: out of memory</source>
+        <translation>non è stato possibile aprire la registrazione: memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>the recording&apos;s sample rate of %1 Hz is outside the 1 kHz to 768 kHz that can be converted</source>
+        <translation>la frequenza di campionamento della registrazione, %1 Hz, è fuori dall’intervallo da 1 kHz a 768 kHz che può essere convertito</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>Impossibile caricare le librerie di FFmpeg: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no encoder %1</source>
+        <translation>Le librerie di FFmpeg non hanno il codificatore %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no muxer %1</source>
+        <translation>Le librerie di FFmpeg non hanno il multiplexer %1</translation>
+    </message>
+    <message>
+        <source>the encoder %1 refused its settings: %2</source>
+        <translation>il codificatore %1 ha rifiutato le sue impostazioni: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 does not take its options: %2</source>
+        <translation>il codificatore %1 non accetta le sue opzioni: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 failed: %2</source>
+        <translation>il codificatore %1 non è riuscito: %2</translation>
+    </message>
+    <message>
+        <source>no resampler to %1 Hz could be made: %2</source>
+        <translation>impossibile creare un ricampionatore a %1 Hz: %2</translation>
+    </message>
+    <message>
+        <source>the resampler failed: %1</source>
+        <translation>il ricampionatore non è riuscito: %1</translation>
+    </message>
+    <message>
+        <source>the muxer could not be made: %1</source>
+        <translation>impossibile creare il multiplexer: %1</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not begin the file: %2</source>
+        <translation>il multiplexer %1 non ha potuto iniziare il file: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not write: %2</source>
+        <translation>il multiplexer %1 non ha potuto scrivere: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not end the file: %2</source>
+        <translation>il multiplexer %1 non ha potuto chiudere il file: %2</translation>
     </message>
 </context>
 </TS>

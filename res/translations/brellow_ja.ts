@@ -79,6 +79,18 @@
         <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
         <translation>ソースのフレーズを一つずつ再生し、区切りを直したり自分の声を録音したりします。</translation>
     </message>
+    <message>
+        <source>To convert it, turn on &quot;%1&quot; in Options.</source>
+        <translation>変換するには、オプションで「%1」をオンにしてください。</translation>
+    </message>
+    <message>
+        <source>These recordings were skipped:</source>
+        <translation>次の録音はスキップされました:</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>スキップ</translation>
+    </message>
 </context>
 <context>
     <name>CLessonAudio</name>
@@ -324,6 +336,14 @@
     <message>
         <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
         <translation>%2 から %3 までのテンポを 1 〜 %1 個、&quot;%4&quot; で区切って入力してください。</translation>
+    </message>
+    <message>
+        <source>Skip &amp;recordings that cannot be read, and go on</source>
+        <translation>読めない録音をスキップして続ける(&amp;R)</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s recording that is damaged, in a format that is not read, or that fails is skipped without a message of its own; one message at the end lists each, with the reason.</source>
+        <translation>フォルダー内の録音が壊れている、読めない形式である、または失敗した場合は、個別のメッセージなしでスキップされ、最後に一つのメッセージがそれぞれを理由とともに示します。</translation>
     </message>
 </context>
 <context>
@@ -596,6 +616,135 @@ Details: %1</source>
     <message>
         <source>Confirmation</source>
         <translation>確認</translation>
+    </message>
+    <message>
+        <source>Cannot write file &apos;%1&apos;
+Details: %2</source>
+        <translation>ファイル「%1」に書き込めません
+詳細: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+</context>
+<context>
+    <name>Media</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read</source>
+        <translation>ファイルは読める形式の録音ではありません</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read (FFmpeg reads it as %1)</source>
+        <translation>ファイルは読める形式の録音ではありません (FFmpeg は %1 として読み取ります)</translation>
+    </message>
+    <message>
+        <source>the file holds no audio</source>
+        <translation>ファイルに音声がありません</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded</source>
+        <translation>音声がデコードできない形式です</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded (%1)</source>
+        <translation>音声がデコードできない形式です (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded: %1</source>
+        <translation>音声がデコードできない形式です: %1</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded</source>
+        <translation>録音が壊れていてデコードできません</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded: %1</source>
+        <translation>録音が壊れていてデコードできません: %1</translation>
+    </message>
+    <message>
+        <source>the recording is cut short: the file ends before it does</source>
+        <translation>録音が途中で切れています: ファイルが録音より先に終わっています</translation>
+    </message>
+    <message>
+        <source>no audio could be decoded from it</source>
+        <translation>音声を一切デコードできませんでした</translation>
+    </message>
+    <message>
+        <source>the recording changes its sample rate part way through</source>
+        <translation>録音のサンプルレートが途中で変わります</translation>
+    </message>
+    <message>
+        <source>the recording has more than the 64 channels that can be mixed</source>
+        <translation>録音にミックスできる 64 チャンネルを超えるチャンネルがあります</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>メモリ不足です</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened</source>
+        <translation>録音を開けませんでした</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened: out of memory</source>
+        <translation>録音を開けませんでした: メモリ不足です</translation>
+    </message>
+    <message>
+        <source>the recording&apos;s sample rate of %1 Hz is outside the 1 kHz to 768 kHz that can be converted</source>
+        <translation>録音のサンプルレート %1 Hz は、変換できる 1 kHz から 768 kHz の範囲外です</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>FFmpeg のライブラリを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no encoder %1</source>
+        <translation>FFmpeg のライブラリにエンコーダー %1 がありません</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no muxer %1</source>
+        <translation>FFmpeg のライブラリにマルチプレクサー %1 がありません</translation>
+    </message>
+    <message>
+        <source>the encoder %1 refused its settings: %2</source>
+        <translation>エンコーダー %1 が設定を拒否しました: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 does not take its options: %2</source>
+        <translation>エンコーダー %1 がオプションを受け付けません: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 failed: %2</source>
+        <translation>エンコーダー %1 が失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>no resampler to %1 Hz could be made: %2</source>
+        <translation>%1 Hz へのリサンプラーを作成できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>the resampler failed: %1</source>
+        <translation>リサンプラーが失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>the muxer could not be made: %1</source>
+        <translation>マルチプレクサーを作成できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not begin the file: %2</source>
+        <translation>マルチプレクサー %1 がファイルを開始できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not write: %2</source>
+        <translation>マルチプレクサー %1 が書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not end the file: %2</source>
+        <translation>マルチプレクサー %1 がファイルを終了できませんでした: %2</translation>
     </message>
 </context>
 </TS>

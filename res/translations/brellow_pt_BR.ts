@@ -79,6 +79,18 @@
         <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
         <translation>Reproduz as frases da origem uma a uma, para corrigir suas marcas e gravar você mesmo.</translation>
     </message>
+    <message>
+        <source>To convert it, turn on &quot;%1&quot; in Options.</source>
+        <translation>Para convertê-la, ative “%1” em Opções.</translation>
+    </message>
+    <message>
+        <source>These recordings were skipped:</source>
+        <translation>Estas gravações foram puladas:</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Puladas</translation>
+    </message>
 </context>
 <context>
     <name>CLessonAudio</name>
@@ -324,6 +336,14 @@
     <message>
         <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
         <translation>São necessárias de 1 a %1 velocidades de %2 a %3, separadas por &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>Skip &amp;recordings that cannot be read, and go on</source>
+        <translation>Pular gravações ilegíveis e contin&amp;uar</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s recording that is damaged, in a format that is not read, or that fails is skipped without a message of its own; one message at the end lists each, with the reason.</source>
+        <translation>Uma gravação da pasta que está danificada, em um formato que não é lido ou que falha é pulada sem uma mensagem própria; uma mensagem no final lista cada uma, com o motivo.</translation>
     </message>
 </context>
 <context>
@@ -596,6 +616,135 @@ Detalhes: %1</translation>
     <message>
         <source>Confirmation</source>
         <translation>Confirmação</translation>
+    </message>
+    <message>
+        <source>Cannot write file &apos;%1&apos;
+Details: %2</source>
+        <translation>Não é possível gravar o arquivo “%1”
+Detalhes: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>o arquivo não pode ser aberto</translation>
+    </message>
+</context>
+<context>
+    <name>Media</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>o arquivo está vazio</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read</source>
+        <translation>o arquivo não é uma gravação em um formato que possa ser lido</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read (FFmpeg reads it as %1)</source>
+        <translation>o arquivo não é uma gravação em um formato que possa ser lido (o FFmpeg o lê como %1)</translation>
+    </message>
+    <message>
+        <source>the file holds no audio</source>
+        <translation>o arquivo não contém áudio</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded</source>
+        <translation>seu áudio está em um formato que não pode ser decodificado</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded (%1)</source>
+        <translation>seu áudio está em um formato que não pode ser decodificado (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded: %1</source>
+        <translation>seu áudio está em um formato que não pode ser decodificado: %1</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded</source>
+        <translation>a gravação está danificada e não pode ser decodificada</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded: %1</source>
+        <translation>a gravação está danificada e não pode ser decodificada: %1</translation>
+    </message>
+    <message>
+        <source>the recording is cut short: the file ends before it does</source>
+        <translation>a gravação está cortada: o arquivo termina antes dela</translation>
+    </message>
+    <message>
+        <source>no audio could be decoded from it</source>
+        <translation>não foi possível decodificar áudio dele</translation>
+    </message>
+    <message>
+        <source>the recording changes its sample rate part way through</source>
+        <translation>a gravação muda sua taxa de amostragem no meio</translation>
+    </message>
+    <message>
+        <source>the recording has more than the 64 channels that can be mixed</source>
+        <translation>a gravação tem mais que os 64 canais que podem ser mixados</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened</source>
+        <translation>não foi possível abrir a gravação</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened: out of memory</source>
+        <translation>não foi possível abrir a gravação: memória insuficiente</translation>
+    </message>
+    <message>
+        <source>the recording&apos;s sample rate of %1 Hz is outside the 1 kHz to 768 kHz that can be converted</source>
+        <translation>a taxa de amostragem da gravação, %1 Hz, está fora dos 1 kHz a 768 kHz que podem ser convertidos</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>Não é possível carregar as bibliotecas do FFmpeg: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no encoder %1</source>
+        <translation>As bibliotecas do FFmpeg não têm o codificador %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no muxer %1</source>
+        <translation>As bibliotecas do FFmpeg não têm o multiplexador %1</translation>
+    </message>
+    <message>
+        <source>the encoder %1 refused its settings: %2</source>
+        <translation>o codificador %1 recusou suas configurações: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 does not take its options: %2</source>
+        <translation>o codificador %1 não aceita suas opções: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 failed: %2</source>
+        <translation>o codificador %1 falhou: %2</translation>
+    </message>
+    <message>
+        <source>no resampler to %1 Hz could be made: %2</source>
+        <translation>não foi possível criar um reamostrador para %1 Hz: %2</translation>
+    </message>
+    <message>
+        <source>the resampler failed: %1</source>
+        <translation>o reamostrador falhou: %1</translation>
+    </message>
+    <message>
+        <source>the muxer could not be made: %1</source>
+        <translation>não foi possível criar o multiplexador: %1</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not begin the file: %2</source>
+        <translation>o multiplexador %1 não pôde iniciar o arquivo: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not write: %2</source>
+        <translation>o multiplexador %1 não pôde gravar: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not end the file: %2</source>
+        <translation>o multiplexador %1 não pôde encerrar o arquivo: %2</translation>
     </message>
 </context>
 </TS>

@@ -79,6 +79,18 @@
         <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
         <translation>Воспроизводит фразы источника по одной, чтобы исправить метки и записать себя.</translation>
     </message>
+    <message>
+        <source>To convert it, turn on &quot;%1&quot; in Options.</source>
+        <translation>Чтобы преобразовать её, включите «%1» в параметрах.</translation>
+    </message>
+    <message>
+        <source>These recordings were skipped:</source>
+        <translation>Эти записи пропущены:</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Пропущено</translation>
+    </message>
 </context>
 <context>
     <name>CLessonAudio</name>
@@ -324,6 +336,14 @@
     <message>
         <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
         <translation>Нужно от 1 до %1 темпов от %2 до %3, через &quot;%4&quot;.</translation>
+    </message>
+    <message>
+        <source>Skip &amp;recordings that cannot be read, and go on</source>
+        <translation>Пропускать не&amp;читаемые записи и продолжать</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s recording that is damaged, in a format that is not read, or that fails is skipped without a message of its own; one message at the end lists each, with the reason.</source>
+        <translation>Запись папки, которая повреждена, записана в нечитаемом формате или не преобразуется, пропускается без отдельного сообщения; одно сообщение в конце перечисляет все такие записи с причиной.</translation>
     </message>
 </context>
 <context>
@@ -596,6 +616,135 @@ Details: %1</source>
     <message>
         <source>Confirmation</source>
         <translation>Подтверждение</translation>
+    </message>
+    <message>
+        <source>Cannot write file &apos;%1&apos;
+Details: %2</source>
+        <translation>Не удаётся записать файл «%1»
+Подробности: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>файл не удаётся открыть</translation>
+    </message>
+</context>
+<context>
+    <name>Media</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>файл пуст</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read</source>
+        <translation>файл не является записью в читаемом формате</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read (FFmpeg reads it as %1)</source>
+        <translation>файл не является записью в читаемом формате (FFmpeg читает его как %1)</translation>
+    </message>
+    <message>
+        <source>the file holds no audio</source>
+        <translation>в файле нет звука</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded</source>
+        <translation>его звук в формате, который не удаётся декодировать</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded (%1)</source>
+        <translation>его звук в формате, который не удаётся декодировать (%1)</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded: %1</source>
+        <translation>его звук в формате, который не удаётся декодировать: %1</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded</source>
+        <translation>запись повреждена и не может быть декодирована</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded: %1</source>
+        <translation>запись повреждена и не может быть декодирована: %1</translation>
+    </message>
+    <message>
+        <source>the recording is cut short: the file ends before it does</source>
+        <translation>запись обрезана: файл заканчивается раньше неё</translation>
+    </message>
+    <message>
+        <source>no audio could be decoded from it</source>
+        <translation>из него не удалось декодировать звук</translation>
+    </message>
+    <message>
+        <source>the recording changes its sample rate part way through</source>
+        <translation>запись меняет частоту дискретизации посередине</translation>
+    </message>
+    <message>
+        <source>the recording has more than the 64 channels that can be mixed</source>
+        <translation>в записи больше 64 каналов, которые можно смешать</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened</source>
+        <translation>запись не удалось открыть</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened: out of memory</source>
+        <translation>запись не удалось открыть: недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>the recording&apos;s sample rate of %1 Hz is outside the 1 kHz to 768 kHz that can be converted</source>
+        <translation>частота дискретизации записи, %1 Гц, вне диапазона от 1 кГц до 768 кГц, который можно преобразовать</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>Не удаётся загрузить библиотеки FFmpeg: %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no encoder %1</source>
+        <translation>В библиотеках FFmpeg нет кодировщика %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no muxer %1</source>
+        <translation>В библиотеках FFmpeg нет мультиплексора %1</translation>
+    </message>
+    <message>
+        <source>the encoder %1 refused its settings: %2</source>
+        <translation>кодировщик %1 отклонил свои настройки: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 does not take its options: %2</source>
+        <translation>кодировщик %1 не принимает свои параметры: %2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 failed: %2</source>
+        <translation>сбой кодировщика %1: %2</translation>
+    </message>
+    <message>
+        <source>no resampler to %1 Hz could be made: %2</source>
+        <translation>не удалось создать передискретизатор на %1 Гц: %2</translation>
+    </message>
+    <message>
+        <source>the resampler failed: %1</source>
+        <translation>сбой передискретизатора: %1</translation>
+    </message>
+    <message>
+        <source>the muxer could not be made: %1</source>
+        <translation>не удалось создать мультиплексор: %1</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not begin the file: %2</source>
+        <translation>мультиплексор %1 не смог начать файл: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not write: %2</source>
+        <translation>мультиплексор %1 не смог записать: %2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not end the file: %2</source>
+        <translation>мультиплексор %1 не смог завершить файл: %2</translation>
     </message>
 </context>
 </TS>

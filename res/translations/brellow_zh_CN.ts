@@ -79,6 +79,18 @@
         <source>Plays the source&apos;s phrases one by one, to fix their marks and record yourself.</source>
         <translation>逐句播放源文件的句子，以修正标记并录下自己的声音。</translation>
     </message>
+    <message>
+        <source>To convert it, turn on &quot;%1&quot; in Options.</source>
+        <translation>要转换它，请在选项中打开“%1”。</translation>
+    </message>
+    <message>
+        <source>These recordings were skipped:</source>
+        <translation>以下录音已跳过：</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>已跳过</translation>
+    </message>
 </context>
 <context>
     <name>CLessonAudio</name>
@@ -324,6 +336,14 @@
     <message>
         <source>Needs 1 to %1 tempos from %2 to %3, separated by &quot;%4&quot;.</source>
         <translation>需要 1 到 %1 个速度，每个从 %2 到 %3，用&quot;%4&quot;分隔。</translation>
+    </message>
+    <message>
+        <source>Skip &amp;recordings that cannot be read, and go on</source>
+        <translation>跳过无法读取的录音并继续(&amp;R)</translation>
+    </message>
+    <message>
+        <source>A folder&apos;s recording that is damaged, in a format that is not read, or that fails is skipped without a message of its own; one message at the end lists each, with the reason.</source>
+        <translation>文件夹中损坏、格式无法读取或转换失败的录音会被跳过，不单独提示；最后用一条消息列出每个录音及原因。</translation>
     </message>
 </context>
 <context>
@@ -596,6 +616,135 @@ Details: %1</source>
     <message>
         <source>Confirmation</source>
         <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cannot write file &apos;%1&apos;
+Details: %2</source>
+        <translation>无法写入文件“%1”
+详细信息：%2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>无法打开文件</translation>
+    </message>
+</context>
+<context>
+    <name>Media</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read</source>
+        <translation>文件不是可读取格式的录音</translation>
+    </message>
+    <message>
+        <source>the file is not a recording in a format that can be read (FFmpeg reads it as %1)</source>
+        <translation>文件不是可读取格式的录音（FFmpeg 将其读作 %1）</translation>
+    </message>
+    <message>
+        <source>the file holds no audio</source>
+        <translation>文件不含音频</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded</source>
+        <translation>其音频格式无法解码</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded (%1)</source>
+        <translation>其音频格式无法解码（%1）</translation>
+    </message>
+    <message>
+        <source>its audio is in a format that cannot be decoded: %1</source>
+        <translation>其音频格式无法解码：%1</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded</source>
+        <translation>录音已损坏，无法解码</translation>
+    </message>
+    <message>
+        <source>the recording is damaged and cannot be decoded: %1</source>
+        <translation>录音已损坏，无法解码：%1</translation>
+    </message>
+    <message>
+        <source>the recording is cut short: the file ends before it does</source>
+        <translation>录音被截断：文件在录音结束前就结束了</translation>
+    </message>
+    <message>
+        <source>no audio could be decoded from it</source>
+        <translation>无法从中解码出任何音频</translation>
+    </message>
+    <message>
+        <source>the recording changes its sample rate part way through</source>
+        <translation>录音中途改变了采样率</translation>
+    </message>
+    <message>
+        <source>the recording has more than the 64 channels that can be mixed</source>
+        <translation>录音的声道数超过可混合的 64 个</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened</source>
+        <translation>无法打开录音</translation>
+    </message>
+    <message>
+        <source>the recording could not be opened: out of memory</source>
+        <translation>无法打开录音：内存不足</translation>
+    </message>
+    <message>
+        <source>the recording&apos;s sample rate of %1 Hz is outside the 1 kHz to 768 kHz that can be converted</source>
+        <translation>录音的采样率 %1 Hz 超出可转换的 1 kHz 到 768 kHz 范围</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries cannot be loaded: %1</source>
+        <translation>无法加载 FFmpeg 库：%1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no encoder %1</source>
+        <translation>FFmpeg 的库中没有编码器 %1</translation>
+    </message>
+    <message>
+        <source>FFmpeg&apos;s libraries have no muxer %1</source>
+        <translation>FFmpeg 的库中没有复用器 %1</translation>
+    </message>
+    <message>
+        <source>the encoder %1 refused its settings: %2</source>
+        <translation>编码器 %1 拒绝了其设置：%2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 does not take its options: %2</source>
+        <translation>编码器 %1 不接受其选项：%2</translation>
+    </message>
+    <message>
+        <source>the encoder %1 failed: %2</source>
+        <translation>编码器 %1 失败：%2</translation>
+    </message>
+    <message>
+        <source>no resampler to %1 Hz could be made: %2</source>
+        <translation>无法创建到 %1 Hz 的重采样器：%2</translation>
+    </message>
+    <message>
+        <source>the resampler failed: %1</source>
+        <translation>重采样器失败：%1</translation>
+    </message>
+    <message>
+        <source>the muxer could not be made: %1</source>
+        <translation>无法创建复用器：%1</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not begin the file: %2</source>
+        <translation>复用器 %1 无法开始文件：%2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not write: %2</source>
+        <translation>复用器 %1 无法写入：%2</translation>
+    </message>
+    <message>
+        <source>the muxer %1 could not end the file: %2</source>
+        <translation>复用器 %1 无法结束文件：%2</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "batch/ConversionMessages.h"
 #include "batch/FileFind.h"
 #include "batch/JobFiles.h"
+#include "batch/LearnerReason.h"
 #include "batch/MessageBox.h"
 #include "batch/SideBySide.h"
 #include "batch/Trim.h"
@@ -84,12 +85,17 @@ void OnRun(CJobWindow& window) {
     OnRun(window, converter, files);
 }
 
-void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files) {
-    if (const FileResult ended = RunGuarded(window, converter, files);
-        ended.kind() == FileResult::Kind::Refused)
-        ShowError(window, FormatText(Tr("Job", "The software does not support given audio "
-                                               "format\nDetails: %1"),
-                                     {ended.reason()}));
+void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files,
+           const RefusalHint& hint) {
+    const FileResult ended = RunGuarded(window, converter, files);
+    if (ended.kind() != FileResult::Kind::Refused)
+        return;
+    std::string text = FormatText(Tr("Job", "The software does not support given audio "
+                                            "format\nDetails: %1"),
+                                  {LearnerReason(ended.reason())});
+    if (const std::string more = hint ? hint() : std::string(); !more.empty())
+        text.append("\n").append(more);
+    ShowError(window, text);
 }
 
 FileResult ProcessSource(CJobWindow& window, std::string& source, std::string& destination,

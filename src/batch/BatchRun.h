@@ -4,6 +4,7 @@
 #include "batch/FileConverter.h"
 #include "batch/JobWindow.h"
 
+#include <functional>
 #include <string>
 
 // The Run button: checks the window's two paths, then converts the source
@@ -12,7 +13,10 @@
 // How the job ended is left in window.m_jobEnd.
 void OnRun(CJobWindow& window);
 // The same with each file converted by converter, its files opened by files.
-void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files);
+// A refused format's report ends with the line that hint gives, when it gives one.
+using RefusalHint = std::function<std::string()>;
+void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files,
+           const RefusalHint& hint = {});
 
 // Counts, then converts, the matches of source + pattern ("/*.WAV" for a
 // folder, "" for a single file). The destination is read afresh for every

@@ -1,6 +1,7 @@
 #include "batch/ConversionMessages.h"
 
 #include "audio/Translation.h"
+#include "batch/LearnerReason.h"
 
 #include <string>
 
@@ -49,9 +50,13 @@ FileResult ReportCannotRead(CMessageBoxOwner& parent, const std::filesystem::pat
 
 FileResult ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::path& destination,
                              const std::string& details) {
-    const std::string text =
-        FormatText(Tr("Job", "Cannot write file '%1'"), {destination.string()});
-    return Fail(parent, details.empty() ? text : text + "\nDetails: " + details, details);
+    if (details.empty())
+        return Fail(parent, FormatText(Tr("Job", "Cannot write file '%1'"), {destination.string()}),
+                    details);
+    return Fail(parent,
+                FormatText(Tr("Job", "Cannot write file '%1'\nDetails: %2"),
+                           {destination.string(), LearnerReason(details)}),
+                details);
 }
 
 FileResult ReportTooLong(CMessageBoxOwner& parent, const std::filesystem::path& source) {

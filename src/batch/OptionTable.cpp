@@ -23,7 +23,7 @@ const OptionRow Rows[] = {
     {.id = OptionId::KeepGoing,
      .name = "keep-going",
      .kind = K::Switch,
-     .terminalOnly = true,
+     .terminalOnly = false, // the window keeps it too
      .tunes = false,
      .help = "Skip a source that is refused (a format that is not supported,\n"
              "a damaged or cut-short recording) or cannot be opened, with\n"

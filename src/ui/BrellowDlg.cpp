@@ -1,7 +1,10 @@
 #include "ui/BrellowDlg.h"
 
 #include "BrellowVersion.h"
+#include "audio/SampleBuffer.h"
+#include "audio/WAVException.h"
 #include "batch/BatchRun.h"
+#include "batch/SkippingConverter.h"
 #include "job/JobAssembly.h"
 #include "media/MediaLibrary.h"
 #include "ui/DirDialog.h"
@@ -88,6 +91,24 @@ bool PassesDuringJob(const QObject& target, const QEvent& event) {
     const int key = static_cast<const QKeyEvent&>(event).key();
     return key == Qt::Key_Escape ||
            (key == Qt::Key_Space && qobject_cast<const QAbstractButton*>(&target));
+}
+
+// Whether FFmpeg's libraries are there and read the recording at path: it
+// opens, and its first samples decode.
+bool MediaLibraryReads(const std::string& path) {
+    std::string reason;
+    if (!MediaLibrary::Load(reason))
+        return false;
+    CFileOpener files;
+    std::unique_ptr<CByteStream> stream = files.Open(path, false);
+    try {
+        const std::unique_ptr<CSampleSource> samples =
+            stream ? MediaLibrary::OpenSource(std::move(stream), path) : nullptr;
+        SampleBuffer first;
+        return samples && samples->ReadSamples(first) && samples->DecodeFailure().empty();
+    } catch (const CWAVException&) {
+        return false;
+    }
 }
 
 } // namespace
@@ -360,9 +381,32 @@ void CBrellowDlg::OnRun() {
         break;
     }
     CFileOpener files;
+    // A recording the exact reader refuses may be one that FFmpeg reads: then say how.
+    // The source as the job took it, trimmed.
+    const auto hint = [this, &options]() -> std::string {
+        std::error_code error;
+        if (options.anyFormat || !std::filesystem::is_regular_file(m_strSrc, error) ||
+            !MediaLibraryReads(m_strSrc))
+            return {};
+        return tr("To convert it, turn on \"%1\" in Options.")
+            .arg(COptionsDlg::AnyFormatName())
+            .toStdString();
+    };
     // Runs here, on the GUI thread; the conversion's pump keeps the window
     // alive. The files of a folder are converted on threads of their own.
-    ::OnRun(*this, *job.converter, files);
+    if (!options.keepGoing) {
+        ::OnRun(*this, *job.converter, files, hint);
+        return;
+    }
+    CSkippingConverter skipping(*job.converter);
+    ::OnRun(*this, skipping, files, hint);
+    if (skipping.Skipped().empty())
+        return;
+    QString text = tr("These recordings were skipped:");
+    for (const SkippedSource& skipped : skipping.Skipped())
+        text += QStringLiteral("\n'%1': %2")
+                    .arg(FromUtf8(skipped.source.string()), FromUtf8(skipped.reason));
+    ShowWarning(*this, text.toStdString(), tr("Skipped").toStdString().c_str());
 }
 
 bool CBrellowDlg::MediaLibraryLoaded(const JobOptions& options) {

@@ -23,6 +23,9 @@ const struct {
     {QT_TRANSLATE_NOOP("COptionsDlg", "Three times"), "1,1,1"},
 };
 
+const char* const AnyFormatText =
+    QT_TRANSLATE_NOOP("COptionsDlg", "Read &every recording format (MP3, M4A, Opus, FLAC, ...)");
+
 QString TerminalNumber(double value) {
     return QString::number(value); // the C locale's digits, as the terminal takes them
 }
@@ -94,8 +97,8 @@ QValidator::State CTemposValidator::validate(QString& input, int& /*position*/) 
 }
 
 COptionsDlg::COptionsDlg(QWidget* parent)
-    : QDialog(parent), m_grpRecordings(tr("Recordings")),
-      m_chkAnyFormat(tr("Read &every recording format (MP3, M4A, Opus, FLAC, ...)")),
+    : QDialog(parent), m_grpRecordings(tr("Recordings")), m_chkAnyFormat(tr(AnyFormatText)),
+      m_chkKeepGoing(tr("Skip &recordings that cannot be read, and go on")),
       m_grpPhrases(tr("Phrases")), m_stDetector(tr("&Detector:")), m_stThreshold(tr("&Threshold:")),
       m_chkAutoThreshold(tr("&Automatic")), m_stMinSilence(tr("Minimum &silence:")),
       m_stMinPhrase(tr("Minimum p&hrase:")), m_chkMaxPhrase(tr("Lon&gest phrase:")),
@@ -113,6 +116,7 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     // Each control is named as its option, and bound to it by that name; the check
     // boxes that switch a bound on, and the automatic threshold, add a suffix.
     const std::pair<QWidget*, OptionId> bound[] = {{&m_chkAnyFormat, OptionId::AnyFormat},
+                                                   {&m_chkKeepGoing, OptionId::KeepGoing},
                                                    {&m_cboDetector, OptionId::Detector},
                                                    {&m_spinThreshold, OptionId::Threshold},
                                                    {&m_spinMinSilence, OptionId::MinSilence},
@@ -203,6 +207,10 @@ COptionsDlg::COptionsDlg(QWidget* parent)
     Show(ReadStoredOptions());
 }
 
+QString COptionsDlg::AnyFormatName() {
+    return tr(AnyFormatText).remove(QLatin1Char('&'));
+}
+
 void COptionsDlg::PlaceControls() {
     const auto range = [](const QString& text, const OptionRow& r) {
         const QLocale locale;
@@ -213,6 +221,10 @@ void COptionsDlg::PlaceControls() {
     Describe(m_chkAnyFormat,
              tr("Reads recordings of every format that FFmpeg's libraries read, mono or stereo. "
                 "A source folder then gives all of its recordings."));
+    Describe(m_chkKeepGoing,
+             tr("A folder's recording that is damaged, in a format that is not read, or that "
+                "fails is skipped without a message of its own; one message at the end lists "
+                "each, with the reason."));
     Describe(m_spinThreshold,
              range(tr("A sample counts as quiet below this level, in decibels below full scale."),
                    Option(OptionId::Threshold)),
@@ -311,7 +323,7 @@ void COptionsDlg::PlaceControls() {
         }
         layout->setRowStretch(row, 1); // rows at the top of a group taller than they need
     };
-    grid(m_grpRecordings, {{&m_chkAnyFormat}});
+    grid(m_grpRecordings, {{&m_chkAnyFormat}, {&m_chkKeepGoing}});
     grid(m_grpPhrases, {{&m_stDetector, &m_cboDetector},
                         {&m_stThreshold, &m_spinThreshold, &m_chkAutoThreshold},
                         {&m_stMinSilence, &m_spinMinSilence},

@@ -44,6 +44,9 @@ public:
     StoredJobOptions Chosen() const;
     void RestoreDefaults();
 
+    // The any-format check box's text, as a message names it.
+    static QString AnyFormatName();
+
     // OK: the chosen options replace the stored ones.
     void accept() override;
 
@@ -66,6 +69,7 @@ private:
 
     QGroupBox m_grpRecordings;
     QCheckBox m_chkAnyFormat;
+    QCheckBox m_chkKeepGoing;
     QGroupBox m_grpPhrases;
     QLabel m_stDetector;
     QComboBox m_cboDetector;

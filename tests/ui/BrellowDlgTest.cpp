@@ -156,6 +156,8 @@ private slots:
     void keysAndCloseDuringJob();
     void unsupportedFormatReportedWhenIdle();
     void twinSourcesAskBeforeTheSecondOutput();
+    void failureBoxes_data();
+    void failureBoxes();
     void openContainingFolder();
 
 public slots:
@@ -794,6 +796,119 @@ void BrellowDlgTest::twinSourcesAskBeforeTheSecondOutput() {
     QFile first(out.filePath("lesson.WAV")), expected(alone.filePath("first.WAV"));
     QVERIFY(first.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
     QVERIFY(first.readAll() == expected.readAll());
+}
+
+// A recording of a kind: example, stereo (refused by the exact reader, damaged for
+// FFmpeg), empty, pcm (read by FFmpeg alone) or cut (FLAC cut in the middle).
+void MakeRecording(const QString& path, const QString& kind) {
+    if (kind == "example")
+        return CopyExample(path);
+    if (kind == "stereo")
+        return WriteStereoCopy(path);
+    QFile file(path);
+    if (kind == "empty")
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    else // ffmpeg, not our encoder, makes them
+        QCOMPARE(QProcess::execute("ffmpeg", {"-v", "error", "-i", BRELLOW_TEST_DATA "/german.wav",
+                                              "-c:a", kind == "cut" ? "flac" : "pcm_s16le", path}),
+                 0);
+    if (kind == "cut")
+        QVERIFY(file.resize(file.size() / 2));
+}
+
+void BrellowDlgTest::failureBoxes_data() {
+    QTest::addColumn<QString>("options"); // stored, "name=text" comma-separated
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("files"); // "name=kind"; one: the source, more: their folder
+    QTest::addColumn<QStringList>("written");
+    // The one box's lines, each "start", or "start|context|text" with text translated
+    // ("%1": FFmpeg's words follow); none: no box.
+    QTest::addColumn<QStringList>("box");
+    const QStringList folder{"a.wav=example", "b.wav=stereo", "c.mp3=empty", "d.wav=example"};
+    const QString unsupported = "The software does not support given audio format";
+    const QString skipped = "|CBrellowDlg|These recordings were skipped:";
+    const QString channels = "'{in}/b.wav': |Job|The Number of channels must be 1";
+    const QStringList damaged{"'{in}/b.wav': |Media|the recording is damaged and cannot be "
+                              "decoded: %1",
+                              "'{in}/c.mp3': |Media|the file is empty"};
+    const QStringList readable{"lesson.wav=pcm"};
+    QTest::newRow("keep going off: today's box, the job ends")
+        << "" << 1 << "C" << folder << QStringList{"a.WAV"}
+        << QStringList{unsupported, "Details: The Number of channels must be 1"};
+    for (const int jobs : {1, 3})
+        QTest::addRow("keep going, %d at once", jobs)
+            << "keep-going=true" << jobs << "C" << folder << QStringList{"a.WAV", "d.WAV"}
+            << QStringList{skipped, channels};
+    QTest::newRow("keep going, every format, 3 at once")
+        << "any-format=true,keep-going=true" << 3 << "C" << folder << QStringList{"a.WAV", "d.WAV"}
+        << QStringList{skipped} + damaged;
+    QTest::newRow("keep going, every format, German")
+        << "any-format=true,keep-going=true" << 1 << "de" << folder << QStringList{"a.WAV", "d.WAV"}
+        << QStringList{skipped} + damaged;
+    QTest::newRow("FFmpeg reads it: hint")
+        << "" << 1 << "C" << readable << QStringList{}
+        << QStringList{unsupported, "Details: The WAV format must be ADPCM",
+                       "To convert it, turn on \"Read every recording format (MP3, M4A, Opus, "
+                       "FLAC, ...)\" in Options."};
+    QTest::newRow("option on: converted")
+        << "any-format=true" << 1 << "C" << readable << QStringList{"lesson.WAV"} << QStringList{};
+    QTest::newRow("option on, damaged midway: no hint")
+        << "any-format=true" << 1 << "C" << QStringList{"lesson.flac=cut"} << QStringList{}
+        << QStringList{unsupported, "Details: |Media|the recording is damaged and cannot be "
+                                    "decoded: %1"};
+    QTest::newRow("damaged for FFmpeg: no hint")
+        << "" << 1 << "C" << QStringList{"lesson.wav=stereo"} << QStringList{}
+        << QStringList{unsupported, "Details: The Number of channels must be 1"};
+}
+
+void BrellowDlgTest::failureBoxes() {
+    QFETCH(QString, options);
+    QFETCH(int, jobs);
+    QFETCH(QString, language);
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, box);
+    const CTranslations translations({language});
+    QTemporaryDir in, out;
+    for (const QString& file : files)
+        MakeRecording(in.filePath(file.section('=', 0, 0)), file.section('=', 1));
+    StoredJobOptions stored;
+    for (const QString& option : options.split(',', Qt::SkipEmptyParts))
+        stored.emplace_back(option.section('=', 0, 0).toStdString(),
+                            option.section('=', 1).toStdString());
+    WriteStoredOptions(stored);
+    CBrellowDlg dlg;
+    dlg.m_nJobs = unsigned(jobs);
+    dlg.show();
+    const Window w(dlg);
+    QTest::keyClicks(w.Src(),
+                     files.size() == 1 ? in.filePath(files[0].section('=', 0, 0)) : in.path());
+    QTest::keyClicks(w.Dst(), out.path());
+    QList<SeenBox> seen;
+    UiScript script;
+    w.AcknowledgeBoxes(script, seen);
+    w.AcknowledgeBoxes(script, seen); // a second box is counted, to fail below
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
+    WriteStoredOptions({});
+
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), written);
+    QCOMPARE(seen.size(), box.isEmpty() ? 0 : 1);
+    const QStringList lines = box.isEmpty() ? QStringList() : seen[0].text.split('\n');
+    QCOMPARE(lines.size(), box.size());
+    for (qsizetype i = 0; i < box.size(); ++i) {
+        const QStringList parts = box[i].split('|');
+        QString expected = QString(parts[0]).replace("{in}", in.path());
+        if (parts.size() == 3) {
+            const QString text =
+                QCoreApplication::translate(qPrintable(parts[1]), qPrintable(parts[2]));
+            QCOMPARE(text == parts[2], language == "C"); // in the learner's language
+            expected += text;
+        }
+        QVERIFY2(expected.contains("%1") ? lines[i].startsWith(expected.section("%1", 0, 0))
+                                         : lines[i] == expected,
+                 qPrintable(lines[i]));
+    }
 }
 
 void BrellowDlgTest::openContainingFolder() {

@@ -183,11 +183,12 @@ void OptionsTest::controlsTakeTheTerminalsRanges() {
     for (QWidget* w = dlg.nextInFocusChain(); w != &dlg; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus && !w->objectName().startsWith("qt_"))
             order << w->objectName();
-    QCOMPARE(order.join(' '), "any-format detector threshold threshold-auto min-silence min-phrase "
-                              "max-phrase-given max-phrase phrases-from-srt pause-factor "
-                              "pause-extra min-pause-given min-pause "
-                              "max-pause-given max-pause passes-preset passes output-format "
-                              "bitrate labels clips   "); // then the three buttons
+    QCOMPARE(order.join(' '),
+             "any-format keep-going detector threshold threshold-auto min-silence min-phrase "
+             "max-phrase-given max-phrase phrases-from-srt pause-factor "
+             "pause-extra min-pause-given min-pause "
+             "max-pause-given max-pause passes-preset passes output-format "
+             "bitrate labels clips   "); // then the three buttons
     for (const char* bound : {"min-pause-given", "max-pause-given", "max-phrase-given"})
         Get<QCheckBox>(dlg, bound)->setChecked(true);
     for (const OptionRow& range : OptionRows()) {
