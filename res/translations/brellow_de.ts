@@ -747,4 +747,51 @@ Details: %2</translation>
         <translation>der Muxer %1 konnte die Datei nicht abschließen: %2</translation>
     </message>
 </context>
+<context>
+    <name>Subtitles</name>
+    <message>
+        <source>&apos;--&gt;&apos; between two times was expected</source>
+        <translation>zwischen zwei Zeiten wurde „--&gt;“ erwartet</translation>
+    </message>
+    <message>
+        <source>a time such as %1 was expected</source>
+        <translation>eine Zeitangabe wie %1 wurde erwartet</translation>
+    </message>
+    <message>
+        <source>the cue ends before it starts</source>
+        <translation>der Untertitel endet, bevor er beginnt</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>a cue number or a line of times was expected, not &apos;%1&apos;</source>
+        <translation>eine Untertitelnummer oder eine Zeile mit Zeiten wurde erwartet, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>the file ends before the cue&apos;s times</source>
+        <translation>die Datei endet vor den Zeiten des Untertitels</translation>
+    </message>
+    <message>
+        <source>it holds no cues</source>
+        <translation>die Datei enthält keine Untertitel</translation>
+    </message>
+    <message>
+        <source>&apos;WEBVTT&apos; was expected</source>
+        <translation>„WEBVTT“ wurde erwartet</translation>
+    </message>
+    <message>
+        <source>The subtitles &apos;%1&apos; cannot be read: %2</source>
+        <translation>Die Untertitel „%1“ können nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the file is too large for subtitles</source>
+        <translation>die Datei ist zu groß für Untertitel</translation>
+    </message>
+</context>
 </TS>

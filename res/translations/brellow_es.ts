@@ -747,4 +747,51 @@ Detalles: %2</translation>
         <translation>el multiplexor %1 no pudo terminar el archivo: %2</translation>
     </message>
 </context>
+<context>
+    <name>Subtitles</name>
+    <message>
+        <source>&apos;--&gt;&apos; between two times was expected</source>
+        <translation>se esperaba «--&gt;» entre dos tiempos</translation>
+    </message>
+    <message>
+        <source>a time such as %1 was expected</source>
+        <translation>se esperaba un tiempo como %1</translation>
+    </message>
+    <message>
+        <source>the cue ends before it starts</source>
+        <translation>el subtítulo termina antes de empezar</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>a cue number or a line of times was expected, not &apos;%1&apos;</source>
+        <translation>se esperaba un número de subtítulo o una línea de tiempos, no «%1»</translation>
+    </message>
+    <message>
+        <source>the file ends before the cue&apos;s times</source>
+        <translation>el archivo termina antes de los tiempos del subtítulo</translation>
+    </message>
+    <message>
+        <source>it holds no cues</source>
+        <translation>el archivo no contiene subtítulos</translation>
+    </message>
+    <message>
+        <source>&apos;WEBVTT&apos; was expected</source>
+        <translation>se esperaba «WEBVTT»</translation>
+    </message>
+    <message>
+        <source>The subtitles &apos;%1&apos; cannot be read: %2</source>
+        <translation>No se pueden leer los subtítulos «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>el archivo no se puede abrir</translation>
+    </message>
+    <message>
+        <source>the file is too large for subtitles</source>
+        <translation>el archivo es demasiado grande para ser de subtítulos</translation>
+    </message>
+</context>
 </TS>

@@ -747,4 +747,51 @@ Détails : %2</translation>
         <translation>le multiplexeur %1 n’a pas pu terminer le fichier : %2</translation>
     </message>
 </context>
+<context>
+    <name>Subtitles</name>
+    <message>
+        <source>&apos;--&gt;&apos; between two times was expected</source>
+        <translation>«&#xa0;--&gt;&#xa0;» était attendu entre deux temps</translation>
+    </message>
+    <message>
+        <source>a time such as %1 was expected</source>
+        <translation>un temps tel que %1 était attendu</translation>
+    </message>
+    <message>
+        <source>the cue ends before it starts</source>
+        <translation>le sous-titre se termine avant de commencer</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>a cue number or a line of times was expected, not &apos;%1&apos;</source>
+        <translation>un numéro de sous-titre ou une ligne de temps était attendu, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the file ends before the cue&apos;s times</source>
+        <translation>le fichier se termine avant les temps du sous-titre</translation>
+    </message>
+    <message>
+        <source>it holds no cues</source>
+        <translation>le fichier ne contient aucun sous-titre</translation>
+    </message>
+    <message>
+        <source>&apos;WEBVTT&apos; was expected</source>
+        <translation>«&#xa0;WEBVTT&#xa0;» était attendu</translation>
+    </message>
+    <message>
+        <source>The subtitles &apos;%1&apos; cannot be read: %2</source>
+        <translation>Impossible de lire les sous-titres «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>the file is too large for subtitles</source>
+        <translation>le fichier est trop volumineux pour des sous-titres</translation>
+    </message>
+</context>
 </TS>

@@ -747,4 +747,51 @@ Dettagli: %2</translation>
         <translation>il multiplexer %1 non ha potuto chiudere il file: %2</translation>
     </message>
 </context>
+<context>
+    <name>Subtitles</name>
+    <message>
+        <source>&apos;--&gt;&apos; between two times was expected</source>
+        <translation>era atteso «--&gt;» tra due tempi</translation>
+    </message>
+    <message>
+        <source>a time such as %1 was expected</source>
+        <translation>era atteso un tempo come %1</translation>
+    </message>
+    <message>
+        <source>the cue ends before it starts</source>
+        <translation>il sottotitolo finisce prima di iniziare</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>a cue number or a line of times was expected, not &apos;%1&apos;</source>
+        <translation>era atteso un numero di sottotitolo o una riga di tempi, non «%1»</translation>
+    </message>
+    <message>
+        <source>the file ends before the cue&apos;s times</source>
+        <translation>il file finisce prima dei tempi del sottotitolo</translation>
+    </message>
+    <message>
+        <source>it holds no cues</source>
+        <translation>il file non contiene sottotitoli</translation>
+    </message>
+    <message>
+        <source>&apos;WEBVTT&apos; was expected</source>
+        <translation>era atteso «WEBVTT»</translation>
+    </message>
+    <message>
+        <source>The subtitles &apos;%1&apos; cannot be read: %2</source>
+        <translation>Impossibile leggere i sottotitoli «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>il file non può essere aperto</translation>
+    </message>
+    <message>
+        <source>the file is too large for subtitles</source>
+        <translation>il file è troppo grande per dei sottotitoli</translation>
+    </message>
+</context>
 </TS>

@@ -747,4 +747,51 @@ Details: %2</source>
         <translation>マルチプレクサー %1 がファイルを終了できませんでした: %2</translation>
     </message>
 </context>
+<context>
+    <name>Subtitles</name>
+    <message>
+        <source>&apos;--&gt;&apos; between two times was expected</source>
+        <translation>2つの時刻の間に「--&gt;」が必要です</translation>
+    </message>
+    <message>
+        <source>a time such as %1 was expected</source>
+        <translation>%1 のような時刻が必要です</translation>
+    </message>
+    <message>
+        <source>the cue ends before it starts</source>
+        <translation>字幕が始まる前に終わっています</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>a cue number or a line of times was expected, not &apos;%1&apos;</source>
+        <translation>字幕番号または時刻の行が必要ですが、「%1」でした</translation>
+    </message>
+    <message>
+        <source>the file ends before the cue&apos;s times</source>
+        <translation>字幕の時刻より前でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>it holds no cues</source>
+        <translation>字幕が1つも含まれていません</translation>
+    </message>
+    <message>
+        <source>&apos;WEBVTT&apos; was expected</source>
+        <translation>「WEBVTT」が必要です</translation>
+    </message>
+    <message>
+        <source>The subtitles &apos;%1&apos; cannot be read: %2</source>
+        <translation>字幕「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>the file is too large for subtitles</source>
+        <translation>字幕としてはファイルが大きすぎます</translation>
+    </message>
+</context>
 </TS>

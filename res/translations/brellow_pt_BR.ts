@@ -747,4 +747,51 @@ Detalhes: %2</translation>
         <translation>o multiplexador %1 não pôde encerrar o arquivo: %2</translation>
     </message>
 </context>
+<context>
+    <name>Subtitles</name>
+    <message>
+        <source>&apos;--&gt;&apos; between two times was expected</source>
+        <translation>era esperado “--&gt;” entre dois tempos</translation>
+    </message>
+    <message>
+        <source>a time such as %1 was expected</source>
+        <translation>era esperado um tempo como %1</translation>
+    </message>
+    <message>
+        <source>the cue ends before it starts</source>
+        <translation>a legenda termina antes de começar</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>a cue number or a line of times was expected, not &apos;%1&apos;</source>
+        <translation>era esperado um número de legenda ou uma linha de tempos, não “%1”</translation>
+    </message>
+    <message>
+        <source>the file ends before the cue&apos;s times</source>
+        <translation>o arquivo termina antes dos tempos da legenda</translation>
+    </message>
+    <message>
+        <source>it holds no cues</source>
+        <translation>o arquivo não contém legendas</translation>
+    </message>
+    <message>
+        <source>&apos;WEBVTT&apos; was expected</source>
+        <translation>era esperado “WEBVTT”</translation>
+    </message>
+    <message>
+        <source>The subtitles &apos;%1&apos; cannot be read: %2</source>
+        <translation>Não é possível ler as legendas “%1”: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>o arquivo não pode ser aberto</translation>
+    </message>
+    <message>
+        <source>the file is too large for subtitles</source>
+        <translation>o arquivo é grande demais para legendas</translation>
+    </message>
+</context>
 </TS>

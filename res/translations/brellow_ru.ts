@@ -747,4 +747,51 @@ Details: %2</source>
         <translation>мультиплексор %1 не смог завершить файл: %2</translation>
     </message>
 </context>
+<context>
+    <name>Subtitles</name>
+    <message>
+        <source>&apos;--&gt;&apos; between two times was expected</source>
+        <translation>между двумя временами ожидалось «--&gt;»</translation>
+    </message>
+    <message>
+        <source>a time such as %1 was expected</source>
+        <translation>ожидалось время вида %1</translation>
+    </message>
+    <message>
+        <source>the cue ends before it starts</source>
+        <translation>субтитр заканчивается раньше, чем начинается</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>a cue number or a line of times was expected, not &apos;%1&apos;</source>
+        <translation>ожидался номер субтитра или строка времён, а не «%1»</translation>
+    </message>
+    <message>
+        <source>the file ends before the cue&apos;s times</source>
+        <translation>файл заканчивается до времён субтитра</translation>
+    </message>
+    <message>
+        <source>it holds no cues</source>
+        <translation>в файле нет ни одного субтитра</translation>
+    </message>
+    <message>
+        <source>&apos;WEBVTT&apos; was expected</source>
+        <translation>ожидалось «WEBVTT»</translation>
+    </message>
+    <message>
+        <source>The subtitles &apos;%1&apos; cannot be read: %2</source>
+        <translation>Не удаётся прочитать субтитры «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>файл не удаётся открыть</translation>
+    </message>
+    <message>
+        <source>the file is too large for subtitles</source>
+        <translation>файл слишком велик для субтитров</translation>
+    </message>
+</context>
 </TS>

@@ -747,4 +747,51 @@ Details: %2</source>
         <translation>复用器 %1 无法结束文件：%2</translation>
     </message>
 </context>
+<context>
+    <name>Subtitles</name>
+    <message>
+        <source>&apos;--&gt;&apos; between two times was expected</source>
+        <translation>两个时间之间应有“--&gt;”</translation>
+    </message>
+    <message>
+        <source>a time such as %1 was expected</source>
+        <translation>应为类似 %1 的时间</translation>
+    </message>
+    <message>
+        <source>the cue ends before it starts</source>
+        <translation>字幕的结束早于开始</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>a cue number or a line of times was expected, not &apos;%1&apos;</source>
+        <translation>应为字幕编号或时间行，而不是“%1”</translation>
+    </message>
+    <message>
+        <source>the file ends before the cue&apos;s times</source>
+        <translation>文件在字幕时间之前结束</translation>
+    </message>
+    <message>
+        <source>it holds no cues</source>
+        <translation>文件中没有字幕</translation>
+    </message>
+    <message>
+        <source>&apos;WEBVTT&apos; was expected</source>
+        <translation>应为“WEBVTT”</translation>
+    </message>
+    <message>
+        <source>The subtitles &apos;%1&apos; cannot be read: %2</source>
+        <translation>无法读取字幕“%1”：%2</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>无法打开文件</translation>
+    </message>
+    <message>
+        <source>the file is too large for subtitles</source>
+        <translation>文件过大，不像字幕文件</translation>
+    </message>
+</context>
 </TS>

@@ -1,5 +1,6 @@
 #include "batch/Subtitles.h"
 
+#include "audio/Translation.h"
 #include "batch/Excerpt.h"
 #include "batch/FileFind.h"
 
@@ -120,19 +121,19 @@ std::string ParseTimes(const std::string& line, bool (*parse)(const std::string&
                        const char* example, SubtitleCue& cue) {
     const std::size_t arrow = line.find("-->");
     if (arrow == std::string::npos)
-        return "'-->' between two times was expected";
+        return Tr("Subtitles", "'-->' between two times was expected");
     const std::string start = Trimmed(line.substr(0, arrow));
     std::string stop = Trimmed(line.substr(arrow + 3));
     stop = stop.substr(0, stop.find_first_of(" \t")); // a position may follow
     if (!parse(start, cue.startMs) || !parse(stop, cue.endMs))
-        return std::string("a time such as ") + example + " was expected";
+        return FormatText(Tr("Subtitles", "a time such as %1 was expected"), {example});
     if (cue.endMs < cue.startMs)
-        return "the cue ends before it starts";
+        return Tr("Subtitles", "the cue ends before it starts");
     return {};
 }
 
 std::vector<SubtitleCue> Failed(std::string& error, std::size_t line, const std::string& what) {
-    error = "line " + std::to_string(line) + ": " + what;
+    error = FormatText(Tr("Subtitles", "line %1: %2"), {std::to_string(line), what});
     return {};
 }
 
@@ -170,8 +171,9 @@ std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error
         if (expect == Expect::Number && line.find("-->") == std::string::npos) {
             if (!AllDigits(line))
                 return Failed(error, lines.Number(),
-                              "a cue number or a line of times was expected, not '" +
-                                  Excerpt(line) + "'");
+                              FormatText(Tr("Subtitles", "a cue number or a line of times was "
+                                                         "expected, not '%1'"),
+                                         {Excerpt(line)}));
             expect = Expect::Times;
             continue;
         }
@@ -182,9 +184,10 @@ std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error
         expect = Expect::Text;
     }
     if (expect == Expect::Times)
-        return Failed(error, lines.Number(), "the file ends before the cue's times");
+        return Failed(error, lines.Number(),
+                      Tr("Subtitles", "the file ends before the cue's times"));
     if (cues.empty()) {
-        error = "it holds no cues";
+        error = Tr("Subtitles", "it holds no cues");
         return {};
     }
     return cues;
@@ -196,14 +199,15 @@ std::vector<SubtitleCue> ParseWebVtt(const std::string& text, std::string& error
     std::string line;
     if (!lines.Next(line) || !line.starts_with("WEBVTT") ||
         (line.size() > 6 && line[6] != ' ' && line[6] != '\t'))
-        return Failed(error, 1, "'WEBVTT' was expected");
+        return Failed(error, 1, Tr("Subtitles", "'WEBVTT' was expected"));
     // The header, a cue, or a block of notes, styles or regions runs to an empty line.
     enum class In { Skipped, Between, Cue } in = In::Skipped;
     bool identified = false; // the cue's first line was its identifier
     while (lines.Next(line)) {
         if (line.empty()) {
             if (identified)
-                return Failed(error, lines.Number(), "'-->' between two times was expected");
+                return Failed(error, lines.Number(),
+                              Tr("Subtitles", "'-->' between two times was expected"));
             in = In::Between;
             continue;
         }
@@ -228,9 +232,10 @@ std::vector<SubtitleCue> ParseWebVtt(const std::string& text, std::string& error
         in = In::Cue;
     }
     if (identified)
-        return Failed(error, lines.Number(), "the file ends before the cue's times");
+        return Failed(error, lines.Number(),
+                      Tr("Subtitles", "the file ends before the cue's times"));
     if (cues.empty()) {
-        error = "it holds no cues";
+        error = Tr("Subtitles", "it holds no cues");
         return {};
     }
     return cues;
@@ -240,7 +245,8 @@ std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
                                                       const std::filesystem::path& path,
                                                       bool mayBeMissing, std::string& error) {
     const auto cannot = [&](const std::string& why) {
-        error = "The subtitles '" + path.string() + "' cannot be read: " + why;
+        error = FormatText(Tr("Subtitles", "The subtitles '%1' cannot be read: %2"),
+                           {path.string(), why});
         return std::vector<SubtitleCue>{};
     };
     error.clear();
@@ -249,12 +255,12 @@ std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
         return std::nullopt;
     const std::int64_t size = stream ? stream->Size() : -1;
     if (size < 0)
-        return cannot("the file cannot be opened");
+        return cannot(Tr("Subtitles", "the file cannot be opened"));
     if (size > MaxSubtitleBytes)
-        return cannot("the file is too large for subtitles");
+        return cannot(Tr("Subtitles", "the file is too large for subtitles"));
     std::string text(static_cast<std::size_t>(size), '\0');
     if (stream->Read(text.data(), text.size()) != text.size() || stream->Failed())
-        return cannot("the file cannot be opened");
+        return cannot(Tr("Subtitles", "the file cannot be opened"));
     std::string why;
     const bool webVtt = HasExtension(path, ".vtt") || text.starts_with("WEBVTT") ||
                         text.starts_with("\xEF\xBB\xBFWEBVTT");
