@@ -799,13 +799,19 @@ void BrellowDlgTest::twinSourcesAskBeforeTheSecondOutput() {
 }
 
 // A recording of a kind: example, stereo (refused by the exact reader, damaged for
-// FFmpeg), empty, pcm (read by FFmpeg alone) or cut (FLAC cut in the middle).
+// FFmpeg), empty, pcm (read by FFmpeg alone) or cut (FLAC cut in the middle); or
+// backwards, subtitles whose cue ends before it starts.
 void MakeRecording(const QString& path, const QString& kind) {
     if (kind == "example")
         return CopyExample(path);
     if (kind == "stereo")
         return WriteStereoCopy(path);
     QFile file(path);
+    if (kind == "backwards") {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("1\n00:00:02,000 --> 00:00:01,000\nHallo\n") > 0);
+        return;
+    }
     if (kind == "empty")
         QVERIFY(file.open(QIODevice::WriteOnly));
     else // ffmpeg, not our encoder, makes them
@@ -822,8 +828,8 @@ void BrellowDlgTest::failureBoxes_data() {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("files"); // "name=kind"; one: the source, more: their folder
     QTest::addColumn<QStringList>("written");
-    // The one box's lines, each "start", or "start|context|text" with text translated
-    // ("%1": FFmpeg's words follow); none: no box.
+    // The one box's lines, each "start", or "start|context|text|context|text..." with each
+    // text translated and seen in the line (each "%1" stands for words not checked); none: no box.
     QTest::addColumn<QStringList>("box");
     const QStringList folder{"a.wav=example", "b.wav=stereo", "c.mp3=empty", "d.wav=example"};
     const QString unsupported = "The software does not support given audio format";
@@ -846,6 +852,11 @@ void BrellowDlgTest::failureBoxes_data() {
     QTest::newRow("keep going, every format, German")
         << "any-format=true,keep-going=true" << 1 << "de" << folder << QStringList{"a.WAV", "d.WAV"}
         << QStringList{skipped} + damaged;
+    QTest::newRow("subtitles beside the recording, German")
+        << "phrases-from-srt=true" << 1 << "de"
+        << QStringList{"lesson.wav=example", "lesson.srt=backwards"} << QStringList{}
+        << QStringList{"|Subtitles|The subtitles '%1' cannot be read: %2|Subtitles|line %1: "
+                       "%2|Subtitles|the cue ends before it starts"};
     QTest::newRow("FFmpeg reads it: hint")
         << "" << 1 << "C" << readable << QStringList{}
         << QStringList{unsupported, "Details: The WAV format must be ADPCM",
@@ -898,15 +909,22 @@ void BrellowDlgTest::failureBoxes() {
     QCOMPARE(lines.size(), box.size());
     for (qsizetype i = 0; i < box.size(); ++i) {
         const QStringList parts = box[i].split('|');
-        QString expected = QString(parts[0]).replace("{in}", in.path());
-        if (parts.size() == 3) {
+        const QString start = QString(parts[0]).replace("{in}", in.path());
+        QString expected = start;
+        QStringList pieces;
+        for (qsizetype p = 1; p + 1 < parts.size(); p += 2) {
             const QString text =
-                QCoreApplication::translate(qPrintable(parts[1]), qPrintable(parts[2]));
-            QCOMPARE(text == parts[2], language == "C"); // in the learner's language
+                QCoreApplication::translate(qPrintable(parts[p]), qPrintable(parts[p + 1]));
+            QCOMPARE(text == parts[p + 1], language == "C"); // in the learner's language
             expected += text;
+            pieces += text.split(QRegularExpression("%\\d"), Qt::SkipEmptyParts);
         }
-        QVERIFY2(expected.contains("%1") ? lines[i].startsWith(expected.section("%1", 0, 0))
-                                         : lines[i] == expected,
+        QVERIFY2(expected.contains('%') ? lines[i].startsWith(start) &&
+                                              std::all_of(pieces.begin(), pieces.end(),
+                                                          [&](const QString& piece) {
+                                                              return lines[i].contains(piece);
+                                                          })
+                                        : lines[i] == expected,
                  qPrintable(lines[i]));
     }
 }
