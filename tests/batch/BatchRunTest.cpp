@@ -89,33 +89,6 @@ TEST_F(BatchRun, NamesWithSpacesAndNonAsciiLettersKeepTheirTitles) {
     EXPECT_EQ(window.m_jobEnd, JobEnd::Completed);
 }
 
-TEST_F(BatchRun, SingleFileIsItsOwnOnlyMatch) {
-    CopyRecording("english.wav", src / "lesson.wav");
-    CopyRecording("german.wav", src / "other.wav");
-    window.m_strSrc = (src / "lesson.wav").string();
-
-    OnRun(window);
-
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"lesson.WAV"}));
-    EXPECT_EQ(window.events,
-              (Events{"begin", "range 1", "pos 1", "status 1 of 1", "pos 0", "end"}));
-    EXPECT_EQ(ReadFileBytes(out / "lesson.WAV"), ConvertedAlone(src / "lesson.wav"));
-}
-
-TEST_F(BatchRun, SingleFileIsTakenLiterallyAndMayBeALink) {
-    // On this platform a name may hold what would elsewhere be a wildcard.
-    CopyRecording("english.wav", src / "take*.wav");
-    CopyRecording("german.wav", src / "take2.wav");
-    fs::create_symlink(src / "take*.wav", tmp / "link.wav");
-    window.m_strSrc = (tmp / "link.wav").string();
-
-    OnRun(window);
-
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"link.WAV"}));
-    EXPECT_EQ(ReadFileBytes(out / "link.WAV"), ConvertedAlone(src / "take*.wav"));
-    EXPECT_EQ(window.m_jobEnd, JobEnd::Completed);
-}
-
 TEST_F(BatchRun, FolderWithoutMatchesEndsQuietly) {
     CopyRecording("english.wav", src / "readme.txt");
     fs::create_directory(src / "x.wav");
@@ -150,11 +123,17 @@ TEST_F(BatchRun, PathRules) {
     ASSERT_EQ(::mkfifo((tmp / "pipe.wav").c_str(), 0600), 0);
     fs::create_symlink(tmp / "gone.wav", tmp / "dangling.wav");
     fs::create_directory(tmp / "spaced  ");
+    // On this platform a name may hold what would elsewhere be a wildcard.
+    fs::create_directory(tmp / "wild");
+    CopyRecording("german.wav", tmp / "wild" / "take*.wav");
+    CopyRecording("english.wav", tmp / "wild" / "take2.wav");
+    fs::create_symlink(tmp / "wild" / "take*.wav", tmp / "link.wav");
     const struct {
         const char* name;
         std::string source, destination;
         std::string caption, text; // no caption: converted into the destination as kept
         std::string sourceKept, destinationKept;
+        std::string written = "a.WAV"; // its only output, when converted
     } rows[] = {
         {"blank paths", " \t ", "   ", "Wrong path", "Please, specify path", "", ""},
         {"empty source, destination trimmed", "  ", "  {tmp}/out ", "Wrong source",
@@ -176,6 +155,10 @@ TEST_F(BatchRun, PathRules) {
          "The directory '{tmp}/out  ' does not exists", "{tmp}/src", "{tmp}/out  "},
         {"destination with spaces in its name", "{tmp}/src", "{tmp}/spaced  ", "", "", "{tmp}/src",
          "{tmp}/spaced  "},
+        {"single file taken literally", "{tmp}/wild/take*.wav", "{tmp}/out", "", "",
+         "{tmp}/wild/take*.wav", "{tmp}/out", "take*.WAV"},
+        {"link to a file", "{tmp}/link.wav", "{tmp}/out", "", "", "{tmp}/link.wav", "{tmp}/out",
+         "link.WAV"},
     };
     const auto filled = [this](std::string text) {
         for (std::size_t at; (at = text.find("{tmp}")) != std::string::npos;)
@@ -192,9 +175,14 @@ TEST_F(BatchRun, PathRules) {
         EXPECT_EQ(w.m_strDst, filled(row.destinationKept));
         if (row.caption.empty()) {
             EXPECT_TRUE(w.boxes.empty());
-            EXPECT_EQ(Names(w.m_strDst), (std::vector<std::string>{"a.WAV"}));
+            EXPECT_EQ(Names(w.m_strDst), std::vector<std::string>{row.written});
+            EXPECT_EQ(ReadFileBytes(fs::path(w.m_strDst) / row.written),
+                      ConvertedAlone(fs::is_directory(w.m_strSrc) ? src / "a.wav"
+                                                                  : fs::path(w.m_strSrc)));
+            EXPECT_EQ(w.events,
+                      (Events{"begin", "range 1", "pos 1", "status 1 of 1", "pos 0", "end"}));
             EXPECT_EQ(w.m_jobEnd, JobEnd::Completed);
-            fs::remove(fs::path(w.m_strDst) / "a.WAV");
+            fs::remove(fs::path(w.m_strDst) / row.written);
             continue;
         }
         ASSERT_EQ(w.boxes.size(), 1u);
