@@ -89,33 +89,6 @@ TEST_F(BatchRun, NamesWithSpacesAndNonAsciiLettersKeepTheirTitles) {
     EXPECT_EQ(window.m_jobEnd, JobEnd::Completed);
 }
 
-TEST_F(BatchRun, SingleFileIsItsOwnOnlyMatch) {
-    CopyRecording("english.wav", src / "lesson.wav");
-    CopyRecording("german.wav", src / "other.wav");
-    window.m_strSrc = (src / "lesson.wav").string();
-
-    OnRun(window);
-
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"lesson.WAV"}));
-    EXPECT_EQ(window.events,
-              (Events{"begin", "range 1", "pos 1", "status 1 of 1", "pos 0", "end"}));
-    EXPECT_EQ(ReadFileBytes(out / "lesson.WAV"), ConvertedAlone(src / "lesson.wav"));
-}
-
-TEST_F(BatchRun, SingleFileIsTakenLiterallyAndMayBeALink) {
-    // On this platform a name may hold what would elsewhere be a wildcard.
-    CopyRecording("english.wav", src / "take*.wav");
-    CopyRecording("german.wav", src / "take2.wav");
-    fs::create_symlink(src / "take*.wav", tmp / "link.wav");
-    window.m_strSrc = (tmp / "link.wav").string();
-
-    OnRun(window);
-
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"link.WAV"}));
-    EXPECT_EQ(ReadFileBytes(out / "link.WAV"), ConvertedAlone(src / "take*.wav"));
-    EXPECT_EQ(window.m_jobEnd, JobEnd::Completed);
-}
-
 TEST_F(BatchRun, FolderWithoutMatchesEndsQuietly) {
     CopyRecording("english.wav", src / "readme.txt");
     fs::create_directory(src / "x.wav");
@@ -142,99 +115,85 @@ TEST_F(BatchRun, OutputWrittenIntoTheSourceFolderIsNotTakenAsASource) {
 
 // --- the path checks ---
 
-TEST_F(BatchRun, BlankPathsAskForAPathAndAreLeftEmpty) {
-    window.m_strSrc = " \t ";
-    window.m_strDst = "   ";
-
-    OnRun(window);
-
-    ExpectOneBox("Please, specify path", "Wrong path");
-    EXPECT_EQ(window.boxes[0].type, MB_OK | MB_ICONERROR);
-    EXPECT_TRUE(window.boxes[0].busy); // shown while the job still counts as busy
-    EXPECT_EQ(window.m_strSrc, "");
-    EXPECT_EQ(window.m_strDst, "");
-    EXPECT_EQ(window.events, (Events{"begin", "box Wrong path", "end"}));
-    EXPECT_EQ(window.m_jobEnd, JobEnd::PathRefused);
-}
-
-TEST_F(BatchRun, EmptySourceIsAWrongSourceAndTheDestinationIsTrimmed) {
-    window.m_strSrc = "  ";
-    window.m_strDst = "  " + out.string() + " ";
-
-    OnRun(window);
-
-    ExpectOneBox("The source '' does not exists", "Wrong source");
-    EXPECT_EQ(window.m_strDst, out.string());
-    EXPECT_EQ(window.m_jobEnd, JobEnd::PathRefused);
-}
-
-TEST_F(BatchRun, SourcesThatAreNeitherFolderNorFileAreRefused) {
-    const fs::path fifo = tmp / "pipe.wav";
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    fs::create_symlink(tmp / "gone.wav", tmp / "dangling.wav");
-
-    for (const fs::path& path : {tmp / "missing", fifo, tmp / "dangling.wav"}) {
-        SCOPED_TRACE(path.string());
-        RecordingWindow w;
-        w.m_strSrc = path.string();
-        w.m_strDst = out.string();
-        OnRun(w);
-        ASSERT_EQ(w.boxes.size(), 1u);
-        EXPECT_EQ(w.boxes[0].text, "The source '" + path.string() + "' does not exists");
-        EXPECT_EQ(w.boxes[0].caption, "Wrong source");
-        EXPECT_EQ(w.events, (Events{"begin", "box Wrong source", "end"}));
-        EXPECT_EQ(w.m_jobEnd, JobEnd::PathRefused);
-    }
-}
-
-TEST_F(BatchRun, SourceIsTrimmedBeforeItIsChecked) {
-    CopyRecording("english.wav", src / "a.wav");
-    window.m_strSrc = " \t" + src.string() + "  ";
-
-    OnRun(window);
-
-    EXPECT_EQ(window.m_strSrc, src.string());
-    EXPECT_EQ(Names(out), (std::vector<std::string>{"a.WAV"}));
-}
-
-TEST_F(BatchRun, DestinationsThatAreNotFoldersAreRefused) {
+// What source and destination paths are taken, refused or changed; the terminal and
+// the window show these same boxes. "{tmp}" is the test's folder.
+TEST_F(BatchRun, PathRules) {
     CopyRecording("english.wav", src / "a.wav");
     CopyRecording("english.wav", tmp / "file.wav");
-
-    for (const std::string& dst :
-         {std::string(), (tmp / "missing").string(), (tmp / "file.wav").string()}) {
-        SCOPED_TRACE(dst);
+    ASSERT_EQ(::mkfifo((tmp / "pipe.wav").c_str(), 0600), 0);
+    fs::create_symlink(tmp / "gone.wav", tmp / "dangling.wav");
+    fs::create_directory(tmp / "spaced  ");
+    // On this platform a name may hold what would elsewhere be a wildcard.
+    fs::create_directory(tmp / "wild");
+    CopyRecording("german.wav", tmp / "wild" / "take*.wav");
+    CopyRecording("english.wav", tmp / "wild" / "take2.wav");
+    fs::create_symlink(tmp / "wild" / "take*.wav", tmp / "link.wav");
+    const struct {
+        const char* name;
+        std::string source, destination;
+        std::string caption, text; // no caption: converted into the destination as kept
+        std::string sourceKept, destinationKept;
+        std::string written = "a.WAV"; // its only output, when converted
+    } rows[] = {
+        {"blank paths", " \t ", "   ", "Wrong path", "Please, specify path", "", ""},
+        {"empty source, destination trimmed", "  ", "  {tmp}/out ", "Wrong source",
+         "The source '' does not exists", "", "{tmp}/out"},
+        {"missing source", "{tmp}/missing", "{tmp}/out", "Wrong source",
+         "The source '{tmp}/missing' does not exists", "{tmp}/missing", "{tmp}/out"},
+        {"fifo source", "{tmp}/pipe.wav", "{tmp}/out", "Wrong source",
+         "The source '{tmp}/pipe.wav' does not exists", "{tmp}/pipe.wav", "{tmp}/out"},
+        {"dangling link source", "{tmp}/dangling.wav", "{tmp}/out", "Wrong source",
+         "The source '{tmp}/dangling.wav' does not exists", "{tmp}/dangling.wav", "{tmp}/out"},
+        {"source trimmed", " \t{tmp}/src  ", "{tmp}/out", "", "", "{tmp}/src", "{tmp}/out"},
+        {"empty destination", "{tmp}/src", "", "Wrong destination",
+         "The directory '' does not exists", "{tmp}/src", ""},
+        {"missing destination", "{tmp}/src", "{tmp}/missing", "Wrong destination",
+         "The directory '{tmp}/missing' does not exists", "{tmp}/src", "{tmp}/missing"},
+        {"file destination", "{tmp}/src", "{tmp}/file.wav", "Wrong destination",
+         "The directory '{tmp}/file.wav' does not exists", "{tmp}/src", "{tmp}/file.wav"},
+        {"destination keeps its spaces", "{tmp}/src", "{tmp}/out  ", "Wrong destination",
+         "The directory '{tmp}/out  ' does not exists", "{tmp}/src", "{tmp}/out  "},
+        {"destination with spaces in its name", "{tmp}/src", "{tmp}/spaced  ", "", "", "{tmp}/src",
+         "{tmp}/spaced  "},
+        {"single file taken literally", "{tmp}/wild/take*.wav", "{tmp}/out", "", "",
+         "{tmp}/wild/take*.wav", "{tmp}/out", "take*.WAV"},
+        {"link to a file", "{tmp}/link.wav", "{tmp}/out", "", "", "{tmp}/link.wav", "{tmp}/out",
+         "link.WAV"},
+    };
+    const auto filled = [this](std::string text) {
+        for (std::size_t at; (at = text.find("{tmp}")) != std::string::npos;)
+            text.replace(at, 5, tmp.path().string());
+        return text;
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
         RecordingWindow w;
-        w.m_strSrc = src.string();
-        w.m_strDst = dst;
+        w.m_strSrc = filled(row.source);
+        w.m_strDst = filled(row.destination);
         OnRun(w);
+        EXPECT_EQ(w.m_strSrc, filled(row.sourceKept));
+        EXPECT_EQ(w.m_strDst, filled(row.destinationKept));
+        if (row.caption.empty()) {
+            EXPECT_TRUE(w.boxes.empty());
+            EXPECT_EQ(Names(w.m_strDst), std::vector<std::string>{row.written});
+            EXPECT_EQ(ReadFileBytes(fs::path(w.m_strDst) / row.written),
+                      ConvertedAlone(fs::is_directory(w.m_strSrc) ? src / "a.wav"
+                                                                  : fs::path(w.m_strSrc)));
+            EXPECT_EQ(w.events,
+                      (Events{"begin", "range 1", "pos 1", "status 1 of 1", "pos 0", "end"}));
+            EXPECT_EQ(w.m_jobEnd, JobEnd::Completed);
+            fs::remove(fs::path(w.m_strDst) / row.written);
+            continue;
+        }
         ASSERT_EQ(w.boxes.size(), 1u);
-        EXPECT_EQ(w.boxes[0].text, "The directory '" + dst + "' does not exists");
-        EXPECT_EQ(w.boxes[0].caption, "Wrong destination");
+        EXPECT_EQ(w.boxes[0].caption, row.caption);
+        EXPECT_EQ(w.boxes[0].text, filled(row.text));
         EXPECT_EQ(w.boxes[0].type, MB_OK | MB_ICONERROR);
+        EXPECT_TRUE(w.boxes[0].busy); // shown while the job still counts as busy
+        EXPECT_EQ(w.events, (Events{"begin", "box " + row.caption, "end"}));
         EXPECT_EQ(w.m_jobEnd, JobEnd::PathRefused);
+        EXPECT_TRUE(Names(out).empty());
     }
-    EXPECT_TRUE(Names(out).empty());
-}
-
-TEST_F(BatchRun, DestinationKeepsItsSpacesWhenTheSourceIsGiven) {
-    CopyRecording("english.wav", src / "a.wav");
-    window.m_strDst = out.string() + "  ";
-
-    OnRun(window);
-
-    ExpectOneBox("The directory '" + out.string() + "  ' does not exists", "Wrong destination");
-    EXPECT_EQ(window.m_strDst, out.string() + "  ");
-
-    // A folder that really has the spaces in its name is used as it is.
-    fs::create_directory(out.string() + "  ");
-    RecordingWindow again;
-    again.m_strSrc = src.string();
-    again.m_strDst = out.string() + "  ";
-    OnRun(again);
-    EXPECT_TRUE(again.boxes.empty());
-    EXPECT_EQ(Names(out.string() + "  "), (std::vector<std::string>{"a.WAV"}));
-    EXPECT_TRUE(Names(out).empty());
 }
 
 TEST_F(BatchRun, DestinationEndingInASeparatorStillGetsOneMore) {

@@ -131,17 +131,12 @@ const std::vector<Row> Rows = {
          cli.start(BRELLOW_CLI, {"--phrases-from-srt", tmp + "/src", tmp + "/out"});
          QVERIFY(cli.waitForFinished());
          WriteStoredOptions({{"phrases-from-srt", "true"}});
-         CBrellowDlg dlg;
-         dlg.show();
-         dlg.findChild<QLineEdit*>("IDC_SRC_PATH")->setText(tmp + "/src");
-         dlg.findChild<QLineEdit*>("IDC_DST_PATH")->setText(tmp + "/out");
-         QString told;
-         UiScript script;
-         script.OnTop<QMessageBox>(
-             [&told](QMessageBox* box) { told = box->text(), box->accept(); });
-         QTest::mouseClick(dlg.findChild<QPushButton*>("IDC_RUN"), Qt::LeftButton);
-         QVERIFY(script.Done());
-         QCOMPARE("brellow-cli: " + told + "\n", QString::fromUtf8(cli.readAllStandardError()));
+         Window w;
+         w.Fill(tmp + "/src", tmp + "/out");
+         const QList<SeenBox> seen = w.Run();
+         QCOMPARE(seen.size(), 1);
+         QCOMPARE("brellow-cli: " + seen[0].text + "\n",
+                  QString::fromUtf8(cli.readAllStandardError()));
      }},
 };
 

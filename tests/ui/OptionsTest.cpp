@@ -111,17 +111,15 @@ void OptionsTest::sameBytesAsTheTerminal() {
     QFETCH(QStringList, options);
     StoreOptions(options);
     const QStringList stored = Lines(ReadStoredOptions());
-    QTemporaryDir byWindow, byTerminal;
-    CBrellowDlg dlg;
-    dlg.show();
-    Get<QLineEdit>(dlg, "IDC_SRC_PATH")->setText(m_src.path());
-    Get<QLineEdit>(dlg, "IDC_DST_PATH")->setText(byWindow.path());
+    QTemporaryDir byTerminal;
+    Window w;
+    w.Fill(m_src.path());
     UiScript script;
     script.OnTop<COptionsDlg>([](COptionsDlg* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
     // Through the Options dialog and its OK: the options stay as they were stored.
-    QTest::mouseClick(Get<QPushButton>(dlg, "IDC_OPTIONS"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("IDC_OPTIONS"), Qt::LeftButton);
     QCOMPARE(Lines(ReadStoredOptions()), stored);
-    QTest::mouseClick(Get<QPushButton>(dlg, "IDC_RUN"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
     QVERIFY(script.Done());
     QCOMPARE(script.Unexpected(), QStringList());
     QStringList arguments;
@@ -132,7 +130,7 @@ void OptionsTest::sameBytesAsTheTerminal() {
     cli.start(BRELLOW_CLI, arguments << m_src.path() << byTerminal.path());
     QVERIFY(cli.waitForFinished() && cli.exitCode() == 0);
     QVERIFY(!Tree(byTerminal.path()).isEmpty());
-    QVERIFY(Tree(byWindow.path()) == Tree(byTerminal.path()));
+    QVERIFY(Tree(w.out.path()) == Tree(byTerminal.path()));
 }
 
 void OptionsTest::badStoredValuesAreIgnored_data() {

@@ -50,14 +50,6 @@ void Cancel(QFileDialog* dialog) {
     QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
 }
 
-QLineEdit* Edit(CBrellowDlg& dlg, const char* name) {
-    return dlg.findChild<QLineEdit*>(QString::fromLatin1(name));
-}
-
-QPushButton* Button(CBrellowDlg& dlg, const char* name) {
-    return dlg.findChild<QPushButton*>(QString::fromLatin1(name));
-}
-
 } // namespace
 
 class PickersTest : public QObject {
@@ -127,23 +119,22 @@ void PickersTest::initialFolderShownInDialog() {
     const QString given = empty ? QString() : dir.path() + suffix;
     const QString expected = empty ? QDir::currentPath() : dir.filePath("sub");
 
-    CBrellowDlg dlg;
-    dlg.show();
-    QTest::keyClicks(Edit(dlg, "IDC_DST_PATH"), given);
+    Window w;
+    QTest::keyClicks(w.Dst(), given);
     SeenDialog seen;
     UiScript script;
     script.OnTop<QFileDialog>([&](QFileDialog* dialog) {
         seen = See(dialog);
         Cancel(dialog);
     });
-    QTest::mouseClick(Button(dlg, "IDC_DST_BROWSE"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("IDC_DST_BROWSE"), Qt::LeftButton);
     QVERIFY(script.Done());
     QCOMPARE(seen.title, QStringLiteral("Destination"));
     QCOMPARE(seen.mode, QFileDialog::Directory);
-    QCOMPARE(seen.parent, &dlg);
+    QCOMPARE(seen.parent, &w.dlg);
     QCOMPARE(seen.directory, expected);
     QCOMPARE(seen.status, QDir::toNativeSeparators(expected));
-    QCOMPARE(Edit(dlg, "IDC_DST_PATH")->text(), given);
+    QCOMPARE(w.Dst()->text(), given);
 }
 
 void PickersTest::browseReportsWhetherAFolderWasChosen() {
@@ -162,8 +153,7 @@ void PickersTest::browseReportsWhetherAFolderWasChosen() {
 }
 
 void PickersTest::sourceMenuAtPointer() {
-    CBrellowDlg dlg;
-    dlg.show();
+    Window w;
     const QPoint pointer(140, 95);
     QCursor::setPos(pointer);
     QStringList items;
@@ -176,13 +166,13 @@ void PickersTest::sourceMenuAtPointer() {
         QTest::keyClick(menu, Qt::Key_Escape);
     });
     // From the keyboard too, the menu opens at the pointer, not at the button.
-    Button(dlg, "IDC_SRC_BROWSE")->setFocus();
-    QTest::keyClick(Button(dlg, "IDC_SRC_BROWSE"), Qt::Key_Space);
+    w.Button("IDC_SRC_BROWSE")->setFocus();
+    QTest::keyClick(w.Button("IDC_SRC_BROWSE"), Qt::Key_Space);
     QVERIFY(script.Done());
     QCOMPARE(script.Unexpected(), QStringList());
     QCOMPARE(items, QStringList({"Browse For File", "Browse For Folder"}));
     QCOMPARE(at, pointer + QPoint(5, 5));
-    QVERIFY(dlg.m_strSrc.empty());
+    QVERIFY(w.dlg.m_strSrc.empty());
 }
 
 // Opens the source menu and picks one of its items.
@@ -205,9 +195,8 @@ void PickersTest::sourceFilePickSavesAtOnce() {
     QFile(file).open(QIODevice::WriteOnly);
     QVERIFY(file.size() > 99);
 
-    CBrellowDlg dlg;
-    dlg.show();
-    Edit(dlg, "IDC_SRC_PATH")->setText(folder); // where the dialog opens
+    Window w;
+    w.Src()->setText(folder); // where the dialog opens
     SeenDialog seen;
     QStringList filters;
     UiScript script;
@@ -217,27 +206,26 @@ void PickersTest::sourceFilePickSavesAtOnce() {
         filters = dialog->nameFilters();
         Choose(dialog, file);
     });
-    QTest::mouseClick(Button(dlg, "IDC_SRC_BROWSE"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("IDC_SRC_BROWSE"), Qt::LeftButton);
     QVERIFY(script.Done());
     QCOMPARE(script.Unexpected(), QStringList());
     QCOMPARE(seen.mode, QFileDialog::ExistingFile);
     QCOMPARE(seen.directory, folder);
-    QCOMPARE(seen.parent, &dlg);
+    QCOMPARE(seen.parent, &w.dlg);
     QVERIFY(filters.isEmpty() || filters == QStringList("All Files (*)"));
-    QCOMPARE(QString::fromStdString(dlg.m_strSrc), file);
-    QCOMPARE(Edit(dlg, "IDC_SRC_PATH")->text(), file);
+    QCOMPARE(QString::fromStdString(w.dlg.m_strSrc), file);
+    QCOMPARE(w.Src()->text(), file);
     // In the store before the dialog ends.
-    QVERIFY(dlg.isVisible());
+    QVERIFY(w.dlg.isVisible());
     QCOMPARE(StoredOnDisk("Path Src").toString(), file);
     QVERIFY(!StoredOnDisk("Path Dst").isValid());
 }
 
 void PickersTest::sourceFileCancelChangesNothing() {
     CSettings().WriteString("Path Src", "/stored");
-    CBrellowDlg dlg;
-    dlg.show();
-    QTest::keyClick(Edit(dlg, "IDC_SRC_PATH"), Qt::Key_End); // the text is selected on show
-    QTest::keyClicks(Edit(dlg, "IDC_SRC_PATH"), " typed");
+    Window w;
+    QTest::keyClick(w.Src(), Qt::Key_End); // the text is selected on show
+    QTest::keyClicks(w.Src(), " typed");
     SeenDialog seen;
     UiScript script;
     PickFromSourceMenu(script, "Browse For File");
@@ -245,10 +233,10 @@ void PickersTest::sourceFileCancelChangesNothing() {
         seen = See(dialog);
         Cancel(dialog);
     });
-    QTest::mouseClick(Button(dlg, "IDC_SRC_BROWSE"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("IDC_SRC_BROWSE"), Qt::LeftButton);
     QVERIFY(script.Done());
     QCOMPARE(seen.directory, QStringLiteral("/")); // the folder of that file
-    QCOMPARE(QString::fromStdString(dlg.m_strSrc), QStringLiteral("/stored typed"));
+    QCOMPARE(QString::fromStdString(w.dlg.m_strSrc), QStringLiteral("/stored typed"));
     QCOMPARE(StoredOnDisk("Path Src").toString(), QStringLiteral("/stored"));
 }
 
@@ -257,9 +245,8 @@ void PickersTest::sourceFolderPickSavesWhenDialogEnds() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("start"));
     QVERIFY(QDir(dir.path()).mkdir("lessons"));
-    CBrellowDlg dlg;
-    dlg.show();
-    Edit(dlg, "IDC_SRC_PATH")->setText(dir.path() + "/start/");
+    Window w;
+    w.Src()->setText(dir.path() + "/start/");
     SeenDialog seen;
     UiScript script;
     PickFromSourceMenu(script, "Browse For Folder");
@@ -267,33 +254,32 @@ void PickersTest::sourceFolderPickSavesWhenDialogEnds() {
         seen = See(dialog);
         Choose(dialog, dir.filePath("lessons"));
     });
-    QTest::mouseClick(Button(dlg, "IDC_SRC_BROWSE"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("IDC_SRC_BROWSE"), Qt::LeftButton);
     QVERIFY(script.Done());
     QCOMPARE(script.Unexpected(), QStringList());
     QCOMPARE(seen.title, QStringLiteral("Source"));
     QCOMPARE(seen.mode, QFileDialog::Directory);
     QCOMPARE(seen.directory, dir.filePath("start"));
-    QCOMPARE(QString::fromStdString(dlg.m_strSrc), dir.filePath("lessons"));
-    QCOMPARE(Edit(dlg, "IDC_SRC_PATH")->text(), dir.filePath("lessons"));
+    QCOMPARE(QString::fromStdString(w.dlg.m_strSrc), dir.filePath("lessons"));
+    QCOMPARE(w.Src()->text(), dir.filePath("lessons"));
     QCOMPARE(StoredOnDisk("Path Src").toString(), QStringLiteral("/stored"));
-    QTest::keyClick(&dlg, Qt::Key_Escape);
+    QTest::keyClick(&w.dlg, Qt::Key_Escape);
     QCOMPARE(StoredOnDisk("Path Src").toString(), dir.filePath("lessons"));
 }
 
 void PickersTest::destinationPickSavesAtOnce() {
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir("out put"));
-    CBrellowDlg dlg;
-    dlg.show();
-    QTest::keyClicks(Edit(dlg, "IDC_SRC_PATH"), "/typed source");
+    Window w;
+    QTest::keyClicks(w.Src(), "/typed source");
     UiScript script;
     script.OnTop<QFileDialog>(
         [&](QFileDialog* dialog) { Choose(dialog, dir.filePath("out put")); });
-    QTest::mouseClick(Button(dlg, "IDC_DST_BROWSE"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("IDC_DST_BROWSE"), Qt::LeftButton);
     QVERIFY(script.Done());
-    QCOMPARE(QString::fromStdString(dlg.m_strDst), dir.filePath("out put"));
-    QCOMPARE(Edit(dlg, "IDC_DST_PATH")->text(), dir.filePath("out put"));
-    QVERIFY(dlg.isVisible());
+    QCOMPARE(QString::fromStdString(w.dlg.m_strDst), dir.filePath("out put"));
+    QCOMPARE(w.Dst()->text(), dir.filePath("out put"));
+    QVERIFY(w.dlg.isVisible());
     QCOMPARE(StoredOnDisk("Path Dst").toString(), dir.filePath("out put"));
     // Only the picked path is written.
     QVERIFY(!StoredOnDisk("Path Src").isValid());
@@ -301,42 +287,38 @@ void PickersTest::destinationPickSavesAtOnce() {
 
 void PickersTest::destinationCancelChangesNothing() {
     CSettings().WriteString("Path Dst", "/stored");
-    CBrellowDlg dlg;
-    dlg.show();
-    QTest::keyClick(Edit(dlg, "IDC_DST_PATH"), Qt::Key_End);
-    QTest::keyClicks(Edit(dlg, "IDC_DST_PATH"), "/more");
+    Window w;
+    QTest::keyClick(w.Dst(), Qt::Key_End);
+    QTest::keyClicks(w.Dst(), "/more");
     UiScript script;
     script.OnTop<QFileDialog>([](QFileDialog* dialog) { Cancel(dialog); });
-    QTest::mouseClick(Button(dlg, "IDC_DST_BROWSE"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("IDC_DST_BROWSE"), Qt::LeftButton);
     QVERIFY(script.Done());
-    QCOMPARE(QString::fromStdString(dlg.m_strDst), QStringLiteral("/stored/more"));
-    QCOMPARE(Edit(dlg, "IDC_DST_PATH")->text(), QStringLiteral("/stored/more"));
+    QCOMPARE(QString::fromStdString(w.dlg.m_strDst), QStringLiteral("/stored/more"));
+    QCOMPARE(w.Dst()->text(), QStringLiteral("/stored/more"));
     QCOMPARE(StoredOnDisk("Path Dst").toString(), QStringLiteral("/stored"));
 }
 
 void PickersTest::pickersUnreachableDuringJob() {
-    QTemporaryDir in, out;
-    CopyExample(in.filePath("a.wav"));
-    CBrellowDlg dlg;
-    dlg.show();
-    QTest::keyClicks(Edit(dlg, "IDC_SRC_PATH"), in.path());
-    QTest::keyClicks(Edit(dlg, "IDC_DST_PATH"), out.path());
+    Window w;
+    CopyExample(w.in.filePath("a.wav"));
+    w.Fill();
     bool disabled = false;
     UiScript script;
-    script.Then([&] { return dlg.m_bBusy; },
+    script.Then([&] { return w.dlg.m_bBusy; },
                 [&] {
-                    disabled = !Button(dlg, "IDC_SRC_BROWSE")->isEnabled() &&
-                               !Button(dlg, "IDC_DST_BROWSE")->isEnabled();
-                    QTest::mouseClick(Button(dlg, "IDC_SRC_BROWSE"), Qt::LeftButton);
-                    QTest::mouseClick(Button(dlg, "IDC_DST_BROWSE"), Qt::LeftButton);
-                    QTest::keyClick(&dlg, Qt::Key_Period, Qt::AltModifier);
+                    disabled = !w.Button("IDC_SRC_BROWSE")->isEnabled() &&
+                               !w.Button("IDC_DST_BROWSE")->isEnabled();
+                    QTest::mouseClick(w.Button("IDC_SRC_BROWSE"), Qt::LeftButton);
+                    QTest::mouseClick(w.Button("IDC_DST_BROWSE"), Qt::LeftButton);
+                    QTest::keyClick(&w.dlg, Qt::Key_Period, Qt::AltModifier);
                 });
-    QTest::mouseClick(Button(dlg, "IDC_RUN"), Qt::LeftButton);
+    QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
     QVERIFY(script.Done());
     QVERIFY(disabled);
     // Had a menu or a file dialog come up, it would be listed here.
     QCOMPARE(script.Unexpected(), QStringList());
-    QVERIFY(QFile::exists(out.filePath("a.WAV")));
+    QVERIFY(QFile::exists(w.out.filePath("a.WAV")));
 }
 
 int main(int argc, char** argv) {

@@ -173,17 +173,16 @@ void PracticeWndTest::marksAsTheJobMakesThem() {
         arguments << "--" + option.section('=', 0, 0) << option.section('=', 1);
     }
     WriteStoredOptions(stored);
-    QTemporaryDir dst, labels, terminal;
+    QTemporaryDir labels, terminal;
     QCOMPARE(QProcess::execute(BRELLOW_CLI, arguments + QStringList{"--labels", "audacity",
                                                                     Lesson_(), labels.path()}),
              0);
     const int phrases = int(Bytes(labels.path() + "/english.labels.txt").count('\n'));
     QVERIFY(phrases > 2);
 
-    CBrellowDlg dlg;
-    dlg.findChild<QLineEdit*>("IDC_SRC_PATH")->setText(Lesson_());
-    dlg.findChild<QLineEdit*>("IDC_DST_PATH")->setText(dst.path());
-    const QString srt = dst.path() + "/english.srt";
+    Window w;
+    w.Fill(Lesson_());
+    const QString srt = w.out.path() + "/english.srt";
     QList<int> cues;
     UiScript script;
     script.OnTop<CPracticeWnd>([&](CPracticeWnd* window) {
@@ -195,7 +194,7 @@ void PracticeWndTest::marksAsTheJobMakesThem() {
         cues << int(Bytes(srt).count("-->"));
         QTest::keyClick(window, Qt::Key_Return, Qt::ControlModifier);
     });
-    auto* listen = dlg.findChild<QPushButton*>("IDC_LISTEN");
+    auto* listen = w.Button("IDC_LISTEN");
     QVERIFY(listen->isEnabled());
     listen->click();
     QVERIFY(script.Done());
@@ -205,7 +204,7 @@ void PracticeWndTest::marksAsTheJobMakesThem() {
     QCOMPARE(QProcess::execute(BRELLOW_CLI, arguments + QStringList{"--phrases-from", srt,
                                                                     Lesson_(), terminal.path()}),
              0);
-    const QByteArray converted = Bytes(dst.path() + "/english.WAV");
+    const QByteArray converted = Bytes(w.out.path() + "/english.WAV");
     QVERIFY(!converted.isEmpty());
     QVERIFY(converted == Bytes(terminal.path() + "/english.WAV"));
 }

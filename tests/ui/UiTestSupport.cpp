@@ -100,3 +100,55 @@ void WriteStereoCopy(const QString& destination) {
     QVERIFY(target.open(QIODevice::WriteOnly));
     QCOMPARE(target.write(bytes), bytes.size());
 }
+
+const QStringList AllButtons = {"IDC_RUN",         "IDOK",     "IDC_SRC_BROWSE", "IDC_DST_BROWSE",
+                                "IDC_OPEN_FOLDER", "IDC_STOP", "IDC_OPTIONS"};
+const QStringList BusyButtons = {"IDC_STOP"};
+
+Window::Window(unsigned jobs) {
+    if (jobs)
+        dlg.m_nJobs = jobs;
+    dlg.show();
+}
+
+QStringList Window::EnabledButtons() const {
+    QStringList enabled;
+    for (const QString& name : AllButtons)
+        if (Button(qPrintable(name))->isEnabled())
+            enabled << name;
+    return enabled;
+}
+
+SeenBox Window::See(QMessageBox* box) const {
+    return {box->windowTitle(),     box->text(),         box->icon(),
+            box->standardButtons(), box->parentWidget(), dlg.m_bBusy,
+            Progress()->value(),    Status()->text(),    EnabledButtons()};
+}
+
+void Window::Fill(const QString& source, const QString& destination) {
+    QTest::keyClicks(Src(), source.isEmpty() ? in.path() : source);
+    QTest::keyClicks(Dst(), destination.isEmpty() ? out.path() : destination);
+}
+
+void Window::AcknowledgeBoxes(UiScript& script, QList<SeenBox>& seen) const {
+    script.OnTop<QMessageBox>([this, &seen](QMessageBox* box) {
+        seen << See(box);
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+}
+
+QList<SeenBox> Window::Run() {
+    QList<SeenBox> seen;
+    UiScript script;
+    AcknowledgeBoxes(script, seen);
+    AcknowledgeBoxes(script, seen);
+    QTest::mouseClick(Button("IDC_RUN"), Qt::LeftButton);
+    return seen;
+}
+
+void Window::Retype(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}

@@ -1,7 +1,14 @@
 #pragma once
 
+#include "ui/BrellowDlg.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -88,3 +95,56 @@ void CopyExample(const QString& destination);
 
 // A copy of the example whose header claims two channels.
 void WriteStereoCopy(const QString& destination);
+
+// What a message box showed, and what the dialog looked like meanwhile.
+struct SeenBox {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QWidget* parent = nullptr;
+    bool busy = false;
+    int progress = -1;
+    QString status;
+    QStringList enabled; // the buttons that were enabled
+};
+
+// The main dialog on screen, with a source and a destination folder of its
+// own, driven as a user drives it.
+class Window {
+public:
+    // jobs: files converted side by side; 0 keeps the dialog's own count.
+    explicit Window(unsigned jobs = 0);
+
+    template <class T> T* Get(const char* name) const {
+        T* child = dlg.findChild<T*>(QString::fromLatin1(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    QLineEdit* Src() const { return Get<QLineEdit>("IDC_SRC_PATH"); }
+    QLineEdit* Dst() const { return Get<QLineEdit>("IDC_DST_PATH"); }
+    QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
+    QLabel* Status() const { return Get<QLabel>("IDC_STATUS"); }
+    QProgressBar* Progress() const { return Get<QProgressBar>("IDC_PROGRESS"); }
+    QStringList EnabledButtons() const;
+    SeenBox See(QMessageBox* box) const;
+
+    // Types the paths into the edits: by default the folders in and out.
+    void Fill(const QString& source = {}, const QString& destination = {});
+    // Notes each box that comes up in seen, then presses its OK.
+    void AcknowledgeBoxes(UiScript& script, QList<SeenBox>& seen) const;
+    // Presses Run and acknowledges what comes up; a box past the first is
+    // counted too, so that a test expecting one sees the second.
+    QList<SeenBox> Run();
+
+    // Replaces an edit's text the way a user does: select all, then type.
+    static void Retype(QLineEdit* edit, const QString& text);
+
+    QTemporaryDir in, out;
+    CBrellowDlg dlg;
+};
+
+// The dialog's buttons in tab order: all of them enabled when idle, Stop alone when busy.
+extern const QStringList AllButtons;
+extern const QStringList BusyButtons;
