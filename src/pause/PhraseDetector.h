@@ -7,7 +7,11 @@
 class CWAVObj;
 struct SampleBuffer;
 
-// The phrase detector's constants; its state lives in the destination CWAVObj.
+// The size of a decoded ADPCM block, which the detector's figures were made
+// for; phrases end on the boundaries of blocks of this size.
+inline constexpr std::uint32_t SamplesPerBlock = 1010;
+
+// The phrase detector's constants; its state lives in the CWAVObj it is run for.
 namespace PhraseDetector {
 
 // How long a quiet run must last before a phrase may end.
