@@ -67,6 +67,8 @@ struct PauseSettings {
     std::int32_t MaxQuietMagnitude() const;
     // The pause that follows a phrase of phraseBytes at the given rate.
     std::uint64_t PauseBytes(std::uint32_t phraseBytes, std::uint32_t rate) const;
+    // The same in samples, before any bounds: floor(factor x phraseSamples) + floor(extra x rate).
+    double PauseSamples(std::uint64_t phraseSamples, std::uint32_t rate) const;
 };
 
 // Runs the detector over one block written to out. When a phrase ends before
