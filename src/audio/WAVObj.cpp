@@ -227,16 +227,9 @@ bool CWAVObj::WriteSilence(std::int32_t count) {
 bool CWAVObj::WriteLongSilence(std::uint64_t count) {
     // Whole pieces of 256 KiB: a job given up at once stops between two of
     // them, where a long pause encoded in one piece would take seconds.
-    constexpr std::uint64_t largest = 0x40000;
-    while (count > 0) {
-        if (JobAbandoned())
-            return false;
-        const std::uint64_t part = std::min(count, largest);
-        if (!WriteSilence(static_cast<std::int32_t>(part)))
-            return false;
-        count -= part;
-    }
-    return true;
+    return WriteInPieces(count, 0x40000, [this](std::uint64_t part) {
+        return WriteSilence(static_cast<std::int32_t>(part));
+    });
 }
 
 bool CWAVObj::WriteHeader() {
