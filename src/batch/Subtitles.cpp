@@ -264,12 +264,15 @@ std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
     return cues;
 }
 
+std::vector<std::filesystem::path> SubtitlesBeside(const std::filesystem::path& source) {
+    return {std::filesystem::path(source).replace_extension(".srt"),
+            std::filesystem::path(source).replace_extension(".vtt")};
+}
+
 std::optional<std::vector<SubtitleCue>>
 ReadSubtitlesBeside(CFileOpener& files, const std::filesystem::path& source, std::string& error) {
-    for (const char* extension : {".srt", ".vtt"})
-        if (auto cues = ReadSubtitles(
-                files, std::filesystem::path(source).replace_extension(extension), true, error);
-            cues || !error.empty())
+    for (const std::filesystem::path& path : SubtitlesBeside(source))
+        if (auto cues = ReadSubtitles(files, path, true, error); cues || !error.empty())
             return cues;
     return std::nullopt;
 }

@@ -34,7 +34,11 @@ std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
                                                       const std::filesystem::path& path,
                                                       bool mayBeMissing, std::string& error);
 
-// The subtitles beside source: <title>.srt, or else <title>.vtt. Nothing
+// The subtitle files a source may have beside it, in the order they are
+// looked for: <title>.srt, then <title>.vtt.
+std::vector<std::filesystem::path> SubtitlesBeside(const std::filesystem::path& source);
+
+// The subtitles beside source: the first of SubtitlesBeside's. Nothing
 // when there are none; error as ReadSubtitles's.
 std::optional<std::vector<SubtitleCue>>
 ReadSubtitlesBeside(CFileOpener& files, const std::filesystem::path& source, std::string& error);

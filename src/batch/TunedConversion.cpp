@@ -101,16 +101,13 @@ private:
     std::uint64_t m_nAt = 0;
 };
 
-// The phrases of the subtitles the options name for source, if any.
-// CWAVException when they cannot be read.
 // The subtitle files the job may read for source.
 std::vector<std::filesystem::path> SubtitlesOf(const std::filesystem::path& source,
                                                const JobOptions& options) {
     if (!options.phrasesFrom.empty())
         return {options.phrasesFrom};
     if (options.phrasesFromSrt)
-        return {std::filesystem::path(source).replace_extension(".srt"),
-                std::filesystem::path(source).replace_extension(".vtt")};
+        return SubtitlesBeside(source);
     return {};
 }
 
@@ -121,6 +118,8 @@ bool IsRead(const std::filesystem::path& path, const std::filesystem::path& read
                              std::filesystem::equivalent(path, read, ec));
 }
 
+// The phrases of the subtitles the options name for source, if any.
+// CWAVException when they cannot be read.
 std::optional<std::vector<CuePhrase>> CuePhrasesOf(CFileOpener& files,
                                                    const std::filesystem::path& source,
                                                    const JobOptions& options, std::uint32_t rate) {
@@ -141,10 +140,9 @@ std::optional<std::vector<CuePhrase>> CuePhrasesOf(CFileOpener& files,
 // When the lesson last changed: its recording, or the subtitles it may take.
 std::int64_t LessonModified(const std::filesystem::path& source, const JobOptions& options) {
     std::int64_t newest = 0;
-    for (const std::filesystem::path& path :
-         {source, std::filesystem::path(options.phrasesFrom),
-          std::filesystem::path(source).replace_extension(".srt"),
-          std::filesystem::path(source).replace_extension(".vtt")}) {
+    std::vector<std::filesystem::path> paths = SubtitlesBeside(source);
+    paths.insert(paths.begin(), {source, std::filesystem::path(options.phrasesFrom)});
+    for (const std::filesystem::path& path : paths) {
         std::error_code ec;
         const auto time = std::filesystem::last_write_time(path, ec);
         if (!ec)

@@ -145,11 +145,11 @@ std::string ReadLesson(const std::filesystem::path& source, const JobOptions& op
     if (lesson.samples.empty() || lesson.rate == 0)
         return "The file '" + source.string() + "' holds no audio.";
     std::string error;
-    std::filesystem::path subtitles = options.phrasesFrom;
-    if (subtitles.empty() && options.phrasesFromSrt)
-        subtitles = std::filesystem::path(source).replace_extension(".srt");
-    if (!subtitles.empty())
-        lesson.cues =
-            ReadSubtitles(files, subtitles, true, error).value_or(std::vector<SubtitleCue>{});
+    std::optional<std::vector<SubtitleCue>> cues;
+    if (!options.phrasesFrom.empty())
+        cues = ReadSubtitles(files, options.phrasesFrom, true, error);
+    else if (options.phrasesFromSrt)
+        cues = ReadSubtitlesBeside(files, source, error);
+    lesson.cues = std::move(cues).value_or(std::vector<SubtitleCue>{});
     return {};
 }
