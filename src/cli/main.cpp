@@ -7,6 +7,7 @@
 #include "cli/TerminalConverter.h"
 #include "cli/TerminalWindow.h"
 #include "job/JobAssembly.h"
+#include "media/MediaLibrary.h"
 #include "pause/MessagePump.h"
 
 #include <cstdio>
@@ -62,8 +63,7 @@ int Run(const CommandLine& command) {
     JobAssembly job = AssembleJob(command.options, command.source, report);
     switch (job.refusal) {
     case JobAssembly::Refusal::MediaLibrary:
-        PrintError(std::string(ProgramName) +
-                   ": FFmpeg's libraries cannot be loaded: " + job.reason + "\n");
+        PrintError(std::string(ProgramName) + ": " + MediaLibrary::LoadFailure(job.reason) + "\n");
         return 1;
     case JobAssembly::Refusal::Subtitles:
         PrintError(std::string(ProgramName) + ": " + job.reason + "\n");
