@@ -277,6 +277,17 @@ ReadSubtitlesBeside(CFileOpener& files, const std::filesystem::path& source, std
     return std::nullopt;
 }
 
+std::optional<std::vector<SubtitleCue>>
+ReadSourceSubtitles(CFileOpener& files, const std::filesystem::path& source,
+                    const std::filesystem::path& phrasesFrom, bool beside, std::string& error) {
+    error.clear();
+    if (!phrasesFrom.empty())
+        return ReadSubtitles(files, phrasesFrom, false, error);
+    if (beside)
+        return ReadSubtitlesBeside(files, source, error);
+    return std::nullopt;
+}
+
 std::vector<CuePhrase> CuePhrases(std::vector<SubtitleCue> cues, std::uint32_t rate,
                                   std::uint32_t blockSamples) {
     std::stable_sort(cues.begin(), cues.end(), [](const SubtitleCue& a, const SubtitleCue& b) {

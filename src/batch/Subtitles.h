@@ -43,6 +43,13 @@ std::vector<std::filesystem::path> SubtitlesBeside(const std::filesystem::path& 
 std::optional<std::vector<SubtitleCue>>
 ReadSubtitlesBeside(CFileOpener& files, const std::filesystem::path& source, std::string& error);
 
+// The subtitles a job takes for source: the file phrasesFrom names, which
+// must be there, or else with beside those beside source. Nothing when the
+// options take none or none are there; error as ReadSubtitles's.
+std::optional<std::vector<SubtitleCue>>
+ReadSourceSubtitles(CFileOpener& files, const std::filesystem::path& source,
+                    const std::filesystem::path& phrasesFrom, bool beside, std::string& error);
+
 // A phrase that subtitles give: where it ends, in samples, and its text.
 struct CuePhrase {
     std::uint64_t end;

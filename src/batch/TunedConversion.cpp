@@ -124,12 +124,9 @@ std::optional<std::vector<CuePhrase>> CuePhrasesOf(CFileOpener& files,
                                                    const std::filesystem::path& source,
                                                    const JobOptions& options, std::uint32_t rate) {
     std::string error;
-    std::optional<std::vector<SubtitleCue>> cues;
     // Beside the source, subtitles may be missing: then the detector finds the phrases.
-    if (!options.phrasesFrom.empty())
-        cues = ReadSubtitles(files, options.phrasesFrom, false, error);
-    else if (options.phrasesFromSrt)
-        cues = ReadSubtitlesBeside(files, source, error);
+    const std::optional<std::vector<SubtitleCue>> cues =
+        ReadSourceSubtitles(files, source, options.phrasesFrom, options.phrasesFromSrt, error);
     if (!error.empty())
         throw CWAVException(error);
     if (!cues)

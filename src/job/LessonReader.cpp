@@ -145,11 +145,9 @@ std::string ReadLesson(const std::filesystem::path& source, const JobOptions& op
     if (lesson.samples.empty() || lesson.rate == 0)
         return "The file '" + source.string() + "' holds no audio.";
     std::string error;
-    std::optional<std::vector<SubtitleCue>> cues;
-    if (!options.phrasesFrom.empty())
-        cues = ReadSubtitles(files, options.phrasesFrom, true, error);
-    else if (options.phrasesFromSrt)
-        cues = ReadSubtitlesBeside(files, source, error);
-    lesson.cues = std::move(cues).value_or(std::vector<SubtitleCue>{});
+    // Subtitles that cannot be read leave the lesson without cues: the detector's phrases.
+    lesson.cues =
+        ReadSourceSubtitles(files, source, options.phrasesFrom, options.phrasesFromSrt, error)
+            .value_or(std::vector<SubtitleCue>{});
     return {};
 }
