@@ -70,7 +70,7 @@ TEST(PcmHeader, InitAndWriteProduceTheCanonicalBytes) {
     CWAVObj empty;
     ASSERT_TRUE(empty.Open(dir / "empty.wav", true));
     empty.InitPcmHeader(0);
-    EXPECT_EQ(empty.m_header.riffSize, 36u);
+    EXPECT_EQ(empty.m_header.format.riffSize, 36u);
     ASSERT_TRUE(empty.WriteHeader());
     ASSERT_TRUE(empty.Close());
     EXPECT_EQ(ReadFileBytes(dir / "empty.wav").size(), 44u);
@@ -199,7 +199,7 @@ TEST(PcmFile, SecondsToBytesRoundsDownToGroupsOfEightSamples) {
     EXPECT_EQ(out.SecondsToBytes(0.0), 0u);
     EXPECT_EQ(out.BytesToSeconds(44100 * 3), 3u);
     out.SetSampleRate(8000);
-    EXPECT_EQ(out.m_header.byteRate, 16000u);
+    EXPECT_EQ(out.m_header.format.byteRate, 16000u);
     EXPECT_EQ(out.SecondsToBytes(0.3), 4800u); // 2400 samples, 300 groups
 
     // Zero divisors give 0 instead of a fault.
