@@ -46,6 +46,6 @@ bool CWavSink::Finish() {
     return m_file.Close() || Fail();
 }
 
-std::string CWavSink::Failure() const {
+std::string CWavSink::FailureReason() const {
     return m_file.m_file ? m_file.m_file->FailureReason() : std::string();
 }

@@ -78,7 +78,7 @@ bool CClipWriter::WriteClip(const Phrase& phrase) {
     const std::unique_ptr<CSampleSink> clip =
         stream ? m_makeSink(std::move(stream), path.stem().string()) : nullptr;
     if (!clip || !clip->Begin(m_nRate))
-        return Failed(clip ? clip->Failure() : ErrorReason(error));
+        return Failed(clip ? clip->FailureReason() : ErrorReason(error));
     // What is heard, in bytes of the phrase.
     std::uint64_t at = 0;
     const std::uint64_t from = 2 * (phrase.heardStart - phrase.sourceStart);
@@ -90,8 +90,8 @@ bool CClipWriter::WriteClip(const Phrase& phrase) {
         return begin >= end || clip->Write(samples + (begin - piece), (end - begin) / 2);
     });
     if (!read)
-        return Failed(clip->Failure().empty() ? ErrorReason(errno) : clip->Failure());
-    return clip->Finish() || Failed(clip->Failure());
+        return Failed(clip->FailureReason().empty() ? ErrorReason(errno) : clip->FailureReason());
+    return clip->Finish() || Failed(clip->FailureReason());
 }
 
 bool CClipWriter::PhraseEnd(const Phrase& phrase) {

@@ -30,7 +30,7 @@ public:
     }
     bool ReadSamples(SampleBuffer& out) override { return m_source.ReadBlock(out); }
     bool ReadFailed() override { return m_source.HasFileError(); }
-    std::string DecodeFailure() override { return {}; }
+    std::string FailureReason() override { return {}; }
 
     CADCPMObj m_source;
 };
@@ -242,12 +242,12 @@ FileResult ConvertTunedOrThrow(CMessageBoxOwner& parent, const std::filesystem::
             clips->Discard();
     };
     const auto fail = [&](CPracticeWriter::Result result) {
-        std::string details = sink ? sink->Failure() : std::string();
+        std::string details = sink ? sink->FailureReason() : std::string();
         // The clips' folder is named when a clip failed rather than the practice file.
-        const bool clipFailed = details.empty() && clips && !clips->Failure().empty();
+        const bool clipFailed = details.empty() && clips && !clips->FailureReason().empty();
         const std::filesystem::path failed = clipFailed ? clips->Folder() : destination;
         if (clipFailed)
-            details = clips->Failure();
+            details = clips->FailureReason();
         removeOutput();
         if (JobAbandoned()) // a long pause saw it: nothing to report
             return FileResult::Failed();
@@ -316,7 +316,7 @@ FileResult ConvertTunedOrThrow(CMessageBoxOwner& parent, const std::filesystem::
         removeOutput();
         return ReportCannotRead(parent, source);
     }
-    if (const std::string failure = samples->DecodeFailure(); !failure.empty()) {
+    if (const std::string failure = samples->FailureReason(); !failure.empty()) {
         removeOutput();
         throw CWAVException(failure);
     }

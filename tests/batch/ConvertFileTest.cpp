@@ -445,7 +445,7 @@ TEST(ConvertTuned, AnOutputPastWhatAWavFileHoldsIsToldAndRemoved) {
             return left-- > 0;
         }
         bool ReadFailed() override { return false; }
-        std::string DecodeFailure() override { return {}; }
+        std::string FailureReason() override { return {}; }
     };
     MemoryFiles files;
     files.files["in.wav"] = "";
