@@ -24,7 +24,7 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string Seconds(std::uint64_t samples, std::uint32_t rate) {
+std::string SecondsOfSamples(std::uint64_t samples, std::uint32_t rate) {
     const std::uint64_t ms = (samples * 1000 + rate / 2) / rate;
     char text[32];
     std::snprintf(text, sizeof text, "%" PRIu64 ".%03" PRIu64, ms / 1000, ms % 1000);
@@ -100,8 +100,8 @@ bool CClipWriter::PhraseEnd(const Phrase& phrase) {
     if (phrase.Spoken())
         m_deck.notes.push_back({ClipName(phrase.number),
                                 m_texts ? PhraseText(*m_texts, phrase.index) : std::string(),
-                                Seconds(phrase.heardStart, m_nRate),
-                                Seconds(phrase.heardEnd, m_nRate), phrase.number});
+                                SecondsOfSamples(phrase.heardStart, m_nRate),
+                                SecondsOfSamples(phrase.heardEnd, m_nRate), phrase.number});
     return written;
 }
 

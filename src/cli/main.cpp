@@ -19,7 +19,7 @@ namespace {
 constexpr int UsageExitStatus = 2;
 
 // --verbose: one line for each file with tuned pauses.
-std::string Told(const std::filesystem::path& source, const PauseReport& report) {
+std::string VerboseLine(const std::filesystem::path& source, const PauseReport& report) {
     char limit[64];
     if (report.lowestDb == report.highestDb)
         std::snprintf(limit, sizeof limit, "%.1f dB", report.lowestDb);
@@ -55,7 +55,7 @@ int Run(const CommandLine& command) {
     const PauseReporter report = [&window, verbose = command.options.verbose](
                                      const std::filesystem::path& source, const PauseReport& told) {
         if (verbose)
-            InOrder([&window, line = Told(source, told)] { window.PrintLine(line); });
+            InOrder([&window, line = VerboseLine(source, told)] { window.PrintLine(line); });
         if (told.longestPhraseSeconds > LongPhraseSeconds)
             InOrder([&window, line = LongPhraseWarning(source, told)] { window.PrintLine(line); });
     };
