@@ -180,16 +180,6 @@ std::unique_ptr<CSampleSink> MakeWavSink(std::unique_ptr<CByteStream> stream,
     return std::make_unique<CWavSink>(std::move(stream));
 }
 
-FileResult ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                        const std::filesystem::path& destination, CFileOpener& files,
-                        const PauseSettings& settings, const SampleSourceMaker& makeSamples) {
-    JobOptions options;
-    options.pauses = settings;
-    TunedMedia media;
-    media.makeSamples = makeSamples;
-    return ConvertTuned(parent, source, destination, files, options, media);
-}
-
 namespace {
 
 // ConvertTuned, but a recording or subtitles it does not take leave as CWAVException.

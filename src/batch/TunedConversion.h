@@ -54,7 +54,3 @@ struct TunedMedia {
 FileResult ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
                         const std::filesystem::path& destination, CFileOpener& files,
                         const JobOptions& options, const TunedMedia& media);
-// The same, with one pass at tempo 1 into a WAV file.
-FileResult ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                        const std::filesystem::path& destination, CFileOpener& files,
-                        const PauseSettings& settings, const SampleSourceMaker& makeSamples);

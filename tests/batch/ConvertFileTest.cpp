@@ -11,6 +11,7 @@
 #include "support/ScopedPump.h"
 #include "support/Streams.h"
 #include "support/TempDir.h"
+#include "support/TunedWav.h"
 
 #include <gtest/gtest.h>
 
