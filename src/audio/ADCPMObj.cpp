@@ -141,11 +141,6 @@ std::uint32_t CADCPMObj::GetDataSize() {
     return m_adpcmHeader.dataSize;
 }
 
-double CADCPMObj::GetDuration() {
-    const std::uint32_t rate = GetSampleRate();
-    return static_cast<double>(GetSampleCount()) / static_cast<double>(rate);
-}
-
 std::uint32_t CADCPMObj::GetBitsPerSample() {
     return m_adpcmHeader.format.bitsPerSample;
 }
@@ -156,11 +151,6 @@ std::uint32_t CADCPMObj::GetSampleCount() {
 
 std::uint32_t CADCPMObj::GetSampleRate() {
     return m_adpcmHeader.format.sampleRate;
-}
-
-bool CADCPMObj::IsFormatValid() {
-    return GetSampleRate() > 0 && GetBitsPerSample() > 0 && GetSampleCount() > 0 &&
-           GetBlockAlign() > 0;
 }
 
 bool CADCPMObj::DecodeBlock(SampleBuffer& in, SampleBuffer& out) {

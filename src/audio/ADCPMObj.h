@@ -56,12 +56,10 @@ public:
     std::int32_t GetHeaderSize() override;
     std::uint32_t GetBlockAlign() override;
     std::uint32_t GetDataSize() override;
-    double GetDuration() override;
     std::uint32_t GetBitsPerSample() override;
     std::uint32_t GetSampleCount() override;
     std::uint32_t GetSampleRate() override;
     bool DecodeBlock(SampleBuffer& in, SampleBuffer& out) override;
-    bool IsFormatValid() override;
     virtual std::int16_t DecodeNibble(AdpcmState& state);
 
     static constexpr int MaxBlocksTogether = 4;

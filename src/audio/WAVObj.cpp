@@ -120,10 +120,6 @@ std::uint32_t CWAVObj::GetDataSize() {
     return m_header.dataSize;
 }
 
-double CWAVObj::GetDuration() {
-    return 0.0;
-}
-
 std::uint32_t CWAVObj::GetBitsPerSample() {
     return m_header.format.bitsPerSample;
 }
@@ -137,21 +133,8 @@ std::uint32_t CWAVObj::GetSampleRate() {
     return m_header.format.sampleRate;
 }
 
-std::uint32_t CWAVObj::BytesToSeconds(std::uint32_t bytes) {
-    const std::uint32_t bits = GetBitsPerSample();
-    const std::uint32_t rate = GetSampleRate();
-    if (bits == 0 || rate == 0)
-        return 0;
-    return bytes * 8u / bits / rate;
-}
-
 bool CWAVObj::DecodeBlock(SampleBuffer& /*in*/, SampleBuffer& /*out*/) {
     return false;
-}
-
-bool CWAVObj::IsFormatValid() {
-    return m_header.format.formatTag == 1 && m_header.format.sampleRate > 0 &&
-           m_header.format.channels > 0;
 }
 
 bool CWAVObj::Open(const std::filesystem::path& path, bool forWriting) {

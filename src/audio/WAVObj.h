@@ -27,13 +27,10 @@ public:
     virtual std::int32_t GetHeaderSize();
     virtual std::uint32_t GetBlockAlign();
     virtual std::uint32_t GetDataSize();
-    virtual double GetDuration();
     virtual std::uint32_t GetBitsPerSample();
     virtual std::uint32_t GetSampleCount();
     virtual std::uint32_t GetSampleRate();
-    virtual std::uint32_t BytesToSeconds(std::uint32_t bytes);
     virtual bool DecodeBlock(SampleBuffer& in, SampleBuffer& out);
-    virtual bool IsFormatValid();
 
     bool Open(const std::filesystem::path& path, bool forWriting);
     // Open on a stream already open (for writing: empty), which the object then owns.

@@ -157,7 +157,6 @@ TEST(PcmFile, ReadingStopsAtTheEndOfTheDataChunk) {
     EXPECT_EQ(in.m_dwBytesRead, 8u); // exactly the data chunk, none of the LIST chunk
     EXPECT_FALSE(in.ReadBlock(out));
     EXPECT_EQ(in.m_dwBytesRead, 8u);
-    EXPECT_DOUBLE_EQ(in.GetDuration(), 0.0);
 }
 
 TEST(PcmFile, OddDataSizeSetsThePadAndTheHeaderSizeFollowsTheRiffSize) {
@@ -197,7 +196,6 @@ TEST(PcmFile, SecondsToBytesRoundsDownToGroupsOfEightSamples) {
     EXPECT_EQ(out.SecondsToBytes(0.3), 13216u);
     EXPECT_EQ(out.SecondsToBytes(2.3), 101424u);
     EXPECT_EQ(out.SecondsToBytes(0.0), 0u);
-    EXPECT_EQ(out.BytesToSeconds(44100 * 3), 3u);
     out.SetSampleRate(8000);
     EXPECT_EQ(out.m_header.format.byteRate, 16000u);
     EXPECT_EQ(out.SecondsToBytes(0.3), 4800u); // 2400 samples, 300 groups
@@ -205,7 +203,6 @@ TEST(PcmFile, SecondsToBytesRoundsDownToGroupsOfEightSamples) {
     // Zero divisors give 0 instead of a fault.
     CWAVObj zero;
     EXPECT_EQ(zero.GetSampleCount(), 0u);
-    EXPECT_EQ(zero.BytesToSeconds(1000), 0u);
 }
 
 TEST(PcmFile, WriteSilenceWritesPiecesAndCountsThemAsWrittenOnly) {
