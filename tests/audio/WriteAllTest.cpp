@@ -21,10 +21,15 @@ TEST(WriteAll, SignalsCuttingWritesShortLoseNothing) {
     for (std::size_t i = 0; i < data.size(); ++i)
         data[i] = static_cast<unsigned char>(i * 7 + i / 251);
     std::thread reader([&, writer = ::pthread_self()] {
-        unsigned char piece[4096];
-        for (ssize_t n; (n = ::read(fds[0], piece, sizeof piece)) > 0;
-             ::pthread_kill(writer, SIGUSR1))
+        unsigned char piece[1024];
+        // Each signal is sent while the pipe is full, so it finds the writer waiting.
+        for (;;) {
+            ::pthread_kill(writer, SIGUSR1);
+            const ssize_t n = ::read(fds[0], piece, sizeof piece);
+            if (n <= 0)
+                break;
             read.insert(read.end(), piece, piece + n);
+        }
     });
     EXPECT_TRUE(WriteAll(fds[1], data.data(), data.size()));
     ::close(fds[1]);
