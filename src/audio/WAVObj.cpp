@@ -199,7 +199,7 @@ bool CWAVObj::Write(const SampleBuffer& buffer, bool countsAsAudio) {
     return true;
 }
 
-bool CWAVObj::WriteSilence(std::int32_t count) {
+bool CWAVObj::WriteSilenceBytes(std::int32_t count) {
     if (count <= 0)
         return true;
     // One run through the file's buffer rather than 512-byte pieces; counted
@@ -210,11 +210,11 @@ bool CWAVObj::WriteSilence(std::int32_t count) {
     return true;
 }
 
-bool CWAVObj::WriteLongSilence(std::uint64_t count) {
+bool CWAVObj::WriteLongSilenceBytes(std::uint64_t count) {
     // Whole pieces of 256 KiB: a job given up at once stops between two of
     // them, where a long pause encoded in one piece would take seconds.
     return WriteInPieces(count, 0x40000, [this](std::uint64_t part) {
-        return WriteSilence(static_cast<std::int32_t>(part));
+        return WriteSilenceBytes(static_cast<std::int32_t>(part));
     });
 }
 

@@ -37,10 +37,10 @@ public:
     bool Open(std::unique_ptr<CByteStream> stream, bool forWriting);
     bool ReadBlock(SampleBuffer& out);
     bool Write(const SampleBuffer& buffer, bool countsAsAudio);
-    bool WriteSilence(std::int32_t count);
-    // WriteSilence for counts of 2 GiB and more, which its signed count cannot
+    bool WriteSilenceBytes(std::int32_t count);
+    // WriteSilenceBytes for counts of 2 GiB and more, which its signed count cannot
     // take. False, with what was written so far, once the job is abandoned.
-    bool WriteLongSilence(std::uint64_t count);
+    bool WriteLongSilenceBytes(std::uint64_t count);
     bool WriteHeader();
     std::uint32_t SecondsToBytes(double seconds);
     bool WriteWithPauses(SampleBuffer& block);

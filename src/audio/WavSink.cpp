@@ -31,7 +31,7 @@ bool CWavSink::Write(const std::uint8_t* samples, std::size_t count) {
 }
 
 bool CWavSink::WriteSilence(std::uint64_t count) {
-    if (m_bFailed || !m_file.WriteLongSilence(2 * count))
+    if (m_bFailed || !m_file.WriteLongSilenceBytes(2 * count))
         return Fail();
     m_nDataBytes += 2 * count;
     return true;

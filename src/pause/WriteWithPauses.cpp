@@ -156,7 +156,7 @@ std::optional<std::uint64_t> FindPhraseEnd(CWAVObj& out, const SampleBuffer& blo
 
 bool CWAVObj::WriteWithPauses(SampleBuffer& block) {
     const std::optional<std::uint64_t> pause = FindPhraseEnd(*this, block, PauseSettings{});
-    if (pause && !WriteLongSilence(*pause))
+    if (pause && !WriteLongSilenceBytes(*pause))
         return false;
     return Write(block, true);
 }

@@ -209,11 +209,11 @@ TEST(PcmFile, WriteSilenceWritesPiecesAndCountsThemAsWrittenOnly) {
     TempDir dir;
     CWAVObj out;
     ASSERT_TRUE(out.Open(dir / "out.wav", true));
-    ASSERT_TRUE(out.WriteSilence(1000));
+    ASSERT_TRUE(out.WriteSilenceBytes(1000));
     EXPECT_EQ(out.m_dwBytesWritten, 1000u);
     EXPECT_EQ(out.m_dwPhraseBytes, 0u);
-    ASSERT_TRUE(out.WriteSilence(0));
-    ASSERT_TRUE(out.WriteSilence(-5));
+    ASSERT_TRUE(out.WriteSilenceBytes(0));
+    ASSERT_TRUE(out.WriteSilenceBytes(-5));
 
     SampleBuffer audio(6);
     audio.SetLength(6);
@@ -230,7 +230,7 @@ TEST(PcmFile, WriteSilenceWritesPiecesAndCountsThemAsWrittenOnly) {
     // Nothing open: writes fail and change no counter.
     CWAVObj closed;
     EXPECT_FALSE(closed.Write(audio, true));
-    EXPECT_FALSE(closed.WriteSilence(10));
+    EXPECT_FALSE(closed.WriteSilenceBytes(10));
     EXPECT_EQ(closed.m_dwBytesWritten, 0u);
     EXPECT_EQ(closed.m_dwPhraseBytes, 0u);
 }
