@@ -26,9 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const CWAVException&) {
             return 0;
         }
-        static_cast<void>(source.GetDuration());
-        static_cast<void>(source.IsFormatValid());
-        static_cast<void>(source.BytesToSeconds(source.GetDataSize()));
         const auto count = static_cast<std::int32_t>(source.GetSampleCount());
         SampleBuffer out;
         std::int64_t samples = 0;

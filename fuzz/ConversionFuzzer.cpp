@@ -153,7 +153,7 @@ std::optional<std::vector<std::int16_t>> Decoded(std::span<const std::uint8_t> i
         const auto* p = reinterpret_cast<const std::int16_t*>(out.data.get());
         samples.insert(samples.end(), p, p + out.length / 2);
     }
-    if (!source->DecodeFailure().empty())
+    if (!source->FailureReason().empty())
         return std::nullopt;
     return samples;
 }

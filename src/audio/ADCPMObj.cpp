@@ -14,7 +14,7 @@ namespace {
 using namespace AdpcmKernel;
 
 // Where a field of the format chunk lies from the start of the chunk, as in the record.
-#define FMT_FIELD(field) (offsetof(AdpcmHeader, field) - offsetof(AdpcmHeader, fmtId))
+#define FMT_FIELD(field) (offsetof(AdpcmHeader, field) - offsetof(AdpcmHeader, format.fmtId))
 
 // One block of a mono source, as in the file:
 //
@@ -95,7 +95,7 @@ std::int32_t CADCPMObj::ParseHeader(const std::uint8_t* buffer, std::int32_t /*l
     Reset();
     const std::uint32_t p = ParseRiffChunk(buffer, 0, HeaderBytes());
     const std::uint32_t fact =
-        ParseAdpcmFormat(buffer, p, HeaderBytes() + offsetof(AdpcmHeader, fmtId));
+        ParseAdpcmFormat(buffer, p, HeaderBytes() + offsetof(AdpcmHeader, format.fmtId));
     // The walk reads the fact chunk's head and its sample count; outside the
     // buffer that is the chunk missing.
     if (!Fits(fact, 12) || !HasId(buffer + fact, "fact"))
@@ -109,44 +109,40 @@ std::int32_t CADCPMObj::ParseHeader(const std::uint8_t* buffer, std::int32_t /*l
 std::uint32_t CADCPMObj::ParseAdpcmFormat(const std::uint8_t* buffer, std::uint32_t position,
                                           std::uint8_t* destination) {
     // The id, the size, the format fields and the coefficient table.
-    constexpr std::uint32_t copied = offsetof(AdpcmHeader, factId) - offsetof(AdpcmHeader, fmtId);
+    constexpr std::uint32_t copied =
+        offsetof(AdpcmHeader, factId) - offsetof(AdpcmHeader, format.fmtId);
     static_assert(copied == 58);
     const std::uint8_t* p = buffer + position;
     if (!Fits(position, copied) || !HasId(p, "fmt "))
         throw CWAVException(Tr("Job", "The fmt chunk is missing"));
-    if (LoadU16(p + FMT_FIELD(formatTag)) != 2)
+    if (LoadU16(p + FMT_FIELD(format.formatTag)) != 2)
         throw CWAVException(Tr("Job", "The WAV format must be ADPCM"));
     if (LoadU16(p + FMT_FIELD(coefCount)) != RequiredCoefCount)
         throw CWAVException(Tr("Job", "The Coef must equal to 7"));
-    if (LoadU16(p + FMT_FIELD(blockAlign)) != RequiredBlockAlign)
+    if (LoadU16(p + FMT_FIELD(format.blockAlign)) != RequiredBlockAlign)
         throw CWAVException(Tr("Job", "The Block align must be 512"));
-    if (LoadU16(p + FMT_FIELD(channels)) != 1)
+    if (LoadU16(p + FMT_FIELD(format.channels)) != 1)
         throw CWAVException(Tr("Job", "The Number of channels must be 1"));
     std::memcpy(destination, p, copied);
-    const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + FMT_FIELD(fmtSize));
+    const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + FMT_FIELD(format.fmtSize));
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(next, HeaderBufferSize));
 }
 
 std::int32_t CADCPMObj::GetHeaderSize() {
-    return static_cast<std::int32_t>(m_adpcmHeader.riffSize - m_adpcmHeader.dataSize - m_dwDataPad +
-                                     8u);
+    return static_cast<std::int32_t>(m_adpcmHeader.format.riffSize - m_adpcmHeader.dataSize -
+                                     m_dwDataPad + 8u);
 }
 
 std::uint32_t CADCPMObj::GetBlockAlign() {
-    return m_adpcmHeader.blockAlign;
+    return m_adpcmHeader.format.blockAlign;
 }
 
 std::uint32_t CADCPMObj::GetDataSize() {
     return m_adpcmHeader.dataSize;
 }
 
-double CADCPMObj::GetDuration() {
-    const std::uint32_t rate = GetSampleRate();
-    return static_cast<double>(GetSampleCount()) / static_cast<double>(rate);
-}
-
 std::uint32_t CADCPMObj::GetBitsPerSample() {
-    return m_adpcmHeader.bitsPerSample;
+    return m_adpcmHeader.format.bitsPerSample;
 }
 
 std::uint32_t CADCPMObj::GetSampleCount() {
@@ -154,12 +150,7 @@ std::uint32_t CADCPMObj::GetSampleCount() {
 }
 
 std::uint32_t CADCPMObj::GetSampleRate() {
-    return m_adpcmHeader.sampleRate;
-}
-
-bool CADCPMObj::IsFormatValid() {
-    return GetSampleRate() > 0 && GetBitsPerSample() > 0 && GetSampleCount() > 0 &&
-           GetBlockAlign() > 0;
+    return m_adpcmHeader.format.sampleRate;
 }
 
 bool CADCPMObj::DecodeBlock(SampleBuffer& in, SampleBuffer& out) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/WAVObj.h"
+#include "audio/WavHeader.h"
 
 #include <array>
 #include <cstdint>
@@ -13,17 +14,7 @@ struct AdpcmCoefPair {
 
 // The fixed-size parts of the four chunks the header walk accepts, as in the file.
 struct AdpcmHeader {
-    char riffId[4];
-    std::uint32_t riffSize;
-    char waveId[4];
-    char fmtId[4];
-    std::uint32_t fmtSize;
-    std::uint16_t formatTag;
-    std::uint16_t channels;
-    std::uint32_t sampleRate;
-    std::uint32_t byteRate;
-    std::uint16_t blockAlign;
-    std::uint16_t bitsPerSample;
+    WavFormat format;
     std::uint16_t extraBytes;
     std::uint16_t samplesPerBlock;
     std::uint16_t coefCount;
@@ -65,12 +56,10 @@ public:
     std::int32_t GetHeaderSize() override;
     std::uint32_t GetBlockAlign() override;
     std::uint32_t GetDataSize() override;
-    double GetDuration() override;
     std::uint32_t GetBitsPerSample() override;
     std::uint32_t GetSampleCount() override;
     std::uint32_t GetSampleRate() override;
     bool DecodeBlock(SampleBuffer& in, SampleBuffer& out) override;
-    bool IsFormatValid() override;
     virtual std::int16_t DecodeNibble(AdpcmState& state);
 
     static constexpr int MaxBlocksTogether = 4;

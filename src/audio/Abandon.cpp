@@ -1,5 +1,7 @@
 #include "audio/Abandon.h"
 
+#include <algorithm>
+
 namespace {
 
 // Lock-free, so that the signal handler may set it while workers read it.
@@ -25,4 +27,15 @@ CFileAbandon::CFileAbandon(const std::atomic<bool>& flag) : m_pBefore(t_file) {
 
 CFileAbandon::~CFileAbandon() {
     t_file = m_pBefore;
+}
+
+bool WriteInPieces(std::uint64_t count, std::uint64_t piece,
+                   const std::function<bool(std::uint64_t part)>& write) {
+    while (count > 0) {
+        const std::uint64_t part = std::min(count, piece);
+        if (JobAbandoned() || !write(part))
+            return false;
+        count -= part;
+    }
+    return true;
 }

@@ -1,6 +1,7 @@
 #include "audio/BinaryFile.h"
 
 #include "audio/ErrorReason.h"
+#include "audio/WriteAll.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,28 +10,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-bool WriteAll(int fd, const std::uint8_t* p, std::size_t count) {
-    while (count > 0) {
-        const ssize_t n = ::write(fd, p, count);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        if (n == 0) {
-            errno = ENOSPC; // a write that takes nothing: the disk is full
-            return false;
-        }
-        p += n;
-        count -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-} // namespace
 
 CBinaryFile::~CBinaryFile() {
     Close();

@@ -26,7 +26,7 @@ public:
     // After the last samples: completes the file. False when anything failed.
     virtual bool Finish() = 0;
     // Why the sink failed, in plain words, when it can tell; empty otherwise.
-    virtual std::string Failure() const { return {}; }
+    virtual std::string FailureReason() const { return {}; }
 };
 
 // Makes the sink of a practice file on stream, with the title tag where the

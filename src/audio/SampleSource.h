@@ -18,5 +18,5 @@ public:
     // True when reading the file failed rather than came to its end.
     virtual bool ReadFailed() = 0;
     // Why the recording could not be decoded to its end, in plain words; empty when it could.
-    virtual std::string DecodeFailure() = 0;
+    virtual std::string FailureReason() = 0;
 };

@@ -12,7 +12,7 @@
 #include <cstring>
 
 // Where a field of the format chunk lies from the start of the chunk, as in the record.
-#define FMT_FIELD(field) (offsetof(WavHeader, field) - offsetof(WavHeader, fmtId))
+#define FMT_FIELD(field) (offsetof(WavHeader, field) - offsetof(WavHeader, format.fmtId))
 
 CWAVObj::CWAVObj() {
     ClearFields();
@@ -38,31 +38,31 @@ void CWAVObj::Reset() {
 }
 
 void CWAVObj::InitPcmHeader(std::uint32_t dataSize) {
-    std::memcpy(m_header.riffId, "RIFF", 4);
-    m_header.riffSize = 36 + dataSize;
-    std::memcpy(m_header.waveId, "WAVE", 4);
-    std::memcpy(m_header.fmtId, "fmt ", 4);
-    m_header.fmtSize = 16;
-    m_header.formatTag = 1;
-    m_header.channels = 1;
-    m_header.sampleRate = 22050;
-    m_header.byteRate = 44100;
-    m_header.blockAlign = 2;
-    m_header.bitsPerSample = 16;
+    std::memcpy(m_header.format.riffId, "RIFF", 4);
+    m_header.format.riffSize = 36 + dataSize;
+    std::memcpy(m_header.format.waveId, "WAVE", 4);
+    std::memcpy(m_header.format.fmtId, "fmt ", 4);
+    m_header.format.fmtSize = 16;
+    m_header.format.formatTag = 1;
+    m_header.format.channels = 1;
+    m_header.format.sampleRate = 22050;
+    m_header.format.byteRate = 44100;
+    m_header.format.blockAlign = 2;
+    m_header.format.bitsPerSample = 16;
     std::memcpy(m_header.dataId, "data", 4);
     m_header.dataSize = dataSize;
 }
 
 void CWAVObj::SetSampleRate(std::uint32_t rate) {
-    m_header.sampleRate = rate;
-    m_header.byteRate = rate * 2u; // 16-bit mono
+    m_header.format.sampleRate = rate;
+    m_header.format.byteRate = rate * 2u; // 16-bit mono
 }
 
 std::int32_t CWAVObj::ParseHeader(const std::uint8_t* buffer, std::int32_t /*length*/) {
     Reset();
     const std::uint32_t p = ParseRiffChunk(buffer, 0, HeaderBytes());
     const std::uint32_t next =
-        ParsePcmFormat(buffer, p, HeaderBytes() + offsetof(WavHeader, fmtId));
+        ParsePcmFormat(buffer, p, HeaderBytes() + offsetof(WavHeader, format.fmtId));
     ParseDataChunk(buffer, next, HeaderBytes() + offsetof(WavHeader, dataId));
     return GetHeaderSize();
 }
@@ -80,20 +80,21 @@ std::uint32_t CWAVObj::ParseRiffChunk(const std::uint8_t* buffer, std::uint32_t 
 std::uint32_t CWAVObj::ParsePcmFormat(const std::uint8_t* buffer, std::uint32_t position,
                                       std::uint8_t* destination) {
     // The id, the size and the 16 bytes from the format tag to the bits per sample.
-    constexpr std::uint32_t copied = offsetof(WavHeader, dataId) - offsetof(WavHeader, fmtId);
+    constexpr std::uint32_t copied =
+        offsetof(WavHeader, dataId) - offsetof(WavHeader, format.fmtId);
     static_assert(copied == 24);
     const std::uint8_t* p = buffer + position;
     if (!Fits(position, copied) || !HasId(p, "fmt "))
         throw CWAVException(Tr("Job", "The fmt chunk is missing"));
-    if (LoadU16(p + FMT_FIELD(formatTag)) != 1)
+    if (LoadU16(p + FMT_FIELD(format.formatTag)) != 1)
         throw CWAVException(Tr("Job", "The WAV format must be PCM"));
-    if (LoadU16(p + FMT_FIELD(blockAlign)) != 2)
+    if (LoadU16(p + FMT_FIELD(format.blockAlign)) != 2)
         throw CWAVException(Tr("Job", "The Block align must be 2"));
-    if (LoadU16(p + FMT_FIELD(channels)) != 1)
+    if (LoadU16(p + FMT_FIELD(format.channels)) != 1)
         throw CWAVException(Tr("Job", "The Number of channels must be 1"));
     std::memcpy(destination, p, copied);
     // Positions beyond the buffer are reported as the next chunk missing.
-    const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + FMT_FIELD(fmtSize));
+    const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + FMT_FIELD(format.fmtSize));
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(next, HeaderBufferSize));
 }
 
@@ -107,23 +108,20 @@ std::uint32_t CWAVObj::ParseDataChunk(const std::uint8_t* buffer, std::uint64_t 
 }
 
 std::int32_t CWAVObj::GetHeaderSize() {
-    return static_cast<std::int32_t>(m_header.riffSize - m_dwDataPad - m_header.dataSize + 8u);
+    return static_cast<std::int32_t>(m_header.format.riffSize - m_dwDataPad - m_header.dataSize +
+                                     8u);
 }
 
 std::uint32_t CWAVObj::GetBlockAlign() {
-    return m_header.blockAlign;
+    return m_header.format.blockAlign;
 }
 
 std::uint32_t CWAVObj::GetDataSize() {
     return m_header.dataSize;
 }
 
-double CWAVObj::GetDuration() {
-    return 0.0;
-}
-
 std::uint32_t CWAVObj::GetBitsPerSample() {
-    return m_header.bitsPerSample;
+    return m_header.format.bitsPerSample;
 }
 
 std::uint32_t CWAVObj::GetSampleCount() {
@@ -132,23 +130,11 @@ std::uint32_t CWAVObj::GetSampleCount() {
 }
 
 std::uint32_t CWAVObj::GetSampleRate() {
-    return m_header.sampleRate;
-}
-
-std::uint32_t CWAVObj::BytesToSeconds(std::uint32_t bytes) {
-    const std::uint32_t bits = GetBitsPerSample();
-    const std::uint32_t rate = GetSampleRate();
-    if (bits == 0 || rate == 0)
-        return 0;
-    return bytes * 8u / bits / rate;
+    return m_header.format.sampleRate;
 }
 
 bool CWAVObj::DecodeBlock(SampleBuffer& /*in*/, SampleBuffer& /*out*/) {
     return false;
-}
-
-bool CWAVObj::IsFormatValid() {
-    return m_header.formatTag == 1 && m_header.sampleRate > 0 && m_header.channels > 0;
 }
 
 bool CWAVObj::Open(const std::filesystem::path& path, bool forWriting) {
@@ -213,7 +199,7 @@ bool CWAVObj::Write(const SampleBuffer& buffer, bool countsAsAudio) {
     return true;
 }
 
-bool CWAVObj::WriteSilence(std::int32_t count) {
+bool CWAVObj::WriteSilenceBytes(std::int32_t count) {
     if (count <= 0)
         return true;
     // One run through the file's buffer rather than 512-byte pieces; counted
@@ -224,19 +210,12 @@ bool CWAVObj::WriteSilence(std::int32_t count) {
     return true;
 }
 
-bool CWAVObj::WriteLongSilence(std::uint64_t count) {
+bool CWAVObj::WriteLongSilenceBytes(std::uint64_t count) {
     // Whole pieces of 256 KiB: a job given up at once stops between two of
     // them, where a long pause encoded in one piece would take seconds.
-    constexpr std::uint64_t largest = 0x40000;
-    while (count > 0) {
-        if (JobAbandoned())
-            return false;
-        const std::uint64_t part = std::min(count, largest);
-        if (!WriteSilence(static_cast<std::int32_t>(part)))
-            return false;
-        count -= part;
-    }
-    return true;
+    return WriteInPieces(count, 0x40000, [this](std::uint64_t part) {
+        return WriteSilenceBytes(static_cast<std::int32_t>(part));
+    });
 }
 
 bool CWAVObj::WriteHeader() {

@@ -27,23 +27,20 @@ public:
     virtual std::int32_t GetHeaderSize();
     virtual std::uint32_t GetBlockAlign();
     virtual std::uint32_t GetDataSize();
-    virtual double GetDuration();
     virtual std::uint32_t GetBitsPerSample();
     virtual std::uint32_t GetSampleCount();
     virtual std::uint32_t GetSampleRate();
-    virtual std::uint32_t BytesToSeconds(std::uint32_t bytes);
     virtual bool DecodeBlock(SampleBuffer& in, SampleBuffer& out);
-    virtual bool IsFormatValid();
 
     bool Open(const std::filesystem::path& path, bool forWriting);
     // Open on a stream already open (for writing: empty), which the object then owns.
     bool Open(std::unique_ptr<CByteStream> stream, bool forWriting);
     bool ReadBlock(SampleBuffer& out);
     bool Write(const SampleBuffer& buffer, bool countsAsAudio);
-    bool WriteSilence(std::int32_t count);
-    // WriteSilence for counts of 2 GiB and more, which its signed count cannot
+    bool WriteSilenceBytes(std::int32_t count);
+    // WriteSilenceBytes for counts of 2 GiB and more, which its signed count cannot
     // take. False, with what was written so far, once the job is abandoned.
-    bool WriteLongSilence(std::uint64_t count);
+    bool WriteLongSilenceBytes(std::uint64_t count);
     bool WriteHeader();
     std::uint32_t SecondsToBytes(double seconds);
     bool WriteWithPauses(SampleBuffer& block);

@@ -31,7 +31,7 @@ bool CWavSink::Write(const std::uint8_t* samples, std::size_t count) {
 }
 
 bool CWavSink::WriteSilence(std::uint64_t count) {
-    if (m_bFailed || !m_file.WriteLongSilence(2 * count))
+    if (m_bFailed || !m_file.WriteLongSilenceBytes(2 * count))
         return Fail();
     m_nDataBytes += 2 * count;
     return true;
@@ -46,6 +46,6 @@ bool CWavSink::Finish() {
     return m_file.Close() || Fail();
 }
 
-std::string CWavSink::Failure() const {
+std::string CWavSink::FailureReason() const {
     return m_file.m_file ? m_file.m_file->FailureReason() : std::string();
 }

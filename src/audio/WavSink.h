@@ -19,7 +19,7 @@ public:
     bool Write(const std::uint8_t* samples, std::size_t count) override;
     bool WriteSilence(std::uint64_t count) override;
     bool Finish() override;
-    std::string Failure() const override;
+    std::string FailureReason() const override;
 
 private:
     bool WriteHeader(std::uint64_t dataSize);

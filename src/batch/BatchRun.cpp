@@ -104,34 +104,33 @@ FileResult ProcessSource(CJobWindow& window, std::string& source, std::string& d
     // Taken once: editing the source during the job changes nothing in it.
     const std::string searchSource = source;
 
-    int count = 0;
+    // Listed once: the files counted are the files converted.
+    struct Listed {
+        std::string path, title;
+    };
+    std::vector<Listed> listed;
     CFileFind finder;
     for (bool more = finder.FindFile(searchSource, pattern); more;) {
         more = finder.FindNextFile();
         if (!finder.IsDots() && !finder.IsDirectory())
-            ++count;
+            listed.push_back({finder.GetFilePath(), finder.GetFileTitle()});
     }
+    const int count = static_cast<int>(listed.size());
     window.SetProgressRange(static_cast<std::uint16_t>(count & 0xFFFF));
 
     CJobFiles jobFiles(files);
     if (window.m_nJobs > 1 && count > 1) {
-        // The files and their destinations taken at once: which of them
-        // share a file is decided before any starts.
+        // The destinations taken at once: which of the files share one is
+        // decided before any starts.
         std::vector<JobFile> jobs;
-        for (bool more = finder.FindFile(searchSource, pattern); more;) {
-            more = finder.FindNextFile();
-            if (!finder.IsDots() && !finder.IsDirectory())
-                jobs.push_back({finder.GetFilePath(), destination + "/" + finder.GetFileTitle() +
-                                                          converter.OutputExtension()});
-        }
+        for (const Listed& file : listed)
+            jobs.push_back(
+                {file.path, destination + "/" + file.title + converter.OutputExtension()});
         OrderTwins(jobs);
         return ConvertSideBySide(window, jobs, converter, jobFiles, window.m_nJobs, StatusOf);
     }
     int index = 0;
-    for (bool more = finder.FindFile(searchSource, pattern); more;) {
-        more = finder.FindNextFile();
-        if (finder.IsDots() || finder.IsDirectory())
-            continue;
+    for (const Listed& file : listed) {
         ++index;
         window.SetProgressPos(index);
         SetStatusText(window, index, count);
@@ -143,9 +142,8 @@ FileResult ProcessSource(CJobWindow& window, std::string& source, std::string& d
             return FileResult::Failed();
         }
         // Read afresh as well: a destination typed during the job applies from here on.
-        const std::string target =
-            destination + "/" + finder.GetFileTitle() + converter.OutputExtension();
-        const fs::path path(finder.GetFilePath());
+        const std::string target = destination + "/" + file.title + converter.OutputExtension();
+        const fs::path path(file.path);
         FileResult result = SettleUnopened(
             window, path, converter.Convert(window, path, fs::path(target), jobFiles));
         // A refused format leaves the bar where it was.

@@ -24,7 +24,7 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string Seconds(std::uint64_t samples, std::uint32_t rate) {
+std::string SecondsOfSamples(std::uint64_t samples, std::uint32_t rate) {
     const std::uint64_t ms = (samples * 1000 + rate / 2) / rate;
     char text[32];
     std::snprintf(text, sizeof text, "%" PRIu64 ".%03" PRIu64, ms / 1000, ms % 1000);
@@ -78,7 +78,7 @@ bool CClipWriter::WriteClip(const Phrase& phrase) {
     const std::unique_ptr<CSampleSink> clip =
         stream ? m_makeSink(std::move(stream), path.stem().string()) : nullptr;
     if (!clip || !clip->Begin(m_nRate))
-        return Failed(clip ? clip->Failure() : ErrorReason(error));
+        return Failed(clip ? clip->FailureReason() : ErrorReason(error));
     // What is heard, in bytes of the phrase.
     std::uint64_t at = 0;
     const std::uint64_t from = 2 * (phrase.heardStart - phrase.sourceStart);
@@ -90,8 +90,8 @@ bool CClipWriter::WriteClip(const Phrase& phrase) {
         return begin >= end || clip->Write(samples + (begin - piece), (end - begin) / 2);
     });
     if (!read)
-        return Failed(clip->Failure().empty() ? ErrorReason(errno) : clip->Failure());
-    return clip->Finish() || Failed(clip->Failure());
+        return Failed(clip->FailureReason().empty() ? ErrorReason(errno) : clip->FailureReason());
+    return clip->Finish() || Failed(clip->FailureReason());
 }
 
 bool CClipWriter::PhraseEnd(const Phrase& phrase) {
@@ -100,8 +100,8 @@ bool CClipWriter::PhraseEnd(const Phrase& phrase) {
     if (phrase.Spoken())
         m_deck.notes.push_back({ClipName(phrase.number),
                                 m_texts ? PhraseText(*m_texts, phrase.index) : std::string(),
-                                Seconds(phrase.heardStart, m_nRate),
-                                Seconds(phrase.heardEnd, m_nRate), phrase.number});
+                                SecondsOfSamples(phrase.heardStart, m_nRate),
+                                SecondsOfSamples(phrase.heardEnd, m_nRate), phrase.number});
     return written;
 }
 

@@ -39,7 +39,7 @@ public:
 
     const std::filesystem::path& Folder() const { return m_folder; }
     // Why a clip or the table could not be written; empty when nothing failed.
-    const std::string& Failure() const { return m_strFailure; }
+    const std::string& FailureReason() const { return m_strFailure; }
     // When the lesson (recording and subtitles) last changed, for the deck.
     void SetModified(std::int64_t seconds) { m_deck.modified = seconds; }
 

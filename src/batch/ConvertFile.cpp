@@ -70,7 +70,7 @@ FileResult ConvertFile(CMessageBoxOwner& parent, const std::filesystem::path& so
         return FileResult::Failed();
     };
     const auto cannotWrite = [&] {
-        const std::string reason = sink ? sink->Failure() : std::string();
+        const std::string reason = sink ? sink->FailureReason() : std::string();
         giveUp();
         return ReportCannotWrite(parent, destination, reason);
     };

@@ -108,11 +108,7 @@ bool SetChoice(JobOptions& options, OptionId id, std::string_view value) {
 } // namespace
 
 std::uint64_t JobOptions::PauseSamples(std::uint64_t passSamples, std::uint32_t rate) const {
-    const double scaled = pauses.pauseFactor == 1
-                              ? static_cast<double>(passSamples)
-                              : std::floor(pauses.pauseFactor * static_cast<double>(passSamples));
-    const double extra = std::floor(pauses.pauseExtraSeconds * static_cast<double>(rate));
-    double samples = scaled + extra;
+    double samples = pauses.PauseSamples(passSamples, rate);
     if (minPauseSeconds)
         samples = std::max(samples, std::floor(*minPauseSeconds * static_cast<double>(rate)));
     if (maxPauseSeconds)

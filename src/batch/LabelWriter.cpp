@@ -19,7 +19,7 @@ std::string LrcTime(std::uint64_t cs) {
     return text;
 }
 
-std::string Seconds(std::uint64_t us) {
+std::string SecondsOfMicroseconds(std::uint64_t us) {
     char text[40];
     std::snprintf(text, sizeof text, "%" PRIu64 ".%06" PRIu64, us / 1000000, us % 1000000);
     return text;
@@ -56,8 +56,8 @@ std::string CLabelWriter::Text() const {
             break;
         case LabelFormat::Audacity:
         case LabelFormat::None:
-            text += Seconds(Units(entry.start, m_nRate, 1000000)) + "\t" +
-                    Seconds(Units(entry.end, m_nRate, 1000000)) + "\t" + label + "\n";
+            text += SecondsOfMicroseconds(Units(entry.start, m_nRate, 1000000)) + "\t" +
+                    SecondsOfMicroseconds(Units(entry.end, m_nRate, 1000000)) + "\t" + label + "\n";
             break;
         }
     }

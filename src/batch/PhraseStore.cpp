@@ -1,5 +1,7 @@
 #include "batch/PhraseStore.h"
 
+#include "audio/WriteAll.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -10,19 +12,6 @@
 namespace {
 
 constexpr std::size_t ReadPiece = 256 * 1024;
-
-bool WriteAll(int fd, const std::uint8_t* p, std::size_t count) {
-    while (count > 0) {
-        const ssize_t n = ::write(fd, p, count);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        count -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 } // namespace
 

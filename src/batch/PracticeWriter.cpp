@@ -11,18 +11,18 @@ CPracticeWriter::CPracticeWriter(CSampleSink& sink, const JobOptions& options, s
     : m_sink(sink), m_options(options), m_nRate(rate), m_store(store),
       m_makeStretcher(makeStretcher), m_stretchers(options.passes.size()), m_texts(texts) {}
 
-bool CPracticeWriter::Streams() const {
+bool CPracticeWriter::WritesStraightThrough() const {
     return m_options.passes.size() == 1 && m_options.passes[0] == 1;
 }
 
-CPracticeWriter::Result CPracticeWriter::Add(std::uint64_t samples) {
+CPracticeWriter::Result CPracticeWriter::CountSamples(std::uint64_t samples) {
     m_nTotalSamples += samples;
     return 2 * m_nTotalSamples > MaxDeclaredDataSize ? Result::TooLong : Result::Written;
 }
 
 CPracticeWriter::Result CPracticeWriter::Pause(std::uint64_t passSamples) {
     const std::uint64_t pause = m_options.PauseSamples(passSamples, m_nRate);
-    if (const Result result = Add(pause); result != Result::Written)
+    if (const Result result = CountSamples(pause); result != Result::Written)
         return result;
     ++m_nPauses;
     return Silence(pause) ? Result::Written : Result::Failed;
@@ -57,7 +57,8 @@ bool CPracticeWriter::PhraseEnded() {
     return true;
 }
 
-void CPracticeWriter::Passed(std::size_t pass, std::uint64_t start, std::uint64_t samples) {
+void CPracticeWriter::TellListenersOfPass(std::size_t pass, std::uint64_t start,
+                                          std::uint64_t samples) {
     if (m_ended.Spoken())
         for (CPhraseListener* listener : m_listeners)
             listener->Pass(m_ended, pass, start, start + samples);
@@ -67,16 +68,16 @@ CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std:
                                                bool phraseEndsBefore, LoudSpan speech) {
     if (phraseEndsBefore && m_nPhraseSamples > 0) {
         Close();
-        if (Streams())
-            Passed(1, m_nPhraseOutputStart, m_nPhraseSamples);
+        if (WritesStraightThrough())
+            TellListenersOfPass(1, m_nPhraseOutputStart, m_nPhraseSamples);
         if (!PhraseEnded())
             return Result::Failed;
     }
-    if (Streams()) {
+    if (WritesStraightThrough()) {
         // The pause due before the block, then the block, counted as one step.
         const std::uint64_t pause =
             phraseEndsBefore ? m_options.PauseSamples(m_nPhraseSamples, m_nRate) : 0;
-        if (const Result result = Add(pause + count); result != Result::Written)
+        if (const Result result = CountSamples(pause + count); result != Result::Written)
             return result;
         if (phraseEndsBefore) {
             ++m_nPauses;
@@ -92,7 +93,7 @@ CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std:
         ++m_nPhrase;
         m_nPhraseSourceStart = m_nSourceSamples;
         // Streamed, this block is counted already.
-        m_nPhraseOutputStart = Streams() ? m_nTotalSamples - count : m_nTotalSamples;
+        m_nPhraseOutputStart = WritesStraightThrough() ? m_nTotalSamples - count : m_nTotalSamples;
         m_bHeard = false;
     }
     if (!speech.Empty()) {
@@ -107,7 +108,7 @@ CPracticeWriter::Result CPracticeWriter::Block(const std::uint8_t* samples, std:
     for (CPhraseListener* listener : m_listeners)
         if (!listener->PhraseSamples(samples, count))
             return Result::Failed;
-    if (Streams())
+    if (WritesStraightThrough())
         return m_sink.Write(samples, count) ? Result::Written : Result::Failed;
     return m_store.Append(samples, count) ? Result::Written : Result::Failed;
 }
@@ -116,9 +117,9 @@ CPracticeWriter::Result CPracticeWriter::End() {
     if (m_nPhraseSamples == 0)
         return Result::Written;
     Close();
-    if (!Streams())
+    if (!WritesStraightThrough())
         return PhraseEnded() ? EndPhrase() : Result::Failed;
-    Passed(1, m_nPhraseOutputStart, m_nPhraseSamples);
+    TellListenersOfPass(1, m_nPhraseOutputStart, m_nPhraseSamples);
     if (!PhraseEnded())
         return Result::Failed;
     const Result result = Pause(m_nPhraseSamples);
@@ -135,7 +136,7 @@ CPracticeWriter::Result CPracticeWriter::EndPhrase() {
         std::uint64_t samples = m_nPhraseSamples;
         Result result = Result::Written;
         if (tempo == 1) {
-            result = Add(samples);
+            result = CountSamples(samples);
             if (result == Result::Written &&
                 !m_store.Read([this](const std::uint8_t* p, std::size_t n) {
                     return !JobAbandoned() && m_sink.Write(p, n);
@@ -143,12 +144,12 @@ CPracticeWriter::Result CPracticeWriter::EndPhrase() {
                 result = Result::Failed;
         } else {
             samples = CTimeStretcher::OutputLength(m_nPhraseSamples, tempo);
-            result = Add(samples);
+            result = CountSamples(samples);
             if (result == Result::Written)
                 result = Stretch(k, tempo);
         }
         if (result == Result::Written) {
-            Passed(k + 1, start, samples);
+            TellListenersOfPass(k + 1, start, samples);
             result = Pause(samples);
         }
         if (result != Result::Written)

@@ -45,17 +45,17 @@ public:
     std::uint64_t LongestPhrase() const { return m_nLongestPhrase; } // in samples
 
 private:
-    bool Streams() const;
+    bool WritesStraightThrough() const;
     Result EndPhrase();
     // The phrase under way has ended: what it is, then the listeners are told.
     void Close();
     bool PhraseEnded();
-    void Passed(std::size_t pass, std::uint64_t start, std::uint64_t samples);
+    void TellListenersOfPass(std::size_t pass, std::uint64_t start, std::uint64_t samples);
     Result Stretch(std::size_t pass, double tempo);
     Result Pause(std::uint64_t passSamples);
     bool Silence(std::uint64_t count);
     // Counts samples about to be written; TooLong past what a WAV file holds.
-    Result Add(std::uint64_t samples);
+    Result CountSamples(std::uint64_t samples);
 
     CSampleSink& m_sink;
     const JobOptions& m_options;

@@ -270,13 +270,27 @@ std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
     return cues;
 }
 
+std::vector<std::filesystem::path> SubtitlesBeside(const std::filesystem::path& source) {
+    return {std::filesystem::path(source).replace_extension(".srt"),
+            std::filesystem::path(source).replace_extension(".vtt")};
+}
+
 std::optional<std::vector<SubtitleCue>>
 ReadSubtitlesBeside(CFileOpener& files, const std::filesystem::path& source, std::string& error) {
-    for (const char* extension : {".srt", ".vtt"})
-        if (auto cues = ReadSubtitles(
-                files, std::filesystem::path(source).replace_extension(extension), true, error);
-            cues || !error.empty())
+    for (const std::filesystem::path& path : SubtitlesBeside(source))
+        if (auto cues = ReadSubtitles(files, path, true, error); cues || !error.empty())
             return cues;
+    return std::nullopt;
+}
+
+std::optional<std::vector<SubtitleCue>>
+ReadSourceSubtitles(CFileOpener& files, const std::filesystem::path& source,
+                    const std::filesystem::path& phrasesFrom, bool beside, std::string& error) {
+    error.clear();
+    if (!phrasesFrom.empty())
+        return ReadSubtitles(files, phrasesFrom, false, error);
+    if (beside)
+        return ReadSubtitlesBeside(files, source, error);
     return std::nullopt;
 }
 

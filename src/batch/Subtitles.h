@@ -34,10 +34,21 @@ std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
                                                       const std::filesystem::path& path,
                                                       bool mayBeMissing, std::string& error);
 
-// The subtitles beside source: <title>.srt, or else <title>.vtt. Nothing
+// The subtitle files a source may have beside it, in the order they are
+// looked for: <title>.srt, then <title>.vtt.
+std::vector<std::filesystem::path> SubtitlesBeside(const std::filesystem::path& source);
+
+// The subtitles beside source: the first of SubtitlesBeside's. Nothing
 // when there are none; error as ReadSubtitles's.
 std::optional<std::vector<SubtitleCue>>
 ReadSubtitlesBeside(CFileOpener& files, const std::filesystem::path& source, std::string& error);
+
+// The subtitles a job takes for source: the file phrasesFrom names, which
+// must be there, or else with beside those beside source. Nothing when the
+// options take none or none are there; error as ReadSubtitles's.
+std::optional<std::vector<SubtitleCue>>
+ReadSourceSubtitles(CFileOpener& files, const std::filesystem::path& source,
+                    const std::filesystem::path& phrasesFrom, bool beside, std::string& error);
 
 // A phrase that subtitles give: where it ends, in samples, and its text.
 struct CuePhrase {

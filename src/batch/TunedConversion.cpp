@@ -30,7 +30,7 @@ public:
     }
     bool ReadSamples(SampleBuffer& out) override { return m_source.ReadBlock(out); }
     bool ReadFailed() override { return m_source.HasFileError(); }
-    std::string DecodeFailure() override { return {}; }
+    std::string FailureReason() override { return {}; }
 
     CADCPMObj m_source;
 };
@@ -101,16 +101,13 @@ private:
     std::uint64_t m_nAt = 0;
 };
 
-// The phrases of the subtitles the options name for source, if any.
-// CWAVException when they cannot be read.
 // The subtitle files the job may read for source.
 std::vector<std::filesystem::path> SubtitlesOf(const std::filesystem::path& source,
                                                const JobOptions& options) {
     if (!options.phrasesFrom.empty())
         return {options.phrasesFrom};
     if (options.phrasesFromSrt)
-        return {std::filesystem::path(source).replace_extension(".srt"),
-                std::filesystem::path(source).replace_extension(".vtt")};
+        return SubtitlesBeside(source);
     return {};
 }
 
@@ -121,16 +118,15 @@ bool IsRead(const std::filesystem::path& path, const std::filesystem::path& read
                              std::filesystem::equivalent(path, read, ec));
 }
 
+// The phrases of the subtitles the options name for source, if any.
+// CWAVException when they cannot be read.
 std::optional<std::vector<CuePhrase>> CuePhrasesOf(CFileOpener& files,
                                                    const std::filesystem::path& source,
                                                    const JobOptions& options, std::uint32_t rate) {
     std::string error;
-    std::optional<std::vector<SubtitleCue>> cues;
     // Beside the source, subtitles may be missing: then the detector finds the phrases.
-    if (!options.phrasesFrom.empty())
-        cues = ReadSubtitles(files, options.phrasesFrom, false, error);
-    else if (options.phrasesFromSrt)
-        cues = ReadSubtitlesBeside(files, source, error);
+    const std::optional<std::vector<SubtitleCue>> cues =
+        ReadSourceSubtitles(files, source, options.phrasesFrom, options.phrasesFromSrt, error);
     if (!error.empty())
         throw CWAVException(error);
     if (!cues)
@@ -141,10 +137,9 @@ std::optional<std::vector<CuePhrase>> CuePhrasesOf(CFileOpener& files,
 // When the lesson last changed: its recording, or the subtitles it may take.
 std::int64_t LessonModified(const std::filesystem::path& source, const JobOptions& options) {
     std::int64_t newest = 0;
-    for (const std::filesystem::path& path :
-         {source, std::filesystem::path(options.phrasesFrom),
-          std::filesystem::path(source).replace_extension(".srt"),
-          std::filesystem::path(source).replace_extension(".vtt")}) {
+    std::vector<std::filesystem::path> paths = SubtitlesBeside(source);
+    paths.insert(paths.begin(), {source, std::filesystem::path(options.phrasesFrom)});
+    for (const std::filesystem::path& path : paths) {
         std::error_code ec;
         const auto time = std::filesystem::last_write_time(path, ec);
         if (!ec)
@@ -183,16 +178,6 @@ std::unique_ptr<CSampleSource> MakeAdpcmSamples(std::unique_ptr<CByteStream> str
 std::unique_ptr<CSampleSink> MakeWavSink(std::unique_ptr<CByteStream> stream,
                                          const std::string& /*title*/) {
     return std::make_unique<CWavSink>(std::move(stream));
-}
-
-FileResult ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                        const std::filesystem::path& destination, CFileOpener& files,
-                        const PauseSettings& settings, const SampleSourceMaker& makeSamples) {
-    JobOptions options;
-    options.pauses = settings;
-    TunedMedia media;
-    media.makeSamples = makeSamples;
-    return ConvertTuned(parent, source, destination, files, options, media);
 }
 
 namespace {
@@ -247,12 +232,12 @@ FileResult ConvertTunedOrThrow(CMessageBoxOwner& parent, const std::filesystem::
             clips->Discard();
     };
     const auto fail = [&](CPracticeWriter::Result result) {
-        std::string details = sink ? sink->Failure() : std::string();
+        std::string details = sink ? sink->FailureReason() : std::string();
         // The clips' folder is named when a clip failed rather than the practice file.
-        const bool clipFailed = details.empty() && clips && !clips->Failure().empty();
+        const bool clipFailed = details.empty() && clips && !clips->FailureReason().empty();
         const std::filesystem::path failed = clipFailed ? clips->Folder() : destination;
         if (clipFailed)
-            details = clips->Failure();
+            details = clips->FailureReason();
         removeOutput();
         if (JobAbandoned()) // a long pause saw it: nothing to report
             return FileResult::Failed();
@@ -321,7 +306,7 @@ FileResult ConvertTunedOrThrow(CMessageBoxOwner& parent, const std::filesystem::
         removeOutput();
         return ReportCannotRead(parent, source);
     }
-    if (const std::string failure = samples->DecodeFailure(); !failure.empty()) {
+    if (const std::string failure = samples->FailureReason(); !failure.empty()) {
         removeOutput();
         throw CWAVException(failure);
     }

@@ -16,10 +16,6 @@
 #include <memory>
 #include <string>
 
-// The size of a decoded ADPCM block, which the detector's figures were made
-// for; phrases end on the boundaries of blocks of this size.
-inline constexpr std::uint32_t SamplesPerBlock = 1010;
-
 // Makes the samples of the recording in stream (opened from path). Null when
 // the file cannot be read at all; CWAVException when it is not a recording
 // this reader takes, with the reason.
@@ -50,7 +46,7 @@ struct TunedMedia {
 };
 
 // Converts one recording into a practice file: the samples reach the
-// detector in blocks of 1010, each phrase is written once per pass with its
+// detector in blocks of SamplesPerBlock, each phrase is written once per pass with its
 // pause after each, the last phrase too, at the recording's own rate. An
 // existing file of the destination's name is replaced only once the new one
 // is complete. Results and questions as ConvertFile's: a recording it does
@@ -58,7 +54,3 @@ struct TunedMedia {
 FileResult ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
                         const std::filesystem::path& destination, CFileOpener& files,
                         const JobOptions& options, const TunedMedia& media);
-// The same, with one pass at tempo 1 into a WAV file.
-FileResult ConvertTuned(CMessageBoxOwner& parent, const std::filesystem::path& source,
-                        const std::filesystem::path& destination, CFileOpener& files,
-                        const PauseSettings& settings, const SampleSourceMaker& makeSamples);

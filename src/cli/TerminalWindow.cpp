@@ -1,5 +1,6 @@
 #include "cli/TerminalWindow.h"
 
+#include "audio/WriteAll.h"
 #include "batch/MessageBox.h"
 #include "cli/CommandLine.h"
 #include "cli/Interrupt.h"
@@ -61,17 +62,7 @@ std::string Lowered(std::string text) {
 } // namespace
 
 void PrintError(const std::string& text) {
-    const char* p = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        const ssize_t n = ::write(STDERR_FILENO, p, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return; // nowhere to report to
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
+    WriteAll(STDERR_FILENO, text.data(), text.size()); // when it fails, nowhere to report to
 }
 
 CTerminalWindow::CTerminalWindow(bool yesToAll)

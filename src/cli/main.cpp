@@ -7,6 +7,7 @@
 #include "cli/TerminalConverter.h"
 #include "cli/TerminalWindow.h"
 #include "job/JobAssembly.h"
+#include "media/MediaLibrary.h"
 #include "pause/MessagePump.h"
 
 #include <cstdio>
@@ -18,7 +19,7 @@ namespace {
 constexpr int UsageExitStatus = 2;
 
 // --verbose: one line for each file with tuned pauses.
-std::string Told(const std::filesystem::path& source, const PauseReport& report) {
+std::string VerboseLine(const std::filesystem::path& source, const PauseReport& report) {
     char limit[64];
     if (report.lowestDb == report.highestDb)
         std::snprintf(limit, sizeof limit, "%.1f dB", report.lowestDb);
@@ -54,7 +55,7 @@ int Run(const CommandLine& command) {
     const PauseReporter report = [&window, verbose = command.options.verbose](
                                      const std::filesystem::path& source, const PauseReport& told) {
         if (verbose)
-            InOrder([&window, line = Told(source, told)] { window.PrintLine(line); });
+            InOrder([&window, line = VerboseLine(source, told)] { window.PrintLine(line); });
         if (told.longestPhraseSeconds > LongPhraseSeconds)
             InOrder([&window, line = LongPhraseWarning(source, told)] { window.PrintLine(line); });
     };
@@ -62,8 +63,7 @@ int Run(const CommandLine& command) {
     JobAssembly job = AssembleJob(command.options, command.source, report);
     switch (job.refusal) {
     case JobAssembly::Refusal::MediaLibrary:
-        PrintError(std::string(ProgramName) +
-                   ": FFmpeg's libraries cannot be loaded: " + job.reason + "\n");
+        PrintError(std::string(ProgramName) + ": " + MediaLibrary::LoadFailure(job.reason) + "\n");
         return 1;
     case JobAssembly::Refusal::Subtitles:
         PrintError(std::string(ProgramName) + ": " + job.reason + "\n");

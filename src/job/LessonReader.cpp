@@ -145,11 +145,9 @@ std::string ReadLesson(const std::filesystem::path& source, const JobOptions& op
     if (lesson.samples.empty() || lesson.rate == 0)
         return "The file '" + source.string() + "' holds no audio.";
     std::string error;
-    std::filesystem::path subtitles = options.phrasesFrom;
-    if (subtitles.empty() && options.phrasesFromSrt)
-        subtitles = std::filesystem::path(source).replace_extension(".srt");
-    if (!subtitles.empty())
-        lesson.cues =
-            ReadSubtitles(files, subtitles, true, error).value_or(std::vector<SubtitleCue>{});
+    // Subtitles that cannot be read leave the lesson without cues: the detector's phrases.
+    lesson.cues =
+        ReadSourceSubtitles(files, source, options.phrasesFrom, options.phrasesFromSrt, error)
+            .value_or(std::vector<SubtitleCue>{});
     return {};
 }

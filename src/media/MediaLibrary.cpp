@@ -134,11 +134,15 @@ bool MediaLibrary::Load(std::string& reason) {
     return module.error.empty();
 }
 
+std::string MediaLibrary::LoadFailure(const std::string& reason) {
+    return "FFmpeg's libraries cannot be loaded: " + reason;
+}
+
 std::unique_ptr<CSampleSource> MediaLibrary::OpenSource(std::unique_ptr<CByteStream> stream,
                                                         const fs::path& path) {
     std::string reason;
     if (!Load(reason))
-        throw CWAVException("FFmpeg's libraries cannot be loaded: " + reason);
+        throw CWAVException(LoadFailure(reason));
     char told[256];
     std::unique_ptr<CSampleSource> source(
         TheModule().openSource(stream.release(), path.c_str(), Abandoned, told, sizeof told));

@@ -18,6 +18,8 @@ namespace MediaLibrary {
 
 // Loads the module once. False, with the reason, when it cannot be loaded.
 bool Load(std::string& reason);
+// What a job that needs the module is told when Load gives reason.
+std::string LoadFailure(const std::string& reason);
 
 // Where the module is looked for, in order, every place an absolute path:
 // beside the program (given by its absolute path; empty when it cannot be

@@ -7,15 +7,17 @@
 class CWAVObj;
 struct SampleBuffer;
 
-// The phrase detector's constants; its state lives in the destination CWAVObj.
+// The size of a decoded ADPCM block, which the detector's figures were made
+// for; phrases end on the boundaries of blocks of this size.
+inline constexpr std::uint32_t SamplesPerBlock = 1010;
+
+// The phrase detector's constants; its state lives in the CWAVObj it is run for.
 namespace PhraseDetector {
 
 // How long a quiet run must last before a phrase may end.
 inline constexpr double MinimumSilenceSeconds = 0.3;
 // Least audio since the last pause for which a pause is inserted.
 inline constexpr double MinimumPhraseSeconds = 2.3;
-// A sample whose magnitude is below this counts as quiet (3276.7000000000003).
-inline constexpr double QuietThreshold = 32767 * 0.1;
 // Up to this many consecutive loud samples leave a quiet run intact.
 inline constexpr std::uint32_t ToleratedLoudRun = 5;
 inline constexpr std::uint32_t QuietBytesPerSample = 2;
@@ -63,6 +65,8 @@ struct PauseSettings {
     std::int32_t MaxQuietMagnitude() const;
     // The pause that follows a phrase of phraseBytes at the given rate.
     std::uint64_t PauseBytes(std::uint32_t phraseBytes, std::uint32_t rate) const;
+    // The same in samples, before any bounds: floor(factor x phraseSamples) + floor(extra x rate).
+    double PauseSamples(std::uint64_t phraseSamples, std::uint32_t rate) const;
 };
 
 // Runs the detector over one block written to out. When a phrase ends before

@@ -38,8 +38,8 @@ CQuietLimits::CQuietLimits(CSampleSource& samples, const PauseSettings& settings
     if (settings.autoThreshold || m_bAutoDetector)
         m_auto.emplace(rate);
     // A block's window reaches this far past its own end.
-    m_nAheadWanted =
-        2 * static_cast<std::uint64_t>(std::ceil(CAutoThreshold::SecondsAhead * rate) + 1010);
+    m_nAheadWanted = 2 * static_cast<std::uint64_t>(std::ceil(CAutoThreshold::SecondsAhead * rate) +
+                                                    SamplesPerBlock);
 }
 
 bool CQuietLimits::ReadSamples(SampleBuffer& out) {

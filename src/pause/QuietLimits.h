@@ -40,7 +40,7 @@ public:
     std::uint32_t SampleRate() override { return m_samples.SampleRate(); }
     bool ReadSamples(SampleBuffer& out) override;
     bool ReadFailed() override { return m_samples.ReadFailed(); }
-    std::string DecodeFailure() override { return m_samples.DecodeFailure(); }
+    std::string FailureReason() override { return m_samples.FailureReason(); }
 
     // The largest quiet magnitude for the next block, of `bytes`, read from here.
     std::int16_t NextBlock(std::int32_t bytes);

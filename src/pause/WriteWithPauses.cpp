@@ -101,9 +101,13 @@ std::int32_t PauseSettings::MaxQuietMagnitude() const {
 std::uint64_t PauseSettings::PauseBytes(std::uint32_t phraseBytes, std::uint32_t rate) const {
     if (pauseFactor == 1 && pauseExtraSeconds == 0)
         return phraseBytes; // as long as the phrase, to the byte
-    const double samples = std::floor(pauseFactor * (phraseBytes / 2)) +
-                           std::floor(pauseExtraSeconds * static_cast<double>(rate));
-    return 2 * static_cast<std::uint64_t>(samples);
+    return 2 * static_cast<std::uint64_t>(PauseSamples(phraseBytes / 2, rate));
+}
+
+double PauseSettings::PauseSamples(std::uint64_t phraseSamples, std::uint32_t rate) const {
+    const auto samples = static_cast<double>(phraseSamples);
+    return (pauseFactor == 1 ? samples : std::floor(pauseFactor * samples)) +
+           std::floor(pauseExtraSeconds * static_cast<double>(rate));
 }
 
 std::optional<std::uint64_t> FindPhraseEnd(CWAVObj& out, const SampleBuffer& block,
@@ -152,7 +156,7 @@ std::optional<std::uint64_t> FindPhraseEnd(CWAVObj& out, const SampleBuffer& blo
 
 bool CWAVObj::WriteWithPauses(SampleBuffer& block) {
     const std::optional<std::uint64_t> pause = FindPhraseEnd(*this, block, PauseSettings{});
-    if (pause && !WriteLongSilence(*pause))
+    if (pause && !WriteLongSilenceBytes(*pause))
         return false;
     return Write(block, true);
 }

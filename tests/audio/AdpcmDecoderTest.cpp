@@ -251,20 +251,6 @@ TEST(AdpcmSource, ReadingStopsAtTheEndOfTheDataChunk) {
     EXPECT_FALSE(partial.source.ReadBlock(out));
 }
 
-TEST(AdpcmSource, DurationIsSampleCountOverRate) {
-    AdpcmFile file;
-    file.sampleCount = 44100;
-    file.payload = Block(0, 16, 0, 0);
-    OpenedFile opened(file);
-    EXPECT_DOUBLE_EQ(opened.source.GetDuration(), 2.0);
-
-    file.sampleCount = 0xFFFFFFFF; // unsigned, not -1
-    file.sampleRate = 1;
-    OpenedFile huge(file);
-    EXPECT_DOUBLE_EQ(huge.source.GetDuration(), 4294967295.0);
-    EXPECT_FALSE(CADCPMObj().IsFormatValid());
-}
-
 TEST(AdpcmSource, ExtremeCoefficientsInTheFileDoNotOverflow) {
     AdpcmFile file;
     file.sampleCount = 2020;

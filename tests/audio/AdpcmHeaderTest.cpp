@@ -45,9 +45,8 @@ TEST(AdpcmHeader, TheUsualLayoutIsAcceptedAndCopiedIntoTheRecord) {
     EXPECT_EQ(+source.m_adpcmHeader.samplesPerBlock, 1012);
     EXPECT_EQ(+source.m_adpcmHeader.coefs[5].coef1, 460);
     EXPECT_EQ(+source.m_adpcmHeader.coefs[5].coef2, -208);
-    EXPECT_TRUE(source.IsFormatValid());
     // The base class's PCM record stays untouched in an ADPCM object.
-    EXPECT_EQ(source.m_header.riffSize, 0u);
+    EXPECT_EQ(source.m_header.format.riffSize, 0u);
 }
 
 TEST(AdpcmHeader, RefusalsReportTheFirstRuleBroken) {
@@ -306,5 +305,5 @@ TEST(AdpcmHeader, OpenStartsFromAResetObject) {
     EXPECT_EQ(+source.m_state.delta, 0);
     EXPECT_EQ(+source.m_adpcmHeader.sampleCount, 0u);
     // What the walk copied before the refusal stays.
-    EXPECT_EQ(+source.m_adpcmHeader.blockAlign, 512);
+    EXPECT_EQ(+source.m_adpcmHeader.format.blockAlign, 512);
 }

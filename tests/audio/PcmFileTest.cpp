@@ -70,7 +70,7 @@ TEST(PcmHeader, InitAndWriteProduceTheCanonicalBytes) {
     CWAVObj empty;
     ASSERT_TRUE(empty.Open(dir / "empty.wav", true));
     empty.InitPcmHeader(0);
-    EXPECT_EQ(empty.m_header.riffSize, 36u);
+    EXPECT_EQ(empty.m_header.format.riffSize, 36u);
     ASSERT_TRUE(empty.WriteHeader());
     ASSERT_TRUE(empty.Close());
     EXPECT_EQ(ReadFileBytes(dir / "empty.wav").size(), 44u);
@@ -157,7 +157,6 @@ TEST(PcmFile, ReadingStopsAtTheEndOfTheDataChunk) {
     EXPECT_EQ(in.m_dwBytesRead, 8u); // exactly the data chunk, none of the LIST chunk
     EXPECT_FALSE(in.ReadBlock(out));
     EXPECT_EQ(in.m_dwBytesRead, 8u);
-    EXPECT_DOUBLE_EQ(in.GetDuration(), 0.0);
 }
 
 TEST(PcmFile, OddDataSizeSetsThePadAndTheHeaderSizeFollowsTheRiffSize) {
@@ -197,26 +196,24 @@ TEST(PcmFile, SecondsToBytesRoundsDownToGroupsOfEightSamples) {
     EXPECT_EQ(out.SecondsToBytes(0.3), 13216u);
     EXPECT_EQ(out.SecondsToBytes(2.3), 101424u);
     EXPECT_EQ(out.SecondsToBytes(0.0), 0u);
-    EXPECT_EQ(out.BytesToSeconds(44100 * 3), 3u);
     out.SetSampleRate(8000);
-    EXPECT_EQ(out.m_header.byteRate, 16000u);
+    EXPECT_EQ(out.m_header.format.byteRate, 16000u);
     EXPECT_EQ(out.SecondsToBytes(0.3), 4800u); // 2400 samples, 300 groups
 
     // Zero divisors give 0 instead of a fault.
     CWAVObj zero;
     EXPECT_EQ(zero.GetSampleCount(), 0u);
-    EXPECT_EQ(zero.BytesToSeconds(1000), 0u);
 }
 
 TEST(PcmFile, WriteSilenceWritesPiecesAndCountsThemAsWrittenOnly) {
     TempDir dir;
     CWAVObj out;
     ASSERT_TRUE(out.Open(dir / "out.wav", true));
-    ASSERT_TRUE(out.WriteSilence(1000));
+    ASSERT_TRUE(out.WriteSilenceBytes(1000));
     EXPECT_EQ(out.m_dwBytesWritten, 1000u);
     EXPECT_EQ(out.m_dwPhraseBytes, 0u);
-    ASSERT_TRUE(out.WriteSilence(0));
-    ASSERT_TRUE(out.WriteSilence(-5));
+    ASSERT_TRUE(out.WriteSilenceBytes(0));
+    ASSERT_TRUE(out.WriteSilenceBytes(-5));
 
     SampleBuffer audio(6);
     audio.SetLength(6);
@@ -233,7 +230,7 @@ TEST(PcmFile, WriteSilenceWritesPiecesAndCountsThemAsWrittenOnly) {
     // Nothing open: writes fail and change no counter.
     CWAVObj closed;
     EXPECT_FALSE(closed.Write(audio, true));
-    EXPECT_FALSE(closed.WriteSilence(10));
+    EXPECT_FALSE(closed.WriteSilenceBytes(10));
     EXPECT_EQ(closed.m_dwBytesWritten, 0u);
     EXPECT_EQ(closed.m_dwPhraseBytes, 0u);
 }

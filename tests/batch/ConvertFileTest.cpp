@@ -11,6 +11,7 @@
 #include "support/ScopedPump.h"
 #include "support/Streams.h"
 #include "support/TempDir.h"
+#include "support/TunedWav.h"
 
 #include <gtest/gtest.h>
 
@@ -445,7 +446,7 @@ TEST(ConvertTuned, AnOutputPastWhatAWavFileHoldsIsToldAndRemoved) {
             return left-- > 0;
         }
         bool ReadFailed() override { return false; }
-        std::string DecodeFailure() override { return {}; }
+        std::string FailureReason() override { return {}; }
     };
     MemoryFiles files;
     files.files["in.wav"] = "";

@@ -10,6 +10,7 @@
 #include "support/RecordingWindow.h"
 #include "support/Streams.h"
 #include "support/TempDir.h"
+#include "support/TunedWav.h"
 
 #include <gtest/gtest.h>
 

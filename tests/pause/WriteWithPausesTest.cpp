@@ -214,11 +214,11 @@ TEST(WriteWithPauses, LongSilencesReadBackAsZerosAtTheirFullSize) {
     block.data[0] = 9;
     block.data[5] = 9;
     ASSERT_TRUE(out.Write(block, true));
-    ASSERT_TRUE(out.WriteSilence(300000));
+    ASSERT_TRUE(out.WriteSilenceBytes(300000));
     ASSERT_TRUE(out.Write(block, true));
-    ASSERT_TRUE(out.WriteSilence(70000));
-    ASSERT_TRUE(out.WriteSilence(100));
-    ASSERT_TRUE(out.WriteLongSilence(200000));
+    ASSERT_TRUE(out.WriteSilenceBytes(70000));
+    ASSERT_TRUE(out.WriteSilenceBytes(100));
+    ASSERT_TRUE(out.WriteLongSilenceBytes(200000));
     EXPECT_EQ(out.m_dwBytesWritten, 6 + 300000 + 6 + 70100 + 200000u);
     ASSERT_TRUE(out.Close());
     std::string expected(6 + 300000 + 6 + 70100 + 200000, '\0');

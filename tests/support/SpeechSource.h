@@ -24,7 +24,7 @@ public:
         return bytes > 0;
     }
     bool ReadFailed() override { return false; }
-    std::string DecodeFailure() override { return {}; }
+    std::string FailureReason() override { return {}; }
 
 private:
     std::vector<std::int16_t> m_samples;

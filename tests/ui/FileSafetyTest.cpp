@@ -5,6 +5,7 @@
 #include "batch/TunedConversion.h"
 #include "support/RecordingWindow.h"
 #include "support/Sinks.h"
+#include "support/TunedWav.h"
 #include "ui/BrellowApp.h"
 #include "ui/BrellowDlg.h"
 #include "ui/Settings.h"

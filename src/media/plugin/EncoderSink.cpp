@@ -23,7 +23,7 @@ bool CEncoderSink::Fail() {
     // A failed output is a disk's fault, which the program tells on its own.
     try {
         if (m_encoder && !(m_output && m_output->Failed()) && m_strFailure.empty())
-            m_strFailure = m_encoder->Failure();
+            m_strFailure = m_encoder->FailureReason();
     } catch (...) { // out of memory: told without its reason
     }
     return false;
@@ -74,7 +74,7 @@ bool CEncoderSink::Finish() {
     return !m_bFailed;
 }
 
-std::string CEncoderSink::Failure() const {
+std::string CEncoderSink::FailureReason() const {
     // The disk's reason when the output failed, the encoder's otherwise.
     return m_strFailure.empty() && m_output ? m_output->FailureReason() : m_strFailure;
 }

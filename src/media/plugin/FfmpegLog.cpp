@@ -16,8 +16,8 @@ namespace {
 thread_local char t_message[256];
 
 // FFmpeg's own format strings, checked where FFmpeg logs them.
-__attribute__((format(printf, 3, 0))) void Keep(void* /*context*/, int level, const char* format,
-                                                std::va_list arguments) {
+__attribute__((format(printf, 3, 0))) void
+KeepErrorLine(void* /*context*/, int level, const char* format, std::va_list arguments) {
     if (level > AV_LOG_ERROR)
         return;
     char line[sizeof t_message];
@@ -35,7 +35,7 @@ void CaptureFfmpegLog() {
     static std::once_flag once;
     std::call_once(once, [] {
         av_log_set_level(AV_LOG_ERROR);
-        av_log_set_callback(Keep);
+        av_log_set_callback(KeepErrorLine);
     });
 }
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-void Tell(std::string_view text, char* reason, std::size_t reasonSize) noexcept {
+void CopyReason(std::string_view text, char* reason, std::size_t reasonSize) noexcept {
     if (reasonSize == 0)
         return;
     const std::size_t n = std::min(text.size(), reasonSize - 1);
@@ -30,16 +30,16 @@ __attribute__((visibility("default"))) int BrellowMediaInterface() {
 __attribute__((visibility("default"))) CSampleSource*
 BrellowOpenMediaSource(CByteStream* stream, const char* path, int (*abandoned)(), char* reason,
                        std::size_t reasonSize) {
-    Tell("", reason, reasonSize);
+    CopyReason("", reason, reasonSize);
     std::unique_ptr<CByteStream> owned(stream);
     try {
         return CMediaSource::OpenInterruptible(std::move(owned), path, abandoned).release();
     } catch (const CWAVException& e) {
-        Tell(e.m_message, reason, reasonSize);
+        CopyReason(e.m_message, reason, reasonSize);
     } catch (const std::bad_alloc&) {
-        Tell("the recording could not be opened: out of memory", reason, reasonSize);
+        CopyReason("the recording could not be opened: out of memory", reason, reasonSize);
     } catch (...) {
-        Tell("the recording could not be opened", reason, reasonSize);
+        CopyReason("the recording could not be opened", reason, reasonSize);
     }
     return nullptr;
 }

@@ -333,7 +333,7 @@ bool CMediaSource::ReadFailed() {
     return m->ReadFailed();
 }
 
-std::string CMediaSource::DecodeFailure() {
+std::string CMediaSource::FailureReason() {
     try {
         return m->failure;
     } catch (const std::bad_alloc&) {

@@ -30,7 +30,7 @@ public:
     std::uint32_t SampleRate() override;
     bool ReadSamples(SampleBuffer& out) override;
     bool ReadFailed() override;
-    std::string DecodeFailure() override;
+    std::string FailureReason() override;
 
 private:
     struct Decoder;

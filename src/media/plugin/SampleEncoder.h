@@ -24,7 +24,7 @@ struct SwrContext;
 // the stream, and libswresample first to a rate the encoder takes (the
 // format's own, or the one nearest the recording's). Memory stays the same
 // however many samples pass, at any rate. Every call returns false on
-// failure, and Failure() then tells what failed.
+// failure, and FailureReason() then tells what failed.
 class CSampleEncoder {
 public:
     CSampleEncoder(CByteStream& output, OutputFormat format, int bitrateKbps, std::string title);
@@ -41,7 +41,7 @@ public:
     // Encodes what is still held back and writes the file's trailer.
     bool Finish();
     // What failed, in plain words, with FFmpeg's reason; empty before any failure.
-    const std::string& Failure() const { return m_strFailure; }
+    const std::string& FailureReason() const { return m_strFailure; }
 
 private:
     struct Deleter {
