@@ -105,7 +105,7 @@ bool MediaLibraryReads(const std::string& path) {
         const std::unique_ptr<CSampleSource> samples =
             stream ? MediaLibrary::OpenSource(std::move(stream), path) : nullptr;
         SampleBuffer first;
-        return samples && samples->ReadSamples(first) && samples->DecodeFailure().empty();
+        return samples && samples->ReadSamples(first) && samples->FailureReason().empty();
     } catch (const CWAVException&) {
         return false;
     }
