@@ -1,7 +1,7 @@
+#include "media/plugin/EncoderSink.h"
 #include "audio/FileOpener.h"
 #include "audio/MemoryStream.h"
 #include "batch/PracticeConverter.h"
-#include "media/plugin/EncoderSink.h"
 #include "support/Envelope.h"
 #include "support/Ffmpeg.h"
 #include "support/RecordingWindow.h"
