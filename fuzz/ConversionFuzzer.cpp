@@ -163,15 +163,18 @@ void FuzzTuned(std::span<const std::uint8_t> input) {
     MemoryFiles files(input);
     NoToEverything owner;
     std::uint32_t rate = 0;
-    const FileResult converted = ConvertTuned(
-        owner, SourcePath, DestinationPath, files,
-        // Both limits, fixed and following the recording, keep the output's shape.
-        PauseSettings{.autoThreshold = input.size() % 2 == 1},
-        [&rate](std::unique_ptr<CByteStream> stream, const std::filesystem::path& path) {
-            auto source = CMediaSource::Open(std::move(stream), path);
-            rate = source ? source->SampleRate() : 0;
-            return source;
-        });
+    JobOptions options;
+    // Both limits, fixed and following the recording, keep the output's shape.
+    options.pauses = PauseSettings{.autoThreshold = input.size() % 2 == 1};
+    TunedMedia media;
+    media.makeSamples = [&rate](std::unique_ptr<CByteStream> stream,
+                                const std::filesystem::path& path) {
+        auto source = CMediaSource::Open(std::move(stream), path);
+        rate = source ? source->SampleRate() : 0;
+        return source;
+    };
+    const FileResult converted =
+        ConvertTuned(owner, SourcePath, DestinationPath, files, options, media);
     if (converted.kind() == FileResult::Kind::Refused) {
         Require(!samples && files.created == files.removed);
         return;
