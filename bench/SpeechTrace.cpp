@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     std::vector<float> samples(bytes.size() / 4);
     std::memcpy(samples.data(), bytes.data(), 4 * samples.size());
 
-    CSpeechNet net(*loaded.model);
+    CSpeechNet net(std::make_shared<const SpeechLayers>(*loaded.model));
     const std::size_t windows = samples.size() / CSpeechNet::Window;
     std::vector<float> probabilities(windows);
     const auto start = std::chrono::steady_clock::now();

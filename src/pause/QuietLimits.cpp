@@ -1,5 +1,7 @@
 #include "pause/QuietLimits.h"
 
+#include <sched.h>
+
 #include <algorithm>
 #include <cmath>
 #include <thread>
@@ -13,6 +15,15 @@ constexpr double ClearQuietDb = 18;
 // both margins and this to spare: the level can then find no pause there
 // (fast speech, or music whose dips are too short), the network may.
 constexpr double SpareSeconds = 0.1;
+
+// Whether this process may run on two cores or more: taskset or a container
+// may allow fewer than the machine has, and then a second thread only waits.
+bool SecondCore() {
+    cpu_set_t allowed;
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0)
+        return CPU_COUNT(&allowed) >= 2;
+    return std::thread::hardware_concurrency() >= 2;
+}
 } // namespace
 
 CQuietLimits::CQuietLimits(CSampleSource& samples, const PauseSettings& settings)
@@ -20,14 +31,14 @@ CQuietLimits::CQuietLimits(CSampleSource& samples, const PauseSettings& settings
       m_nFixed(static_cast<std::int16_t>(settings.MaxQuietMagnitude())) {
     const std::uint32_t rate = samples.SampleRate();
     if (settings.detector != PauseDetector::Level) {
-        const SpeechModelResult& model = SharedSpeechModel();
-        if (model.model) {
+        const SharedSpeechLayers& model = FindSharedSpeechLayers();
+        if (model.layers) {
             m_bAutoDetector = settings.detector == PauseDetector::Auto;
             m_dShortestQuiet = settings.minSilenceSeconds + CAutoThreshold::OnsetSeconds +
                                CAutoThreshold::TailSeconds + SpareSeconds;
             // The network beside the decoding where there is a second core.
-            m_gate.emplace(*model.model, rate, settings.minSilenceSeconds, m_bAutoDetector,
-                           std::thread::hardware_concurrency() >= 2);
+            m_gate.emplace(model.layers, rate, settings.minSilenceSeconds, m_bAutoDetector,
+                           SecondCore());
             m_strWhy = m_bAutoDetector ? "" : "--detector speech";
         } else {
             m_strWhy = model.error + "; the level is used instead";

@@ -10,9 +10,9 @@ constexpr std::uint64_t Window = CSpeechNet::Window;
 constexpr std::uint64_t KeptWindows = 64;
 } // namespace
 
-CSpeechGate::CSpeechGate(const SpeechModel& model, std::uint32_t rate, double minSilenceSeconds,
-                         bool onDemand, bool threaded)
-    : m_net(model), m_resampler(rate), m_nRate(std::max<std::uint32_t>(rate, 1)),
+CSpeechGate::CSpeechGate(std::shared_ptr<const SpeechLayers> layers, std::uint32_t rate,
+                         double minSilenceSeconds, bool onDemand, bool threaded)
+    : m_net(std::move(layers)), m_resampler(rate), m_nRate(std::max<std::uint32_t>(rate, 1)),
       m_nMinGap(static_cast<std::uint64_t>(std::ceil(minSilenceSeconds * CResampler16k::Rate))),
       m_nMaxLead(static_cast<std::uint64_t>(MaxLeadSeconds * CResampler16k::Rate)),
       m_bOnDemand(onDemand), m_bRunning(!onDemand),
@@ -97,11 +97,15 @@ void CSpeechGate::Analyse(const std::uint8_t* bytes, std::size_t count) {
 }
 
 void CSpeechGate::Run(const std::int16_t* samples, std::size_t count) {
-    m_resampler.Take(samples, count, m_pending);
-    std::size_t used = 0;
-    for (; used + Window <= m_pending.size(); used += Window)
-        Classify(m_pending.data() + used);
-    m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(used));
+    // In pieces, so that a lead-in's catching up holds a few windows, not seconds of them.
+    constexpr std::size_t Piece = 8192;
+    for (std::size_t from = 0; from < count; from += Piece) {
+        m_resampler.Take(samples + from, std::min(Piece, count - from), m_pending);
+        std::size_t used = 0;
+        for (; used + Window <= m_pending.size(); used += Window)
+            Classify(m_pending.data() + used);
+        m_pending.erase(m_pending.begin(), m_pending.begin() + static_cast<std::ptrdiff_t>(used));
+    }
 }
 
 void CSpeechGate::Finish() {

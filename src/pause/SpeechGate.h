@@ -36,8 +36,8 @@ public:
     static constexpr double MaxLeadSeconds = 0.4;
     static constexpr double HistorySeconds = 12, LeadInSeconds = 3, IdleSeconds = 8;
 
-    CSpeechGate(const SpeechModel& model, std::uint32_t rate, double minSilenceSeconds,
-                bool onDemand = false, bool threaded = false);
+    CSpeechGate(std::shared_ptr<const SpeechLayers> layers, std::uint32_t rate,
+                double minSilenceSeconds, bool onDemand = false, bool threaded = false);
     ~CSpeechGate();
     CSpeechGate(const CSpeechGate&) = delete;
     CSpeechGate& operator=(const CSpeechGate&) = delete;

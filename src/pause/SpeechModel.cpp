@@ -158,8 +158,3 @@ SpeechModelResult FindSpeechModel() {
     }
     return last;
 }
-
-const SpeechModelResult& SharedSpeechModel() {
-    static const SpeechModelResult shared = FindSpeechModel();
-    return shared;
-}

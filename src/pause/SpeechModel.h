@@ -53,5 +53,3 @@ SpeechModelResult LoadSpeechModel(const std::filesystem::path& path);
 std::vector<std::filesystem::path> SpeechModelPlaces(const std::filesystem::path& program);
 // The first of those that reads, or the reasons none did.
 SpeechModelResult FindSpeechModel();
-// FindSpeechModel's result, found once for the whole process.
-const SpeechModelResult& SharedSpeechModel();

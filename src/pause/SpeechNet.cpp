@@ -76,11 +76,9 @@ std::vector<float> Basis(const std::vector<float>& rows) {
     return t;
 }
 
-} // namespace
-
-CSpeechNet::Conv CSpeechNet::MakeConv(const std::vector<float>& w, const std::vector<float>& b,
-                                      std::size_t in, std::size_t out, std::size_t stride) {
-    Conv conv{in, out, stride, std::vector<float>(3 * in * out), b};
+SpeechLayers::Conv MakeConv(const std::vector<float>& w, const std::vector<float>& b,
+                            std::size_t in, std::size_t out, std::size_t stride) {
+    SpeechLayers::Conv conv{in, out, stride, std::vector<float>(3 * in * out), b};
     for (std::size_t o = 0; o < out; ++o)
         for (std::size_t i = 0; i < in; ++i)
             for (std::size_t k = 0; k < 3; ++k)
@@ -88,19 +86,34 @@ CSpeechNet::Conv CSpeechNet::MakeConv(const std::vector<float>& w, const std::ve
     return conv;
 }
 
-CSpeechNet::CSpeechNet(const SpeechModel& model)
-    : m_basis(Basis(model[SpeechModel::Basis])),
-      m_conv{MakeConv(model[SpeechModel::Enc0W], model[SpeechModel::Enc0B], Bins, 128, 1),
-             MakeConv(model[SpeechModel::Enc1W], model[SpeechModel::Enc1B], 128, 64, 2),
-             MakeConv(model[SpeechModel::Enc2W], model[SpeechModel::Enc2B], 64, 64, 2),
-             MakeConv(model[SpeechModel::Enc3W], model[SpeechModel::Enc3B], 64, 128, 1)},
-      m_weights(Transposed(model[SpeechModel::LstmWih], Gates, Hidden)), m_bias(Gates),
-      m_outW(model[SpeechModel::OutW]), m_outB(model[SpeechModel::OutB][0]) {
-    const std::vector<float> hh = Transposed(model[SpeechModel::LstmWhh], Gates, Hidden);
-    m_weights.insert(m_weights.end(), hh.begin(), hh.end());
+} // namespace
+
+SpeechLayers::SpeechLayers(const SpeechModel& model)
+    : basis(Basis(model[SpeechModel::Basis])),
+      conv{MakeConv(model[SpeechModel::Enc0W], model[SpeechModel::Enc0B], Bins, 128, 1),
+           MakeConv(model[SpeechModel::Enc1W], model[SpeechModel::Enc1B], 128, 64, 2),
+           MakeConv(model[SpeechModel::Enc2W], model[SpeechModel::Enc2B], 64, 64, 2),
+           MakeConv(model[SpeechModel::Enc3W], model[SpeechModel::Enc3B], 64, 128, 1)},
+      weights(Transposed(model[SpeechModel::LstmWih], Gates, CSpeechNet::Hidden)), bias(Gates),
+      outW(model[SpeechModel::OutW]), outB(model[SpeechModel::OutB][0]) {
+    const std::vector<float> hh =
+        Transposed(model[SpeechModel::LstmWhh], Gates, CSpeechNet::Hidden);
+    weights.insert(weights.end(), hh.begin(), hh.end());
     for (std::size_t g = 0; g < Gates; ++g)
-        m_bias[g] = model[SpeechModel::LstmBih][g] + model[SpeechModel::LstmBhh][g];
+        bias[g] = model[SpeechModel::LstmBih][g] + model[SpeechModel::LstmBhh][g];
 }
+
+const SharedSpeechLayers& FindSharedSpeechLayers() {
+    static const SharedSpeechLayers shared = [] {
+        const SpeechModelResult found = FindSpeechModel();
+        if (!found.model)
+            return SharedSpeechLayers{nullptr, found.error};
+        return SharedSpeechLayers{std::make_shared<const SpeechLayers>(*found.model), {}};
+    }();
+    return shared;
+}
+
+CSpeechNet::CSpeechNet(std::shared_ptr<const SpeechLayers> layers) : m_layers(std::move(layers)) {}
 
 void CSpeechNet::Reset() {
     m_context.fill(0);
@@ -108,7 +121,8 @@ void CSpeechNet::Reset() {
     m_c.fill(0);
 }
 
-std::size_t CSpeechNet::Run(const Conv& conv, const float* in, std::size_t frames, float* out) {
+std::size_t CSpeechNet::Run(const SpeechLayers::Conv& conv, const float* in, std::size_t frames,
+                            float* out) {
     static const std::array<float, 256> zeros{}; // the padding frame, as wide as any input
     const std::size_t outFrames = (frames - 1) / conv.stride + 1;
     for (std::size_t t = 0; t < outFrames; ++t)
@@ -148,7 +162,7 @@ float CSpeechNet::Next(const float* samples) {
     std::array<std::array<float, BasisStride>, Frames> acc{};
     const float* frame[Frames] = {x.data(), x.data() + Hop, x.data() + 2 * Hop, x.data() + 3 * Hop};
     float* sums[Frames] = {acc[0].data(), acc[1].data(), acc[2].data(), acc[3].data()};
-    MatVec4(m_basis.data(), BasisStride, frame, Taps, sums, BasisStride);
+    MatVec4(m_layers->basis.data(), BasisStride, frame, Taps, sums, BasisStride);
     for (std::size_t t = 0; t < Frames; ++t) {
         for (std::size_t b = 0; b < Bins; ++b)
             spectrum[t * Bins + b] =
@@ -156,25 +170,25 @@ float CSpeechNet::Next(const float* samples) {
     }
 
     std::array<float, Frames * 128> a, b;
-    std::size_t frames = Run(m_conv[0], spectrum.data(), Frames, a.data());
-    frames = Run(m_conv[1], a.data(), frames, b.data());
-    frames = Run(m_conv[2], b.data(), frames, a.data());
-    Run(m_conv[3], a.data(), frames, b.data()); // one frame of 128 left
+    std::size_t frames = Run(m_layers->conv[0], spectrum.data(), Frames, a.data());
+    frames = Run(m_layers->conv[1], a.data(), frames, b.data());
+    frames = Run(m_layers->conv[2], b.data(), frames, a.data());
+    Run(m_layers->conv[3], a.data(), frames, b.data()); // one frame of 128 left
 
     // The LSTM cell.
     std::array<float, Gates> gates;
-    std::copy(m_bias.begin(), m_bias.end(), gates.begin());
+    std::copy(m_layers->bias.begin(), m_layers->bias.end(), gates.begin());
     std::array<float, 2 * Hidden> xh;
     std::copy(b.begin(), b.begin() + Hidden, xh.begin());
     std::copy(m_h.begin(), m_h.end(), xh.begin() + Hidden);
-    MatVec(m_weights.data(), Gates, xh.data(), 2 * Hidden, gates.data(), Gates);
-    float logit = m_outB;
+    MatVec(m_layers->weights.data(), Gates, xh.data(), 2 * Hidden, gates.data(), Gates);
+    float logit = m_layers->outB;
     for (std::size_t j = 0; j < Hidden; ++j) {
         const float in = Sigmoid(gates[j]), forget = Sigmoid(gates[Hidden + j]);
         const float cell = std::tanh(gates[2 * Hidden + j]), out = Sigmoid(gates[3 * Hidden + j]);
         m_c[j] = forget * m_c[j] + in * cell;
         m_h[j] = out * std::tanh(m_c[j]);
-        logit += m_outW[j] * std::max(m_h[j], 0.0f);
+        logit += m_layers->outW[j] * std::max(m_h[j], 0.0f);
     }
     return Sigmoid(logit);
 }

@@ -69,11 +69,11 @@ Heard Drive(CSpeechGate& gate, const Seconds& needs) {
 class SpeechGateOnDemand : public testing::TestWithParam<Needs> {};
 
 TEST_P(SpeechGateOnDemand, RunsFromTheLeadInUntilIdleAsIfFresh) {
-    const SpeechModelResult& loaded = SharedSpeechModel();
-    ASSERT_TRUE(loaded.model) << loaded.error;
+    const SharedSpeechLayers& loaded = FindSharedSpeechLayers();
+    ASSERT_TRUE(loaded.layers) << loaded.error;
     const std::vector<std::int16_t>& samples = Samples();
     ASSERT_GT(samples.size(), 60u * Rate);
-    CSpeechGate gate(*loaded.model, Rate, 0.3, true);
+    CSpeechGate gate(loaded.layers, Rate, 0.3, true);
     const std::map<std::uint64_t, float> heard = Drive(gate, GetParam().needs).windows;
 
     const auto window = [](double seconds) {
@@ -87,7 +87,7 @@ TEST_P(SpeechGateOnDemand, RunsFromTheLeadInUntilIdleAsIfFresh) {
         EXPECT_EQ(first, window(std::max(0.0, need - CSpeechGate::LeadInSeconds)));
         // Each window as a fresh network hears it from the run's first window.
         CResampler16k resampler(Rate);
-        CSpeechNet net(*loaded.model);
+        CSpeechNet net(loaded.layers);
         std::vector<float> fresh;
         const std::uint64_t start = (first * CSpeechNet::Window * Rate + 15999) / 16000;
         resampler.Take(samples.data() + start, samples.size() - start, fresh);
@@ -113,11 +113,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The network's own thread changes nothing: the same windows, the same limits.
 TEST_P(SpeechGateOnDemand, GivesTheSameOnItsOwnThread) {
-    const SpeechModelResult& loaded = SharedSpeechModel();
-    ASSERT_TRUE(loaded.model) << loaded.error;
+    const SharedSpeechLayers& loaded = FindSharedSpeechLayers();
+    ASSERT_TRUE(loaded.layers) << loaded.error;
     for (const bool onDemand : {false, true}) {
-        CSpeechGate alone(*loaded.model, Rate, 0.3, onDemand, false);
-        CSpeechGate threaded(*loaded.model, Rate, 0.3, onDemand, true);
+        CSpeechGate alone(loaded.layers, Rate, 0.3, onDemand, false);
+        CSpeechGate threaded(loaded.layers, Rate, 0.3, onDemand, true);
         const Heard a = Drive(alone, GetParam().needs), b = Drive(threaded, GetParam().needs);
         EXPECT_EQ(a.limits, b.limits) << "on demand " << onDemand;
         EXPECT_EQ(a.windows, b.windows) << "on demand " << onDemand;

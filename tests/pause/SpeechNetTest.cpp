@@ -55,7 +55,7 @@ TEST(SpeechNet, EveryWindowMatchesOnnxruntime) {
     const std::vector<double> expected{std::istream_iterator<double>(trace), {}};
     ASSERT_EQ(expected.size(), samples.size() / CSpeechNet::Window);
 
-    CSpeechNet net(*loaded.model);
+    CSpeechNet net(std::make_shared<const SpeechLayers>(*loaded.model));
     for (int pass = 0; pass < 2; ++pass) { // Reset starts the recording over
         for (std::size_t w = 0; w < expected.size(); ++w)
             ASSERT_NEAR(net.Next(samples.data() + w * CSpeechNet::Window), expected[w], 1e-3)
@@ -139,8 +139,8 @@ TEST(SpeechModelFile, ReadFailureAndMissingFileAreReasonsNotCrashes) {
 // after it. Its pause goes in the gap, and the quiet leading to it is one
 // minimum silence long, so a gap that short still takes one.
 TEST(SpeechGate, PutsTheShortGapsPauseInsideIt) {
-    const SpeechModelResult& loaded = SharedSpeechModel();
-    ASSERT_TRUE(loaded.model) << loaded.error;
+    const SharedSpeechLayers& loaded = FindSharedSpeechLayers();
+    ASSERT_TRUE(loaded.layers) << loaded.error;
     const std::string raw = Slurp(BRELLOW_TEST_DATA "/speech-16k.s16");
     std::ifstream trace(BRELLOW_TEST_DATA "/speech-16k.trace");
     const std::vector<double> expected{std::istream_iterator<double>(trace), {}};
@@ -150,7 +150,7 @@ TEST(SpeechGate, PutsTheShortGapsPauseInsideIt) {
     ASSERT_GE(gapTo, gapFrom + 10);
 
     constexpr double MinSilence = 0.3;
-    CSpeechGate gate(*loaded.model, 16000, MinSilence);
+    CSpeechGate gate(loaded.layers, 16000, MinSilence);
     gate.Analyse(reinterpret_cast<const std::uint8_t*>(raw.data()), raw.size());
     gate.Finish();
     std::vector<std::uint64_t> quiet; // the quiet blocks of 10 ms
