@@ -2,7 +2,6 @@
 
 #include "audio/Translation.h"
 #include "batch/ConversionMessages.h"
-#include "batch/FileFind.h"
 #include "batch/JobFiles.h"
 #include "batch/LearnerReason.h"
 #include "batch/MessageBox.h"
@@ -11,33 +10,23 @@
 #include "batch/Worker.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-enum class SourceKind { None, Folder, File };
-
 fs::file_status StatusOf(const std::string& path) {
     std::error_code ec;
     return fs::status(fs::path(path), ec); // not_found or none on any failure
 }
 
-// A folder, a single file (a regular file, or a link to one), or neither.
-SourceKind Classify(const std::string& path) {
-    const fs::file_status st = StatusOf(path);
-    if (fs::is_directory(st))
-        return SourceKind::Folder;
-    if (fs::is_regular_file(st))
-        return SourceKind::File;
-    return SourceKind::None;
-}
-
 // The run but for the report of a refused format, with the job's guard in a
 // scope of its own, so that OnJobEnd has run by the time that report is shown.
 // The result of the file the job ended at; Converted when none ended it.
-FileResult RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener& files) {
+FileResult RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener& files,
+                      const CSourceListing* sources) {
     CRunner runner(&window);
     window.m_jobEnd = JobEnd::PathRefused;
 
@@ -50,8 +39,11 @@ FileResult RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener
         return FileResult::Converted();
     }
 
-    const SourceKind kind = Classify(window.m_strSrc);
-    if (kind == SourceKind::None) {
+    std::optional<CSourceListing> listedHere;
+    const CSourceListing& listing = sources && sources->Source() == window.m_strSrc
+                                        ? *sources
+                                        : listedHere.emplace(window.m_strSrc);
+    if (listing.SourceKind() == CSourceListing::Kind::None) {
         ShowError(window,
                   FormatText(Tr("Job", "The source '%1' does not exists"), {window.m_strSrc}),
                   Tr("Job", "Wrong source").c_str());
@@ -65,13 +57,8 @@ FileResult RunGuarded(CJobWindow& window, CFileConverter& converter, CFileOpener
     }
 
     window.m_jobEnd = JobEnd::EndedEarly;
-    // Appended rather than "/" + FolderPattern(): GCC 12 at -O2 warns of an
-    // overlapping copy in the literal-plus-temporary operator (-Wrestrict), which cannot happen.
-    std::string pattern;
-    if (kind == SourceKind::Folder)
-        pattern.append("/").append(converter.FolderPattern());
-    FileResult ended =
-        ProcessSource(window, window.m_strSrc, window.m_strDst, pattern, converter, files);
+    FileResult ended = ProcessSource(window, listing.Files(converter.FolderPattern()),
+                                     window.m_strDst, converter, files);
     if (ended.kind() == FileResult::Kind::Converted)
         window.m_jobEnd = JobEnd::Completed;
     return ended;
@@ -86,8 +73,8 @@ void OnRun(CJobWindow& window) {
 }
 
 void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files,
-           const RefusalHint& hint) {
-    const FileResult ended = RunGuarded(window, converter, files);
+           const CSourceListing* sources, const RefusalHint& hint) {
+    const FileResult ended = RunGuarded(window, converter, files, sources);
     if (ended.kind() != FileResult::Kind::Refused)
         return;
     std::string text = FormatText(Tr("Job", "The software does not support given audio "
@@ -98,23 +85,8 @@ void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files,
     ShowError(window, text);
 }
 
-FileResult ProcessSource(CJobWindow& window, std::string& source, std::string& destination,
-                         const std::string& pattern, CFileConverter& converter,
-                         CFileOpener& files) {
-    // Taken once: editing the source during the job changes nothing in it.
-    const std::string searchSource = source;
-
-    // Listed once: the files counted are the files converted.
-    struct Listed {
-        std::string path, title;
-    };
-    std::vector<Listed> listed;
-    CFileFind finder;
-    for (bool more = finder.FindFile(searchSource, pattern); more;) {
-        more = finder.FindNextFile();
-        if (!finder.IsDots() && !finder.IsDirectory())
-            listed.push_back({finder.GetFilePath(), finder.GetFileTitle()});
-    }
+FileResult ProcessSource(CJobWindow& window, const std::vector<ListedFile>& listed,
+                         std::string& destination, CFileConverter& converter, CFileOpener& files) {
     const int count = static_cast<int>(listed.size());
     window.SetProgressRange(static_cast<std::uint16_t>(count & 0xFFFF));
 
@@ -123,14 +95,14 @@ FileResult ProcessSource(CJobWindow& window, std::string& source, std::string& d
         // The destinations taken at once: which of the files share one is
         // decided before any starts.
         std::vector<JobFile> jobs;
-        for (const Listed& file : listed)
+        for (const ListedFile& file : listed)
             jobs.push_back(
                 {file.path, destination + "/" + file.title + converter.OutputExtension()});
         OrderTwins(jobs);
         return ConvertSideBySide(window, jobs, converter, jobFiles, window.m_nJobs, StatusOf);
     }
     int index = 0;
-    for (const Listed& file : listed) {
+    for (const ListedFile& file : listed) {
         ++index;
         window.SetProgressPos(index);
         SetStatusText(window, index, count);

@@ -3,6 +3,7 @@
 #include "audio/FileOpener.h"
 #include "batch/FileConverter.h"
 #include "batch/JobWindow.h"
+#include "batch/SourceListing.h"
 
 #include <functional>
 #include <string>
@@ -13,17 +14,18 @@
 // How the job ended is left in window.m_jobEnd.
 void OnRun(CJobWindow& window);
 // The same with each file converted by converter, its files opened by files.
+// The source is the one sources listed when the job was put together, when
+// given for the same path; else it is listed here.
 // A refused format's report ends with the line that hint gives, when it gives one.
 using RefusalHint = std::function<std::string()>;
 void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files,
-           const RefusalHint& hint = {});
+           const CSourceListing* sources = nullptr, const RefusalHint& hint = {});
 
-// Counts, then converts, the matches of source + pattern ("/*.WAV" for a
-// folder, "" for a single file). The destination is read afresh for every
-// file. The result of the file the job ended at (Failed for a stop);
-// Converted when the second pass ran to its end.
-FileResult ProcessSource(CJobWindow& window, std::string& source, std::string& destination,
-                         const std::string& pattern, CFileConverter& converter, CFileOpener& files);
+// Counts, then converts, the listed files. The destination is read afresh
+// for every file. The result of the file the job ended at (Failed for a
+// stop); Converted when the second pass ran to its end.
+FileResult ProcessSource(CJobWindow& window, const std::vector<ListedFile>& listed,
+                         std::string& destination, CFileConverter& converter, CFileOpener& files);
 
 // "index of total" into the window's status text.
 void SetStatusText(CJobWindow& window, int index, int total);

@@ -4,19 +4,20 @@
 
 namespace {
 
-thread_local COrderedActions::Keep t_keep;
+thread_local COrderedActions::Postpone t_postpone;
 
 } // namespace
 
 void InOrder(std::function<void()> action) {
-    if (t_keep)
-        t_keep(std::move(action));
+    if (t_postpone)
+        t_postpone(std::move(action));
     else
         action();
 }
 
-COrderedActions::COrderedActions(Keep keep) : m_before(std::exchange(t_keep, std::move(keep))) {}
+COrderedActions::COrderedActions(Postpone postpone)
+    : m_before(std::exchange(t_postpone, std::move(postpone))) {}
 
 COrderedActions::~COrderedActions() {
-    t_keep = std::move(m_before);
+    t_postpone = std::move(m_before);
 }

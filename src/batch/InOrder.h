@@ -8,15 +8,16 @@
 // converted side by side.
 void InOrder(std::function<void()> action);
 
-// While it lives, InOrder on the thread that made it hands its actions to keep.
+// While it lives, InOrder on the thread that made it hands its actions to
+// postpone, which runs each later, in its file's turn.
 class COrderedActions {
 public:
-    using Keep = std::function<void(std::function<void()>)>;
-    explicit COrderedActions(Keep keep);
+    using Postpone = std::function<void(std::function<void()>)>;
+    explicit COrderedActions(Postpone postpone);
     ~COrderedActions();
     COrderedActions(const COrderedActions&) = delete;
     COrderedActions& operator=(const COrderedActions&) = delete;
 
 private:
-    Keep m_before;
+    Postpone m_before;
 };

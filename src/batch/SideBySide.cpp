@@ -105,8 +105,9 @@ public:
 
     FileResult Run();
 
-    // Worker side.
-    void Keep(Slot& slot, std::function<void()> action) {
+    // Worker side. An action of the slot's file, run on the front end's
+    // thread once the file's turn has come.
+    void RunInTurn(Slot& slot, std::function<void()> action) {
         const std::scoped_lock lock(m_mutex);
         slot.actions.push_back(std::move(action));
         m_changed.notify_all();
@@ -160,7 +161,7 @@ private:
 int CFileBoxes::MessageBox(const std::string& text, const std::string& caption, unsigned type) {
     if ((type & 0x0F) == MB_YESNOCANCEL)
         return m_run.Ask(m_slot, text, caption, type);
-    m_run.Keep(m_slot, [&window = m_window, text, caption, type] {
+    m_run.RunInTurn(m_slot, [&window = m_window, text, caption, type] {
         window.MessageBox(text, caption, type);
     });
     return IDOK;
@@ -193,7 +194,7 @@ void CSideBySide::Work(std::size_t index) {
     const CFileAbandon abandon(slot.givenUp);
     SetThreadPump([this, &slot] { HoldWhileAsking(slot); });
     const COrderedActions ordered(
-        [this, &slot](std::function<void()> action) { Keep(slot, std::move(action)); });
+        [this, &slot](std::function<void()> action) { RunInTurn(slot, std::move(action)); });
     CFileBoxes boxes(*this, slot, m_window);
     CFileWrites writes(m_jobFiles, slot, m_mutex);
     FileResult result = FileResult::Failed();

@@ -2,7 +2,6 @@
 
 #include "audio/Translation.h"
 #include "batch/Excerpt.h"
-#include "batch/FileFind.h"
 
 #include <algorithm>
 #include <cctype>
@@ -137,6 +136,18 @@ std::vector<SubtitleCue> Failed(std::string& error, std::size_t line, const std:
     return {};
 }
 
+// The cues of a text read to its end, or none when it ends in the middle
+// of one (waiting for its times) or holds none.
+std::vector<SubtitleCue> Ended(std::vector<SubtitleCue> cues, bool awaitingTimes,
+                               const CLines& lines, std::string& error) {
+    if (awaitingTimes)
+        return Failed(error, lines.Number(),
+                      Tr("Subtitles", "the file ends before the cue's times"));
+    if (cues.empty())
+        error = Tr("Subtitles", "it holds no cues");
+    return cues;
+}
+
 bool HasExtension(const std::filesystem::path& path, std::string_view extension) {
     std::string ext = path.extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(),
@@ -183,14 +194,7 @@ std::vector<SubtitleCue> ParseSubRip(const std::string& text, std::string& error
         cues.push_back(cue);
         expect = Expect::Text;
     }
-    if (expect == Expect::Times)
-        return Failed(error, lines.Number(),
-                      Tr("Subtitles", "the file ends before the cue's times"));
-    if (cues.empty()) {
-        error = Tr("Subtitles", "it holds no cues");
-        return {};
-    }
-    return cues;
+    return Ended(std::move(cues), expect == Expect::Times, lines, error);
 }
 
 std::vector<SubtitleCue> ParseWebVtt(const std::string& text, std::string& error) {
@@ -231,14 +235,7 @@ std::vector<SubtitleCue> ParseWebVtt(const std::string& text, std::string& error
         identified = false;
         in = In::Cue;
     }
-    if (identified)
-        return Failed(error, lines.Number(),
-                      Tr("Subtitles", "the file ends before the cue's times"));
-    if (cues.empty()) {
-        error = Tr("Subtitles", "it holds no cues");
-        return {};
-    }
-    return cues;
+    return Ended(std::move(cues), identified, lines, error);
 }
 
 std::optional<std::vector<SubtitleCue>> ReadSubtitles(CFileOpener& files,
@@ -326,28 +323,4 @@ std::vector<std::uint64_t> PhraseEndsOfCues(std::vector<SubtitleCue> cues, std::
     for (const CuePhrase& phrase : CuePhrases(std::move(cues), rate, blockSamples))
         ends.push_back(phrase.end);
     return ends;
-}
-
-std::string CheckJobSubtitles(const std::string& source, const std::string& folderPattern,
-                              bool phrasesFromSrt, const std::string& phrasesFrom) {
-    CFileOpener files;
-    std::string error;
-    if (!phrasesFrom.empty()) {
-        ReadSubtitles(files, phrasesFrom, false, error);
-        return error;
-    }
-    if (!phrasesFromSrt)
-        return {};
-    std::error_code ec;
-    const bool folder = std::filesystem::is_directory(source, ec);
-    CFileFind finder;
-    for (bool more = finder.FindFile(source, folder ? "/" + folderPattern : ""); more;) {
-        more = finder.FindNextFile();
-        if (finder.IsDirectory())
-            continue;
-        ReadSubtitlesBeside(files, finder.GetFilePath(), error);
-        if (!error.empty())
-            return error;
-    }
-    return {};
 }

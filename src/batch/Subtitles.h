@@ -63,9 +63,3 @@ std::vector<CuePhrase> CuePhrases(std::vector<SubtitleCue> cues, std::uint32_t r
                                   std::uint32_t blockSamples);
 std::vector<std::uint64_t> PhraseEndsOfCues(std::vector<SubtitleCue> cues, std::uint32_t rate,
                                             std::uint32_t blockSamples);
-
-// Reads, before a job, every subtitle file the options name for the job's
-// sources (source and the folder pattern as the batch run takes them): the
-// first one's error, or "" when all can be read.
-std::string CheckJobSubtitles(const std::string& source, const std::string& folderPattern,
-                              bool phrasesFromSrt, const std::string& phrasesFrom);

@@ -118,20 +118,25 @@ bool IsRead(const std::filesystem::path& path, const std::filesystem::path& read
                              std::filesystem::equivalent(path, read, ec));
 }
 
-// The phrases of the subtitles the options name for source, if any.
-// CWAVException when they cannot be read.
+// The phrases of the subtitles the options name for source, if any: those
+// the job read, or else read now. CWAVException when they cannot be read.
 std::optional<std::vector<CuePhrase>> CuePhrasesOf(CFileOpener& files,
                                                    const std::filesystem::path& source,
-                                                   const JobOptions& options, std::uint32_t rate) {
-    std::string error;
-    // Beside the source, subtitles may be missing: then the detector finds the phrases.
-    const std::optional<std::vector<SubtitleCue>> cues =
-        ReadSourceSubtitles(files, source, options.phrasesFrom, options.phrasesFromSrt, error);
-    if (!error.empty())
-        throw CWAVException(error);
-    if (!cues)
+                                                   const JobOptions& options,
+                                                   const CJobSubtitles* read, std::uint32_t rate) {
+    const SourceSubtitles* subtitles = read ? read->Of(source) : nullptr;
+    SourceSubtitles readNow;
+    if (!subtitles) {
+        // Beside the source, subtitles may be missing: then the detector finds the phrases.
+        readNow.cues = ReadSourceSubtitles(files, source, options.phrasesFrom,
+                                           options.phrasesFromSrt, readNow.error);
+        subtitles = &readNow;
+    }
+    if (!subtitles->error.empty())
+        throw CWAVException(subtitles->error);
+    if (!subtitles->cues)
         return std::nullopt;
-    return CuePhrases(*cues, rate, SamplesPerBlock);
+    return CuePhrases(*subtitles->cues, rate, SamplesPerBlock);
 }
 
 // When the lesson last changed: its recording, or the subtitles it may take.
@@ -194,7 +199,7 @@ FileResult ConvertTunedOrThrow(CMessageBoxOwner& parent, const std::filesystem::
         return JobAbandoned() ? FileResult::Failed() : FileResult::Unopened(unopened);
     const std::uint32_t rate = samples->SampleRate();
     const std::optional<std::vector<CuePhrase>> cuePhrases =
-        CuePhrasesOf(files, source, options, rate);
+        CuePhrasesOf(files, source, options, media.subtitles.get(), rate);
     std::optional<std::vector<std::uint64_t>> cueEnds;
     PhraseTexts texts;
     if (cuePhrases) {

@@ -7,6 +7,7 @@
 #include "batch/Deck.h"
 #include "batch/FileConverter.h"
 #include "batch/JobOptions.h"
+#include "batch/JobSubtitles.h"
 #include "batch/MessageBox.h"
 #include "batch/PracticeWriter.h"
 #include "pause/QuietLimits.h"
@@ -43,6 +44,9 @@ struct TunedMedia {
     DeckWriter writeDeck;
     // Told of every phrase besides the labels and clips, when given.
     CPhraseListener* listener = nullptr;
+    // The subtitles the job read before it began; a source they hold none
+    // for has its own read as it is converted.
+    std::shared_ptr<const CJobSubtitles> subtitles;
 };
 
 // Converts one recording into a practice file: the samples reach the

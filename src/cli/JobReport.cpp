@@ -7,13 +7,14 @@
 #include "pause/MessagePump.h"
 
 #include <filesystem>
-#include <system_error>
 #include <vector>
 
 namespace {
 
-// "No recordings in ...", and, without --any-format, what it would read there.
-std::string NothingToConvert(const std::string& folder, bool anyFormat) {
+// "No recordings in ...", and, without --any-format, what it would read
+// among the files listed there.
+std::string NothingToConvert(const std::string& folder, const CSourceListing& sources,
+                             bool anyFormat) {
     const std::string told = "No recordings in '" + folder + "'";
     if (anyFormat)
         return told;
@@ -26,16 +27,14 @@ std::string NothingToConvert(const std::string& folder, bool anyFormat) {
         from = end + 1;
     }
     int total = 0;
-    CFileFind finder;
-    for (bool more = finder.FindFile(folder, "/" + pattern); more;) {
-        more = finder.FindNextFile();
+    const bool folderListed = sources.SourceKind() == CSourceListing::Kind::Folder;
+    for (const ListedFile& file : folderListed ? sources.Files(pattern) : std::vector<ListedFile>())
         for (auto& [extension, count] : extensions)
-            if (!finder.IsDirectory() && MatchesWildcard(finder.GetFileName(), "*" + extension)) {
+            if (MatchesWildcard(file.name, "*" + extension)) {
                 ++count;
                 ++total;
                 break;
             }
-    }
     if (total == 0)
         return told;
     std::string present;
@@ -49,17 +48,16 @@ std::string NothingToConvert(const std::string& folder, bool anyFormat) {
 } // namespace
 
 int ReportJobEnd(CTerminalWindow& window, const CTerminalConverter& converter,
-                 const JobOptions& options) {
+                 const JobOptions& options, const CSourceListing& sources) {
     const bool abandoned = JobAbandoned();
     if (!abandoned && window.m_jobEnd == JobEnd::PathRefused)
         return 2;
     if (!abandoned && window.m_jobEnd == JobEnd::Completed && window.Reached() == 0) {
-        window.PrintLine(NothingToConvert(window.m_strSrc, options.anyFormat));
+        window.PrintLine(NothingToConvert(window.m_strSrc, sources, options.anyFormat));
         return NothingToConvertExitStatus;
     }
-    std::error_code ec;
     if (converter.m_bRefused && !options.anyFormat &&
-        !std::filesystem::is_directory(window.m_strSrc, ec) &&
+        sources.SourceKind() == CSourceListing::Kind::File &&
         MatchesWildcard(std::filesystem::path(window.m_strSrc).filename().string(),
                         AnyFormatPattern))
         window.PrintLine(std::string(ProgramName) + " --any-format reads this recording");

@@ -80,10 +80,10 @@ int Run(const CommandLine& command) {
     {
         // Closed before the report: a replacement the job gave up on is gone by then.
         CFileOpener files;
-        OnRun(window, converter, files);
+        OnRun(window, converter, files, &job.sources);
     }
     SetMessagePump(nullptr);
-    return ReportJobEnd(window, converter, command.options);
+    return ReportJobEnd(window, converter, command.options, job.sources);
 }
 
 } // namespace

@@ -1,17 +1,19 @@
 #include "job/JobAssembly.h"
 
 #include "batch/PracticeConverter.h"
-#include "batch/Subtitles.h"
+#include "batch/Trim.h"
 #include "deck/AnkiDeck.h"
 #include "media/MediaLibrary.h"
 
 #include <algorithm>
 
 std::unique_ptr<CFileConverter> MakeJobConverter(const JobOptions& options, PauseReporter report,
-                                                 CPhraseListener* listener) {
+                                                 CPhraseListener* listener,
+                                                 std::shared_ptr<const CJobSubtitles> subtitles) {
     TunedMedia media;
     media.report = std::move(report);
     media.listener = listener;
+    media.subtitles = std::move(subtitles);
     media.makeStretcher = MediaLibrary::MakeStretcher;
     media.writeDeck = WriteAnkiDeck;
     if (options.anyFormat)
@@ -36,10 +38,18 @@ JobAssembly AssembleJob(const JobOptions& options, const std::string& source, Pa
         job.refusal = JobAssembly::Refusal::MediaLibrary;
         return job;
     }
+    auto subtitles = std::make_shared<CJobSubtitles>();
     std::unique_ptr<CFileConverter> converter =
-        MakeJobConverter(options, std::move(report), listener);
-    job.reason = CheckJobSubtitles(source, converter->FolderPattern(), options.phrasesFromSrt,
-                                   options.phrasesFrom);
+        MakeJobConverter(options, std::move(report), listener, subtitles);
+    // Trimmed, as the run takes the source.
+    std::string taken = source;
+    Trim(taken);
+    job.sources = CSourceListing(taken);
+    std::vector<std::filesystem::path> sources;
+    for (const ListedFile& file : job.sources.Files(converter->FolderPattern()))
+        sources.emplace_back(file.path);
+    CFileOpener files;
+    job.reason = subtitles->Read(files, sources, options.phrasesFrom, options.phrasesFromSrt);
     if (!job.reason.empty())
         job.refusal = JobAssembly::Refusal::Subtitles;
     else

@@ -130,7 +130,11 @@ std::string ReadLesson(const std::filesystem::path& source, const JobOptions& op
         std::filesystem::path(source).replace_extension(".practice-window");
     CLessonFiles files(output);
     CLessonListener listener(lesson, files);
-    std::unique_ptr<CFileConverter> converter = MakeJobConverter(lessonOptions, {}, &listener);
+    // Read once, for the conversion and the lesson's texts.
+    auto subtitles = std::make_shared<CJobSubtitles>();
+    subtitles->Read(files, {source}, options.phrasesFrom, options.phrasesFromSrt);
+    std::unique_ptr<CFileConverter> converter =
+        MakeJobConverter(lessonOptions, {}, &listener, subtitles);
     CFirstMessage messages;
     const FileResult result =
         SettleUnopened(messages, source, converter->Convert(messages, source, output, files));
@@ -144,10 +148,7 @@ std::string ReadLesson(const std::filesystem::path& source, const JobOptions& op
     lesson.rate = files.Rate();
     if (lesson.samples.empty() || lesson.rate == 0)
         return "The file '" + source.string() + "' holds no audio.";
-    std::string error;
-    // Subtitles that cannot be read leave the lesson without cues: the detector's phrases.
-    lesson.cues =
-        ReadSourceSubtitles(files, source, options.phrasesFrom, options.phrasesFromSrt, error)
-            .value_or(std::vector<SubtitleCue>{});
+    // Subtitles that cannot be read have refused the conversion above.
+    lesson.cues = subtitles->Of(source)->cues.value_or(std::vector<SubtitleCue>{});
     return {};
 }

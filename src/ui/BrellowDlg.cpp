@@ -395,11 +395,11 @@ void CBrellowDlg::OnRun() {
     // Runs here, on the GUI thread; the conversion's pump keeps the window
     // alive. The files of a folder are converted on threads of their own.
     if (!options.keepGoing) {
-        ::OnRun(*this, *job.converter, files, hint);
+        ::OnRun(*this, *job.converter, files, &job.sources, hint);
         return;
     }
     CSkippingConverter skipping(*job.converter);
-    ::OnRun(*this, skipping, files, hint);
+    ::OnRun(*this, skipping, files, &job.sources, hint);
     if (skipping.Skipped().empty())
         return;
     QString text = tr("These recordings were skipped:");

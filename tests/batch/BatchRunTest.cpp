@@ -113,6 +113,37 @@ TEST_F(BatchRun, OutputWrittenIntoTheSourceFolderIsNotTakenAsASource) {
     EXPECT_TRUE(window.boxes.empty());
 }
 
+// The files converted are those listed when the job was put together, unless
+// that listing was of another path than the run takes.
+TEST_F(BatchRun, ConvertsTheFilesTheJobListed) {
+    const struct {
+        const char* name;
+        std::string listed; // the source as listed
+        std::vector<std::string> written;
+    } rows[] = {
+        {"a file added after the listing", src.string(), {"a.WAV"}},
+        {"listed before it was trimmed", " " + src.string(), {"a.WAV", "b.WAV"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(out);
+        fs::create_directory(out);
+        fs::remove(src / "b.wav");
+        CopyRecording("english.wav", src / "a.wav");
+        const CSourceListing listing(row.listed);
+        CopyRecording("german.wav", src / "b.wav");
+        RecordingWindow w;
+        w.m_strSrc = row.listed;
+        w.m_strDst = out.string();
+        CFileConverter converter;
+        CFileOpener files;
+        OnRun(w, converter, files, &listing);
+        EXPECT_EQ(Names(out), row.written);
+        const std::string count = std::to_string(row.written.size());
+        EXPECT_EQ(w.status, count + " of " + count);
+    }
+}
+
 // --- the path checks ---
 
 // What source and destination paths are taken, refused or changed; the terminal and

@@ -1,6 +1,7 @@
 // Phrases that end where a lesson's subtitles end.
 
 #include "batch/Subtitles.h"
+#include "batch/JobSubtitles.h"
 #include "batch/TunedConversion.h"
 #include "support/PauseModel.h"
 #include "support/PcmWav.h"
@@ -158,4 +159,52 @@ TEST(SubRip, PausesFallWhereTheCuesEndAndAfterTheLastPhrase) {
                 PcmWav(model.Practice(samples, {44440, 99990}, 1, 0,
                                       std::numeric_limits<double>::infinity()),
                        22050));
+}
+
+// A job reads each subtitle file once, before it converts anything, and
+// each source gets its own cues: a file spoilt after that read changes nothing.
+TEST(SubRip, AJobReadsEachSubtitleFileOnceAndGivesEachSourceItsOwn) {
+    const std::string early = "1\n00:00:01,000 --> 00:00:02,000\nHi\n";
+    const std::string late = "WEBVTT\n\n00:03.000 --> 00:04.500\nThere\n";
+    const struct {
+        const char* name;
+        std::string phrasesFrom; // "" for those beside each source
+        std::map<std::filesystem::path, std::string> subtitles;
+        std::vector<std::uint64_t> aEnds, bEnds; // no ends: the detector's phrases
+    } rows[] = {
+        {"beside each", "", {{"a.srt", early}, {"b.vtt", late}}, {44440}, {99990}},
+        {"beside one only", "", {{"b.srt", early}}, {}, {44440}},
+        {"one for all", "cues.srt", {{"cues.srt", late}, {"a.srt", early}}, {99990}, {99990}},
+    };
+    std::mt19937 rng(5);
+    const std::vector<std::int16_t> samples = SpeechLike(rng, 5 * 22050);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CountingFiles files;
+        files.files = {{"a.wav", ""}, {"b.wav", ""}};
+        files.files.insert(row.subtitles.begin(), row.subtitles.end());
+        JobOptions options;
+        options.tuned = options.phrasesFromSrt = true;
+        options.phrasesFrom = row.phrasesFrom;
+        auto subtitles = std::make_shared<CJobSubtitles>();
+        ASSERT_EQ(subtitles->Read(files, {"a.wav", "b.wav"}, row.phrasesFrom, true), "");
+        for (const auto& subtitle : row.subtitles)
+            files.files[subtitle.first] = "spoilt";
+        TunedMedia media;
+        media.makeSamples = GivenSamples(samples, 22050);
+        media.subtitles = subtitles;
+        RecordingWindow window;
+        ASSERT_TRUE(ConvertTuned(window, "a.wav", "a.WAV", files, options, media));
+        ASSERT_TRUE(ConvertTuned(window, "b.wav", "b.WAV", files, options, media));
+        for (const auto& [path, count] : files.opened)
+            EXPECT_EQ(count, 1) << path;
+        for (const auto& [ends, output] : {std::pair(row.aEnds, "a.WAV"), {row.bEnds, "b.WAV"}})
+            if (!ends.empty()) {
+                EXPECT_TRUE(files.files[output] ==
+                            PcmWav(PauseModel().Practice(samples, ends, 1, 0,
+                                                         std::numeric_limits<double>::infinity()),
+                                   22050))
+                    << output;
+            }
+    }
 }

@@ -37,6 +37,18 @@ public:
     std::map<std::filesystem::path, std::string> files;
 };
 
+// Files in memory that count how often each is opened for reading.
+class CountingFiles : public MemoryFiles {
+public:
+    std::unique_ptr<CByteStream> Open(const std::filesystem::path& path, bool forWriting) override {
+        if (!forWriting)
+            ++opened[path];
+        return MemoryFiles::Open(path, forWriting);
+    }
+
+    std::map<std::filesystem::path, int> opened;
+};
+
 // The file system's files, but the one at path fails once a read or a write
 // crosses failAt bytes: a bad sector in a source, a full disk under a destination.
 class FaultyFiles : public CFileOpener {

@@ -1,0 +1,31 @@
+#include "batch/JobSubtitles.h"
+
+std::string CJobSubtitles::Read(CFileOpener& files,
+                                const std::vector<std::filesystem::path>& sources,
+                                const std::string& phrasesFrom, bool beside) {
+    m_bRead = true;
+    m_bBeside = beside && phrasesFrom.empty();
+    if (!phrasesFrom.empty()) {
+        SourceSubtitles& read = m_phrasesFrom.emplace();
+        read.cues = ReadSubtitles(files, phrasesFrom, false, read.error);
+        return read.error;
+    }
+    if (!m_bBeside)
+        return {};
+    for (const std::filesystem::path& source : sources) {
+        SourceSubtitles& read = m_beside[source];
+        read.cues = ReadSubtitlesBeside(files, source, read.error);
+        if (!read.error.empty())
+            return read.error;
+    }
+    return {};
+}
+
+const SourceSubtitles* CJobSubtitles::Of(const std::filesystem::path& source) const {
+    if (m_phrasesFrom)
+        return &*m_phrasesFrom;
+    if (!m_bBeside)
+        return m_bRead ? &m_none : nullptr;
+    const auto found = m_beside.find(source);
+    return found == m_beside.end() ? nullptr : &found->second;
+}
