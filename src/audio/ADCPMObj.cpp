@@ -72,7 +72,7 @@ bool StartBlock(CADCPMObj& source, const SampleBuffer& in, SampleBuffer& out, Bl
 
 } // namespace
 
-CADCPMObj::CADCPMObj() {
+CADCPMObj::CADCPMObj() : CWAVObj(m_adpcmHeader.format, m_adpcmHeader.dataSize) {
     ClearAdpcm();
 }
 
@@ -94,8 +94,15 @@ void CADCPMObj::Reset() {
 std::int32_t CADCPMObj::ParseHeader(const std::uint8_t* buffer, std::int32_t /*length*/) {
     Reset();
     const std::uint32_t p = ParseRiffChunk(buffer, 0, HeaderBytes());
-    const std::uint32_t fact =
-        ParseAdpcmFormat(buffer, p, HeaderBytes() + offsetof(AdpcmHeader, format.fmtId));
+    const FormatRule rules[] = {
+        {FMT_FIELD(format.formatTag), 2, Tr("Job", "The WAV format must be ADPCM")},
+        {FMT_FIELD(coefCount), RequiredCoefCount, Tr("Job", "The Coef must equal to 7")},
+        {FMT_FIELD(format.blockAlign), RequiredBlockAlign,
+         Tr("Job", "The Block align must be 512")}};
+    // The id, the size, the format fields and the coefficient table.
+    constexpr std::size_t fmtAt = offsetof(AdpcmHeader, format.fmtId);
+    const std::uint32_t fact = ParseFormatChunk(
+        buffer, p, rules, {HeaderBytes() + fmtAt, offsetof(AdpcmHeader, factId) - fmtAt});
     // The walk reads the fact chunk's head and its sample count; outside the
     // buffer that is the chunk missing.
     if (!Fits(fact, 12) || !HasId(buffer + fact, "fact"))
@@ -106,51 +113,8 @@ std::int32_t CADCPMObj::ParseHeader(const std::uint8_t* buffer, std::int32_t /*l
     return GetHeaderSize();
 }
 
-std::uint32_t CADCPMObj::ParseAdpcmFormat(const std::uint8_t* buffer, std::uint32_t position,
-                                          std::uint8_t* destination) {
-    // The id, the size, the format fields and the coefficient table.
-    constexpr std::uint32_t copied =
-        offsetof(AdpcmHeader, factId) - offsetof(AdpcmHeader, format.fmtId);
-    static_assert(copied == 58);
-    const std::uint8_t* p = buffer + position;
-    if (!Fits(position, copied) || !HasId(p, "fmt "))
-        throw CWAVException(Tr("Job", "The fmt chunk is missing"));
-    if (LoadU16(p + FMT_FIELD(format.formatTag)) != 2)
-        throw CWAVException(Tr("Job", "The WAV format must be ADPCM"));
-    if (LoadU16(p + FMT_FIELD(coefCount)) != RequiredCoefCount)
-        throw CWAVException(Tr("Job", "The Coef must equal to 7"));
-    if (LoadU16(p + FMT_FIELD(format.blockAlign)) != RequiredBlockAlign)
-        throw CWAVException(Tr("Job", "The Block align must be 512"));
-    if (LoadU16(p + FMT_FIELD(format.channels)) != 1)
-        throw CWAVException(Tr("Job", "The Number of channels must be 1"));
-    std::memcpy(destination, p, copied);
-    const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + FMT_FIELD(format.fmtSize));
-    return static_cast<std::uint32_t>(std::min<std::uint64_t>(next, HeaderBufferSize));
-}
-
-std::int32_t CADCPMObj::GetHeaderSize() {
-    return static_cast<std::int32_t>(m_adpcmHeader.format.riffSize - m_adpcmHeader.dataSize -
-                                     m_dwDataPad + 8u);
-}
-
-std::uint32_t CADCPMObj::GetBlockAlign() {
-    return m_adpcmHeader.format.blockAlign;
-}
-
-std::uint32_t CADCPMObj::GetDataSize() {
-    return m_adpcmHeader.dataSize;
-}
-
-std::uint32_t CADCPMObj::GetBitsPerSample() {
-    return m_adpcmHeader.format.bitsPerSample;
-}
-
 std::uint32_t CADCPMObj::GetSampleCount() {
     return m_adpcmHeader.sampleCount;
-}
-
-std::uint32_t CADCPMObj::GetSampleRate() {
-    return m_adpcmHeader.format.sampleRate;
 }
 
 bool CADCPMObj::DecodeBlock(SampleBuffer& in, SampleBuffer& out) {

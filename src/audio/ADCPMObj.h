@@ -53,12 +53,7 @@ public:
 
     void Reset() override;
     std::int32_t ParseHeader(const std::uint8_t* buffer, std::int32_t length) override;
-    std::int32_t GetHeaderSize() override;
-    std::uint32_t GetBlockAlign() override;
-    std::uint32_t GetDataSize() override;
-    std::uint32_t GetBitsPerSample() override;
     std::uint32_t GetSampleCount() override;
-    std::uint32_t GetSampleRate() override;
     bool DecodeBlock(SampleBuffer& in, SampleBuffer& out) override;
     virtual std::int16_t DecodeNibble(AdpcmState& state);
 
@@ -70,10 +65,6 @@ public:
 
     AdpcmHeader m_adpcmHeader{};
     AdpcmState m_state{};
-
-protected:
-    std::uint32_t ParseAdpcmFormat(const std::uint8_t* buffer, std::uint32_t position,
-                                   std::uint8_t* destination);
 
 private:
     std::uint8_t* HeaderBytes() { return reinterpret_cast<std::uint8_t*>(&m_adpcmHeader); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/Interface.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,13 +9,8 @@
 // A stream of bytes under every file the program reads or writes: a file on
 // disk, bytes in memory, or a fault put there by a test. Failures are false
 // results, never exceptions, and stick in Failed().
-class CByteStream {
+class CByteStream : public CInterface {
 public:
-    CByteStream() = default;
-    CByteStream(const CByteStream&) = delete;
-    CByteStream& operator=(const CByteStream&) = delete;
-    virtual ~CByteStream() = default;
-
     // Reads up to count bytes; returns how many were read, 0 at the end or on failure.
     virtual std::size_t Read(void* buffer, std::size_t count) = 0;
     virtual bool Write(const void* buffer, std::size_t count) = 0;

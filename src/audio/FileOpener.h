@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/ByteStream.h"
+#include "audio/Interface.h"
 
 #include <filesystem>
 #include <map>
@@ -9,11 +10,8 @@
 
 // Opens the files of a conversion: the file system's own, held exclusively
 // (see CBinaryFile), unless a test or a fuzzer hands out streams of its own.
-class CFileOpener {
+class CFileOpener : public CInterface {
 public:
-    CFileOpener() = default;
-    CFileOpener(const CFileOpener&) = delete;
-    CFileOpener& operator=(const CFileOpener&) = delete;
     // Discards every replacement never committed.
     virtual ~CFileOpener();
 

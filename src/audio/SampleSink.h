@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/ByteStream.h"
+#include "audio/Interface.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,13 +13,8 @@
 // label file. Open at a rate, samples and silence in order, then Finish.
 // Samples are 16-bit mono, little-endian, at any alignment. Failures are
 // false results, never exceptions; once failed, every later call fails too.
-class CSampleSink {
+class CSampleSink : public CInterface {
 public:
-    CSampleSink() = default;
-    CSampleSink(const CSampleSink&) = delete;
-    CSampleSink& operator=(const CSampleSink&) = delete;
-    virtual ~CSampleSink() = default;
-
     // Before any samples: the rate they come at. False when the sink cannot take it.
     virtual bool Begin(std::uint32_t rate) = 0;
     virtual bool Write(const std::uint8_t* samples, std::size_t count) = 0;

@@ -14,7 +14,10 @@
 // Where a field of the format chunk lies from the start of the chunk, as in the record.
 #define FMT_FIELD(field) (offsetof(WavHeader, field) - offsetof(WavHeader, format.fmtId))
 
-CWAVObj::CWAVObj() {
+CWAVObj::CWAVObj() : CWAVObj(m_header.format, m_header.dataSize) {}
+
+CWAVObj::CWAVObj(WavFormat& format, std::uint32_t& dataSize)
+    : m_format(format), m_dataSize(dataSize) {
     ClearFields();
 }
 
@@ -61,8 +64,13 @@ void CWAVObj::SetSampleRate(std::uint32_t rate) {
 std::int32_t CWAVObj::ParseHeader(const std::uint8_t* buffer, std::int32_t /*length*/) {
     Reset();
     const std::uint32_t p = ParseRiffChunk(buffer, 0, HeaderBytes());
-    const std::uint32_t next =
-        ParsePcmFormat(buffer, p, HeaderBytes() + offsetof(WavHeader, format.fmtId));
+    const FormatRule rules[] = {
+        {FMT_FIELD(format.formatTag), 1, Tr("Job", "The WAV format must be PCM")},
+        {FMT_FIELD(format.blockAlign), 2, Tr("Job", "The Block align must be 2")}};
+    // The id, the size and the 16 bytes from the format tag to the bits per sample.
+    constexpr std::size_t fmtAt = offsetof(WavHeader, format.fmtId);
+    const std::uint32_t next = ParseFormatChunk(
+        buffer, p, rules, {HeaderBytes() + fmtAt, offsetof(WavHeader, dataId) - fmtAt});
     ParseDataChunk(buffer, next, HeaderBytes() + offsetof(WavHeader, dataId));
     return GetHeaderSize();
 }
@@ -77,22 +85,18 @@ std::uint32_t CWAVObj::ParseRiffChunk(const std::uint8_t* buffer, std::uint32_t 
     return position + 12;
 }
 
-std::uint32_t CWAVObj::ParsePcmFormat(const std::uint8_t* buffer, std::uint32_t position,
-                                      std::uint8_t* destination) {
-    // The id, the size and the 16 bytes from the format tag to the bits per sample.
-    constexpr std::uint32_t copied =
-        offsetof(WavHeader, dataId) - offsetof(WavHeader, format.fmtId);
-    static_assert(copied == 24);
+std::uint32_t CWAVObj::ParseFormatChunk(const std::uint8_t* buffer, std::uint32_t position,
+                                        std::span<const FormatRule> rules,
+                                        std::span<std::uint8_t> destination) {
     const std::uint8_t* p = buffer + position;
-    if (!Fits(position, copied) || !HasId(p, "fmt "))
+    if (!Fits(position, destination.size()) || !HasId(p, "fmt "))
         throw CWAVException(Tr("Job", "The fmt chunk is missing"));
-    if (LoadU16(p + FMT_FIELD(format.formatTag)) != 1)
-        throw CWAVException(Tr("Job", "The WAV format must be PCM"));
-    if (LoadU16(p + FMT_FIELD(format.blockAlign)) != 2)
-        throw CWAVException(Tr("Job", "The Block align must be 2"));
+    for (const FormatRule& rule : rules)
+        if (LoadU16(p + rule.offset) != rule.value)
+            throw CWAVException(rule.broken);
     if (LoadU16(p + FMT_FIELD(format.channels)) != 1)
         throw CWAVException(Tr("Job", "The Number of channels must be 1"));
-    std::memcpy(destination, p, copied);
+    std::memcpy(destination.data(), p, destination.size());
     // Positions beyond the buffer are reported as the next chunk missing.
     const std::uint64_t next = std::uint64_t{position} + 8 + LoadU32(p + FMT_FIELD(format.fmtSize));
     return static_cast<std::uint32_t>(std::min<std::uint64_t>(next, HeaderBufferSize));
@@ -108,20 +112,19 @@ std::uint32_t CWAVObj::ParseDataChunk(const std::uint8_t* buffer, std::uint64_t 
 }
 
 std::int32_t CWAVObj::GetHeaderSize() {
-    return static_cast<std::int32_t>(m_header.format.riffSize - m_dwDataPad - m_header.dataSize +
-                                     8u);
+    return static_cast<std::int32_t>(m_format.riffSize - m_dwDataPad - m_dataSize + 8u);
 }
 
 std::uint32_t CWAVObj::GetBlockAlign() {
-    return m_header.format.blockAlign;
+    return m_format.blockAlign;
 }
 
 std::uint32_t CWAVObj::GetDataSize() {
-    return m_header.dataSize;
+    return m_dataSize;
 }
 
 std::uint32_t CWAVObj::GetBitsPerSample() {
-    return m_header.format.bitsPerSample;
+    return m_format.bitsPerSample;
 }
 
 std::uint32_t CWAVObj::GetSampleCount() {
@@ -130,7 +133,7 @@ std::uint32_t CWAVObj::GetSampleCount() {
 }
 
 std::uint32_t CWAVObj::GetSampleRate() {
-    return m_header.format.sampleRate;
+    return m_format.sampleRate;
 }
 
 bool CWAVObj::DecodeBlock(SampleBuffer& /*in*/, SampleBuffer& /*out*/) {

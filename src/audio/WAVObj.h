@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <span>
+#include <string>
 
 // One WAV file on disk: in its own right the 16-bit mono PCM file that every
 // conversion writes, and the base of the ADPCM source.
@@ -63,14 +65,29 @@ public:
     std::uint32_t m_dwLoudRun = 0;
 
 protected:
+    // For a derived layout: where its header keeps the fields that every WAV
+    // header has, which the header getters read.
+    CWAVObj(WavFormat& format, std::uint32_t& dataSize);
+
     // Header-walk steps; each throws CWAVException at the first rule broken.
     static bool Fits(std::uint64_t position, std::uint64_t count) {
         return position + count <= HeaderBufferSize;
     }
     std::uint32_t ParseRiffChunk(const std::uint8_t* buffer, std::uint32_t position,
                                  std::uint8_t* destination);
-    std::uint32_t ParsePcmFormat(const std::uint8_t* buffer, std::uint32_t position,
-                                 std::uint8_t* destination);
+    // A 16-bit field of the fmt chunk that must hold one value, and the
+    // message when it does not.
+    struct FormatRule {
+        std::size_t offset; // from the chunk's id
+        std::uint16_t value;
+        std::string broken;
+    };
+    // The fmt chunk at position, checked against rules in order and then for
+    // one channel, copied to destination (its id on, as far as the layout
+    // keeps it). The position of the next chunk.
+    std::uint32_t ParseFormatChunk(const std::uint8_t* buffer, std::uint32_t position,
+                                   std::span<const FormatRule> rules,
+                                   std::span<std::uint8_t> destination);
     std::uint32_t ParseDataChunk(const std::uint8_t* buffer, std::uint64_t position,
                                  std::uint8_t* destination);
     void ClearFields();
@@ -80,4 +97,7 @@ protected:
 
 private:
     std::uint8_t* HeaderBytes() { return reinterpret_cast<std::uint8_t*>(&m_header); }
+
+    WavFormat& m_format;
+    std::uint32_t& m_dataSize;
 };

@@ -18,10 +18,6 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
-std::string Needs(const OptionRow& row) {
-    return "--" + std::string(row.name) + " needs " + row.needs;
-}
-
 // A number within its row's range, or nothing.
 std::optional<double> InRange(const OptionRow& row, std::string_view value) {
     const std::optional<double> number = ParseNumber(value);
@@ -29,56 +25,6 @@ std::optional<double> InRange(const OptionRow& row, std::string_view value) {
         (*number == row.low && !row.lowIncluded))
         return std::nullopt;
     return number;
-}
-
-// Where a number option's value goes.
-void SetNumber(JobOptions& options, OptionId id, double number) {
-    switch (id) {
-    case OptionId::Threshold:
-        options.pauses.thresholdDb = number;
-        options.pauses.autoThreshold = false;
-        options.thresholdGiven = true;
-        break;
-    case OptionId::MinSilence:
-        options.pauses.minSilenceSeconds = number;
-        break;
-    case OptionId::MinPhrase:
-        options.pauses.minPhraseSeconds = number;
-        break;
-    case OptionId::PauseFactor:
-        options.pauses.pauseFactor = number;
-        break;
-    case OptionId::PauseExtra:
-        options.pauses.pauseExtraSeconds = number;
-        break;
-    case OptionId::MinPause:
-        options.minPauseSeconds = number;
-        break;
-    case OptionId::MaxPause:
-        options.maxPauseSeconds = number;
-        break;
-    default:
-        options.maxPhraseSeconds = number;
-        break;
-    }
-}
-
-// A switch's flag.
-bool JobOptions::*SwitchFlag(OptionId id) {
-    switch (id) {
-    case OptionId::Yes:
-        return &JobOptions::yesToAll;
-    case OptionId::KeepGoing:
-        return &JobOptions::keepGoing;
-    case OptionId::Verbose:
-        return &JobOptions::verbose;
-    case OptionId::AnyFormat:
-        return &JobOptions::anyFormat;
-    case OptionId::Clips:
-        return &JobOptions::clips;
-    default:
-        return &JobOptions::phrasesFromSrt;
-    }
 }
 
 // A choice's value; false when the name is not one of them.
@@ -143,8 +89,8 @@ std::string SetJobOption(JobOptions& options, std::string_view name, std::string
     case OptionKind::Switch: {
         const bool on = value == "true";
         if (!on && value != "false")
-            return Needs(*row) + "true or false";
-        options.*SwitchFlag(row->id) = on;
+            return Needs(*row);
+        options.*row->flag = on;
         options.tuned = options.tuned || (row->tunes && on);
         return {};
     }
@@ -157,7 +103,7 @@ std::string SetJobOption(JobOptions& options, std::string_view name, std::string
         const std::optional<double> number = InRange(*row, value);
         if (!number)
             return Needs(*row);
-        SetNumber(options, row->id, *number);
+        row->setNumber(options, *number);
         break;
     }
     case OptionKind::Whole: {

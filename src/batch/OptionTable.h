@@ -48,6 +48,8 @@ enum class OptionKind {
 // The parts of --help that list options.
 enum class HelpSection { Options, Tuning, PassesAndPauses, WhereEachPhraseIs };
 
+struct JobOptions;
+
 struct OptionRow {
     OptionId id;
     const char* name; // after the two dashes; also the key in the settings store
@@ -59,12 +61,17 @@ struct OptionRow {
     bool lowIncluded = true;
     std::optional<double> byDefault = std::nullopt; // a number's value when not given; none: off
     const char* unit = "";                          // as the dialog shows it after a value
-    const char* needs = "";                         // the usage error: "--NAME needs " + needs
+    // What a value must be, as the usage error says it; a number's range follows.
+    const char* needs = "";
     // As --help shows the value; null for a switch or an action.
     const char* argument = nullptr;
     HelpSection section = HelpSection::Options;
     // Lines of --help; null: listed together with the next row, which explains both.
+    // A number with a default is told with "Default D; RANGE." after them, then moreHelp.
     const char* help = nullptr;
+    const char* moreHelp = "";
+    bool JobOptions::*flag = nullptr;                 // what a switch turns on
+    void (*setNumber)(JobOptions&, double) = nullptr; // where a number goes
 };
 
 std::span<const OptionRow> OptionRows();
@@ -73,3 +80,7 @@ const OptionRow& Option(OptionId id);
 const OptionRow* FindOption(std::string_view name);
 // "--name", as messages and the help name an option.
 std::string Dashed(OptionId id);
+// The usage error of a value that the row does not take: "--name needs ...".
+std::string Needs(const OptionRow& row);
+// The row's lines of --help, its default and range among them; empty when it has none.
+std::string OptionHelp(const OptionRow& row);

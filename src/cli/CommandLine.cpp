@@ -196,7 +196,7 @@ std::string HelpText() {
         if (row.argument)
             heading += std::string(" ") + row.argument;
         if (row.help) {
-            text += Listed(heading, row.help);
+            text += Listed(heading, OptionHelp(row));
             heading.clear();
         }
     }

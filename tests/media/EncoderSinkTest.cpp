@@ -139,17 +139,23 @@ TEST(EncoderSink, BeginsAndFinishesAsItsEncoderAndStreamAllow) {
         OutputFormat format;
         std::uint32_t rate;
         bool closes, taken;
+        const char* reason; // the sink's, after Finish: the encoder's words kept
     };
     // LAME takes 8 kHz, the rate nearest; FLAC up to 100000; 999 Hz is no recording's.
-    for (const RateRow& row : {RateRow{"mp3_7000", OutputFormat::Mp3, 7000, true, true},
-                               RateRow{"flac_100001", OutputFormat::Flac, 100001, true, true},
-                               RateRow{"mp3_999", OutputFormat::Mp3, 999, true, false},
-                               RateRow{"close_fails", OutputFormat::Flac, 22050, false, false}}) {
+    for (const RateRow& row :
+         {RateRow{"mp3_7000", OutputFormat::Mp3, 7000, true, true, ""},
+          RateRow{"flac_100001", OutputFormat::Flac, 100001, true, true, ""},
+          RateRow{"mp3_999", OutputFormat::Mp3, 999, true, false,
+                  "the recording's sample rate of 999 Hz is outside the 1 kHz to 768 kHz that can "
+                  "be converted"},
+          RateRow{"close_fails", OutputFormat::Flac, 22050, false, false, ""}}) {
         std::string bytes;
         CEncoderSink sink(row.closes ? std::make_unique<CMemoryStream>(&bytes)
                                      : std::make_unique<FailingClose>(&bytes),
                           row.format, 0, Title);
-        EXPECT_EQ(sink.Begin(row.rate) && sink.Finish(), row.taken) << row.name;
+        const bool begun = sink.Begin(row.rate);
+        EXPECT_EQ(sink.Finish() && begun, row.taken) << row.name; // Finish after a failure too
+        EXPECT_EQ(sink.FailureReason(), row.reason) << row.name;
     }
 }
 

@@ -13,42 +13,42 @@ CEncoderSink::CEncoderSink(std::unique_ptr<CByteStream> output, OutputFormat for
             std::make_unique<CSampleEncoder>(*m_output, format, bitrateKbps, std::move(title));
     // An FFmpeg built without the encoder shows at once, before any sample.
     if (!m_encoder || !m_encoder->Available())
-        Fail();
+        FailWithEncoderReason();
 }
 
 CEncoderSink::~CEncoderSink() = default;
 
-bool CEncoderSink::Fail() {
-    m_bFailed = true;
+bool CEncoderSink::FailWithEncoderReason() {
     // A failed output is a disk's fault, which the program tells on its own.
+    std::string reason;
     try {
-        if (m_encoder && !(m_output && m_output->Failed()) && m_strFailure.empty())
-            m_strFailure = m_encoder->FailureReason();
+        if (m_encoder && !(m_output && m_output->Failed()))
+            reason = m_encoder->FailureReason();
     } catch (...) { // out of memory: told without its reason
     }
-    return false;
+    return Fail(std::move(reason));
 }
 
 bool CEncoderSink::Encode(const std::uint8_t* samples, std::size_t count) {
-    if (m_bFailed)
+    if (Failed())
         return false;
     try {
         if (m_encoder->Encode(samples, count))
             return true;
     } catch (...) { // out of memory in the encoder's buffers
     }
-    return Fail();
+    return FailWithEncoderReason();
 }
 
 bool CEncoderSink::Begin(std::uint32_t rate) {
-    if (m_bFailed)
+    if (Failed())
         return false;
     try {
         if (m_encoder->Open(rate))
             return true;
     } catch (...) {
     }
-    return Fail();
+    return FailWithEncoderReason();
 }
 
 bool CEncoderSink::Write(const std::uint8_t* samples, std::size_t count) {
@@ -60,21 +60,15 @@ bool CEncoderSink::WriteSilence(std::uint64_t count) {
 }
 
 bool CEncoderSink::Finish() {
-    bool finished = !m_bFailed;
+    bool finished = !Failed();
     try {
         finished = finished && m_encoder->Finish();
     } catch (...) {
         finished = false;
     }
-    if (!finished && !m_bFailed)
-        Fail();
+    if (!finished && !Failed())
+        FailWithEncoderReason();
     m_encoder.reset(); // lets go of the stream before it closes
     const bool closed = m_output && m_output->Close();
-    m_bFailed = !finished || !closed;
-    return !m_bFailed;
-}
-
-std::string CEncoderSink::FailureReason() const {
-    // The disk's reason when the output failed, the encoder's otherwise.
-    return m_strFailure.empty() && m_output ? m_output->FailureReason() : m_strFailure;
+    return (finished && closed) || Fail();
 }

@@ -2,7 +2,7 @@
 
 #include "audio/ByteStream.h"
 #include "audio/OutputFormat.h"
-#include "audio/SampleSink.h"
+#include "audio/StreamSink.h"
 #include "media/plugin/SampleEncoder.h"
 
 #include <memory>
@@ -10,7 +10,7 @@
 
 // A FLAC, MP3 or Opus file as a sink: the samples encoded onto a stream,
 // which Finish closes. Nothing thrown leaves it.
-class CEncoderSink final : public CSampleSink {
+class CEncoderSink final : public CStreamSink {
 public:
     // bitrateKbps 0 takes the format's default; FLAC has none.
     CEncoderSink(std::unique_ptr<CByteStream> output, OutputFormat format, int bitrateKbps,
@@ -21,15 +21,13 @@ public:
     bool Write(const std::uint8_t* samples, std::size_t count) override;
     bool WriteSilence(std::uint64_t count) override;
     bool Finish() override;
-    std::string FailureReason() const override;
 
 private:
     bool Encode(const std::uint8_t* samples, std::size_t count);
     // Marks the sink failed, with the encoder's reason unless the stream failed.
-    bool Fail();
+    bool FailWithEncoderReason();
+    const CByteStream* Output() const override { return m_output.get(); }
 
     std::unique_ptr<CByteStream> m_output;
     std::unique_ptr<CSampleEncoder> m_encoder; // after m_output: it writes there
-    bool m_bFailed = false;
-    std::string m_strFailure; // the encoder's own words, kept once it is gone
 };
