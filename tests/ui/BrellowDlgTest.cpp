@@ -79,6 +79,8 @@ private slots:
     void pathsSurviveEveryEnd_data();
     void pathsSurviveEveryEnd();
     void busyAndIdleStates();
+    void listenTakesOneFile_data();
+    void listenTakesOneFile();
     void emptyFolderShowsEmptyBar();
     void stopWhileIdleDoesNotStopNextRun();
     void stopDuringJobEndsBeforeNextFile();
@@ -431,18 +433,21 @@ void BrellowDlgTest::busyAndIdleStates() {
     // A whole job: the status keeps "1 of 1" afterwards.
     w.Fill(w.in.filePath("lesson.wav"));
     QStringList enabledInPump;
-    bool editsEnabledInPump = false;
+    bool editsEnabledInPump = false, listenInPump = true;
     UiScript job;
     job.Then([&] { return w.dlg.m_bBusy; },
              [&] {
                  enabledInPump = w.EnabledButtons();
                  editsEnabledInPump = w.Src()->isEnabled() && w.Dst()->isEnabled();
+                 listenInPump = w.Button("IDC_LISTEN")->isEnabled();
              });
     QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
     QVERIFY(job.Done());
     QCOMPARE(job.Unexpected(), QStringList());
     QCOMPARE(enabledInPump, BusyButtons);
     QVERIFY(editsEnabledInPump);
+    QVERIFY(!listenInPump);
+    QVERIFY(w.Button("IDC_LISTEN")->isEnabled());
     QVERIFY(QFile::exists(w.out.filePath("lesson.WAV")));
     QCOMPARE(w.Status()->text(), QStringLiteral("1 of 1"));
     QCOMPARE(w.Progress()->value(), 0);
@@ -463,6 +468,34 @@ void BrellowDlgTest::busyAndIdleStates() {
     QCOMPARE(w.Src()->text(), QString());
     QCOMPARE(w.Dst()->text(), QString());
     QCOMPARE(w.Status()->text(), QString());
+}
+
+void BrellowDlgTest::listenTakesOneFile_data() {
+    QTest::addColumn<QString>("source"); // in the input folder; "{in}": the folder itself
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("none") << "" << false;
+    QTest::newRow("a folder") << "{in}" << false;
+    QTest::newRow("a missing file") << "gone.wav" << false;
+    QTest::newRow("one file") << "lesson.wav" << true;
+    QTest::newRow("a link to one file") << "link.wav" << true;
+    QTest::newRow("a link to a folder") << "folder link" << false;
+}
+
+// Listen, beside Options, opens one recording: nothing else enables it.
+void BrellowDlgTest::listenTakesOneFile() {
+    QFETCH(QString, source);
+    QFETCH(bool, enabled);
+    Window w;
+    CopyExample(w.in.filePath("lesson.wav"));
+    QFile::link(w.in.filePath("lesson.wav"), w.in.filePath("link.wav"));
+    QFile::link(w.in.path(), w.in.filePath("folder link"));
+    if (!source.isEmpty())
+        w.Fill(source == "{in}" ? w.in.path() : w.in.filePath(source));
+    QCOMPARE(w.Button("IDC_LISTEN")->isEnabled(), enabled);
+    const QRect listen = w.Button("IDC_LISTEN")->geometry();
+    const QRect options = w.Button("IDC_OPTIONS")->geometry();
+    QVERIFY(listen.y() == options.y() && listen.right() < options.x() &&
+            options.x() - listen.right() < options.width());
 }
 
 void BrellowDlgTest::emptyFolderShowsEmptyBar() {
