@@ -488,6 +488,10 @@
         <source>The marks have changed. Save them?</source>
         <translation>Die Marken wurden geändert. Speichern?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>Die langsameren und schnelleren Durchgänge spielen wie aufgenommen: Hier gibt es nichts, das sie strecken kann.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

@@ -488,6 +488,10 @@
         <source>The marks have changed. Save them?</source>
         <translation>Las marcas han cambiado. ¿Guardarlas?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>Las pasadas más lentas y más rápidas suenan tal como se grabaron: aquí no hay nada que las estire.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

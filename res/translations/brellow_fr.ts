@@ -488,6 +488,10 @@
         <source>The marks have changed. Save them?</source>
         <translation>Les marques ont changé. Les enregistrer ?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>Les passages plus lents et plus rapides sont lus tels qu&apos;enregistrés : rien ici ne peut les étirer.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

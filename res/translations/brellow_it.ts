@@ -488,6 +488,10 @@
         <source>The marks have changed. Save them?</source>
         <translation>Le marcature sono cambiate. Salvarle?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>I passaggi più lenti e più veloci suonano come registrati: qui non c&apos;è nulla che li allunghi.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

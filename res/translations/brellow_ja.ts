@@ -488,6 +488,10 @@
         <source>The marks have changed. Save them?</source>
         <translation>区切りが変更されました。保存しますか?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>遅い回と速い回は録音どおりに再生されます。ここには伸縮する手段がありません。</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

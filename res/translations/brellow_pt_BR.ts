@@ -488,6 +488,10 @@
         <source>The marks have changed. Save them?</source>
         <translation>As marcas mudaram. Salvá-las?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>As passagens mais lentas e mais rápidas tocam como gravadas: aqui não há nada que as estique.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

@@ -488,6 +488,10 @@
         <source>The marks have changed. Save them?</source>
         <translation>Метки изменились. Сохранить их?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>Более медленные и быстрые проходы звучат как записаны: здесь нечем их растянуть.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

@@ -488,6 +488,10 @@
         <source>The marks have changed. Save them?</source>
         <translation>标记已更改。要保存吗？</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>较慢和较快的遍数按录音原样播放：这里没有可以拉伸它们的工具。</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

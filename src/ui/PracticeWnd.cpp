@@ -231,10 +231,7 @@ CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
     });
     connect(&m_audio, &CLessonAudio::failed, this,
             [this](const QString& reason) { m_status->showMessage(reason); });
-    connect(&m_audio, &CLessonAudio::finished, this, [this] {
-        m_timer.stop();
-        m_view->SetPlayPosition(-1);
-    });
+    connect(&m_audio, &CLessonAudio::finished, this, [this] { Follow({}); });
     connect(&m_timer, &QTimer::timeout, this, &CPracticeWnd::Tick);
     m_timer.setInterval(30);
     resize(900, 420);
@@ -262,53 +259,75 @@ void CPracticeWnd::ShowPhrase() {
 
 void CPracticeWnd::Select(std::size_t phrase, bool play) {
     m_audio.Stop();
+    Follow({});
     m_nCurrent = phrase;
-    m_nHeard = -1;
     ShowPhrase();
     if (play && m_noOutput.isEmpty())
         Play();
 }
 
-Clip CPracticeWnd::PhraseClip(std::size_t phrase) const {
+CPracticeWnd::Recipe CPracticeWnd::PhraseRecipe(std::size_t phrase) const {
     const std::uint32_t rate = m_lesson.rate;
     const std::span<const std::int16_t> samples =
         std::span(m_lesson.samples)
             .subspan(m_marks.Start(phrase), m_marks.End(phrase) - m_marks.Start(phrase));
-    Clip clip{rate, {}};
+    Recipe recipe{{rate, {}}, {}, false};
+    std::vector<std::int16_t>& out = recipe.clip.samples;
     for (int repeat = 0; repeat < m_repeats->value(); ++repeat)
         for (const double tempo : m_options.passes) {
-            if (!clip.samples.empty())
-                clip.samples.resize(clip.samples.size() +
-                                    m_options.PauseSamples(samples.size(), rate));
+            // The pause after the pass before, as long as the files make it for that pass.
+            if (!recipe.passes.empty())
+                out.resize(out.size() + m_options.PauseSamples(recipe.passes.back().second, rate));
             std::optional<std::vector<std::int16_t>> pass;
             if (tempo != 1)
                 pass = Stretched(samples, rate, tempo);
-            if (pass)
-                clip.samples.insert(clip.samples.end(), pass->begin(), pass->end());
-            else
-                clip.samples.insert(clip.samples.end(), samples.begin(), samples.end());
+            recipe.asRecorded |= tempo != 1 && !pass;
+            const std::span<const std::int16_t> heard =
+                pass ? std::span<const std::int16_t>(*pass) : samples;
+            recipe.passes.emplace_back(out.size(), heard.size());
+            out.insert(out.end(), heard.begin(), heard.end());
         }
-    return clip;
+    return recipe;
 }
 
 void CPracticeWnd::Play() {
-    m_audio.Play({PhraseClip(m_nCurrent)});
-    m_timer.start();
+    Recipe recipe = PhraseRecipe(m_nCurrent);
+    if (recipe.asRecorded)
+        m_status->showMessage(tr("The slower and faster passes play as recorded: there is "
+                                 "nothing here to stretch them."));
+    Follow(std::move(recipe.passes));
+    m_audio.Play({std::move(recipe.clip)});
+}
+
+void CPracticeWnd::Follow(std::vector<std::pair<std::size_t, std::size_t>> passes) {
+    m_playing = std::move(passes);
+    m_nHeard = -1;
+    if (m_playing.empty())
+        m_timer.stop();
+    else
+        m_timer.start();
+    m_view->SetPlayPosition(-1);
 }
 
 void CPracticeWnd::Tick() {
-    // The marker follows the first pass, which plays the phrase as recorded.
-    const std::int64_t played = m_audio.PlayedSamples();
+    // The phrase's place in the pass that plays, however fast that pass goes.
+    const std::int64_t played = m_audio.PlayingClip() == 0 ? m_audio.PlayedSamples() : -1;
     const std::uint64_t length = m_marks.End(m_nCurrent) - m_marks.Start(m_nCurrent);
-    if (m_audio.PlayingClip() == 0 && played >= 0 && static_cast<std::uint64_t>(played) < length &&
-        m_options.passes.front() == 1) {
-        m_nHeard = played;
-        m_view->SetPlayPosition(static_cast<std::int64_t>(m_marks.Start(m_nCurrent)) + played);
+    m_nHeard = -1;
+    for (const auto& [start, samples] : m_playing) {
+        const auto at = static_cast<std::uint64_t>(played);
+        if (played >= 0 && at >= start && at < start + samples) {
+            m_nHeard = static_cast<std::int64_t>((at - start) * length / samples);
+            break;
+        }
     }
+    m_view->SetPlayPosition(
+        m_nHeard < 0 ? -1 : static_cast<std::int64_t>(m_marks.Start(m_nCurrent)) + m_nHeard);
 }
 
 void CPracticeWnd::Record() {
     m_audio.Stop();
+    Follow({});
     const std::uint64_t length = m_marks.End(m_nCurrent) - m_marks.Start(m_nCurrent);
     if (!m_audio.Record(m_lesson.rate, length + m_lesson.rate))
         m_status->showMessage(tr("Recording cannot start."));
@@ -317,8 +336,10 @@ void CPracticeWnd::Record() {
 }
 
 void CPracticeWnd::PlayTake() {
-    if (!m_takes.empty())
-        m_audio.Play({m_takes.back()});
+    if (m_takes.empty())
+        return;
+    Follow({});
+    m_audio.Play({m_takes.back()});
 }
 
 void CPracticeWnd::Compare() {
@@ -328,6 +349,7 @@ void CPracticeWnd::Compare() {
     Clip phrase{m_lesson.rate,
                 {m_lesson.samples.begin() + static_cast<std::ptrdiff_t>(start),
                  m_lesson.samples.begin() + static_cast<std::ptrdiff_t>(m_marks.End(m_nCurrent))}};
+    Follow({{0, phrase.samples.size()}});
     m_audio.Play({std::move(phrase), m_takes.back()});
 }
 

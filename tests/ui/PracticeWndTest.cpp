@@ -135,13 +135,14 @@ QByteArray Bytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Opens the window on the lesson with default options, as the Listen button would.
-std::unique_ptr<CPracticeWnd> OpenWindow(const QString& destination) {
+// Opens the window on the lesson, as the Listen button would.
+std::unique_ptr<CPracticeWnd> OpenWindow(const QString& destination,
+                                         const JobOptions& options = {}) {
     Lesson lesson;
-    if (!ReadLesson(Lesson_().toStdString(), JobOptions(), lesson).empty())
+    if (!ReadLesson(Lesson_().toStdString(), options, lesson).empty())
         return nullptr;
     auto window = std::make_unique<CPracticeWnd>(std::move(lesson), Lesson_().toStdString(),
-                                                 destination.toStdString(), JobOptions());
+                                                 destination.toStdString(), options);
     window->show();
     QApplication::setActiveWindow(window.get());
     return window;
@@ -155,6 +156,8 @@ class PracticeWndTest : public QObject {
 private slots:
     void marksAsTheJobMakesThem_data();
     void marksAsTheJobMakesThem();
+    void recipeAsTheFilesHaveIt_data();
+    void recipeAsTheFilesHaveIt();
     void spacePlaysThePhrase();
     void recordTakesWhatIsHeard();
     void withoutSoundItStillOpens();
@@ -215,6 +218,54 @@ void PracticeWndTest::marksAsTheJobMakesThem() {
     QVERIFY(converted == Bytes(terminal.path() + "/english.WAV"));
 }
 
+void PracticeWndTest::recipeAsTheFilesHaveIt_data() {
+    QTest::addColumn<QStringList>("options"); // as the terminal takes them
+    QTest::newRow("slower first") << QStringList{"--passes", "0.75,1"};
+    QTest::newRow("faster last, shorter pauses")
+        << QStringList{"--passes", "1,1.5", "--pause-factor", "0.5", "--pause-extra", "0.3"};
+}
+
+// Space plays a phrase's passes and pauses as the practice file has them, the
+// slowed pass through the same stretcher: the samples from the phrase's first
+// pass to its last, by the terminal's labels.
+void PracticeWndTest::recipeAsTheFilesHaveIt() {
+    QFETCH(QStringList, options);
+    JobOptions job;
+    for (qsizetype i = 0; i < options.size(); i += 2)
+        QCOMPARE(SetJobOption(job, options[i].mid(2).toStdString(), options[i + 1].toStdString()),
+                 "");
+    QTemporaryDir dst, practice;
+    QCOMPARE(QProcess::execute(BRELLOW_CLI, options + QStringList{"--labels", "audacity", Lesson_(),
+                                                                  practice.path()}),
+             0);
+    QList<std::size_t> bounds; // each pass of the second phrase, its start and end; the next's
+    for (const QByteArray& line : Bytes(practice.path() + "/english.labels.txt").split('\n'))
+        if (line.contains("Phrase 2, pass") || line.contains("Phrase 3, pass 1"))
+            for (const QByteArray& seconds : line.split('\t').mid(0, 2))
+                bounds << std::size_t(std::lround(seconds.toDouble() * Rate));
+    QCOMPARE(bounds.size(), 6);
+    const std::vector<std::int16_t> written =
+        Samples(Bytes(practice.path() + "/english.WAV").mid(44));
+    QVERIFY(written.size() >= bounds[3]);
+
+    const std::unique_ptr<CPracticeWnd> window = OpenWindow(dst.path(), job);
+    QVERIFY(window);
+    window->findChild<QSpinBox*>("repeats")->setValue(1);
+    const CPracticeWnd::Recipe once = window->PhraseRecipe(1);
+    QVERIFY(!once.asRecorded);
+    QVERIFY(once.clip.samples == std::vector<std::int16_t>(written.begin() + long(bounds[0]),
+                                                           written.begin() + long(bounds[3])));
+    using Pass = std::pair<std::size_t, std::size_t>;
+    QCOMPARE(once.passes, (std::vector<Pass>{{0, bounds[1] - bounds[0]},
+                                             {bounds[2] - bounds[0], bounds[3] - bounds[2]}}));
+    // Twice: again after the pause that the file has after the last pass.
+    window->findChild<QSpinBox*>("repeats")->setValue(2);
+    std::vector<std::int16_t> twice = once.clip.samples;
+    twice.resize(twice.size() + bounds[4] - bounds[3]);
+    twice.insert(twice.end(), once.clip.samples.begin(), once.clip.samples.end());
+    QVERIFY(window->PhraseRecipe(1).clip.samples == twice);
+}
+
 // Space plays the current phrase: the null sink's monitor hears its samples.
 void PracticeWndTest::spacePlaysThePhrase() {
     if (!NoServer().isEmpty())
@@ -260,6 +311,15 @@ void PracticeWndTest::spacePlaysThePhrase() {
     const std::vector<std::int16_t> heard = Samples(bytes);
     const double correlation = Correlation(heard, phrase);
     QVERIFY2(correlation > 0.9, qPrintable(QString::number(correlation)));
+    // Played out, M splits where the mouse points, as near as the quiet lets it.
+    const std::uint64_t at = marks.Start(1) + (marks.End(1) - marks.Start(1)) / 3;
+    QCursor::setPos(view->mapToGlobal(QPoint(view->XOf(at), view->height() / 2)));
+    const std::size_t phrases = marks.Phrases();
+    QTest::keyClick(window.get(), Qt::Key_M);
+    QCOMPARE(marks.Phrases(), phrases + 1);
+    const double off = std::abs(double(marks.Marks()[1]) - double(at));
+    QVERIFY2(off <= CLessonMarks::SnapSeconds * Rate + view->SamplesPerPixel() + 1,
+             qPrintable(QString::number(off)));
 }
 
 // R records from the default input (the monitor) while a known sound plays; Ctrl+E keeps it.
