@@ -12,6 +12,7 @@
 #include "ui/WaveformView.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
@@ -75,6 +76,8 @@ private:
 };
 
 PulseServer* Server = nullptr;
+
+using Answers = QList<QMessageBox::StandardButton>;
 
 // Why the tests of sound cannot run; empty when they can.
 QString NoServer() {
@@ -158,6 +161,8 @@ private slots:
     void marksAsTheJobMakesThem();
     void recipeAsTheFilesHaveIt_data();
     void recipeAsTheFilesHaveIt();
+    void savingAndClosingAsk_data();
+    void savingAndClosingAsk();
     void spacePlaysThePhrase();
     void recordTakesWhatIsHeard();
     void withoutSoundItStillOpens();
@@ -264,6 +269,68 @@ void PracticeWndTest::recipeAsTheFilesHaveIt() {
     twice.resize(twice.size() + bounds[4] - bounds[3]);
     twice.insert(twice.end(), once.clip.samples.begin(), once.clip.samples.end());
     QVERIFY(window->PhraseRecipe(1).clip.samples == twice);
+}
+
+void PracticeWndTest::savingAndClosingAsk_data() {
+    QTest::addColumn<bool>("theirs");     // a subtitle file of that name was there before
+    QTest::addColumn<QString>("steps");   // s: Ctrl+S, j: Delete, c: the close box
+    QTest::addColumn<Answers>("answers"); // to each box that comes up, in order
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QString>("file"); // none, theirs, all (a cue per phrase), joined (one fewer)
+    QTest::newRow("another's file replaced when told")
+        << true << "s" << Answers{QMessageBox::Yes} << true << "all";
+    QTest::newRow("another's file kept")
+        << true << "s" << Answers{QMessageBox::No} << true << "theirs";
+    QTest::newRow("its own file without asking") << false << "sjs" << Answers{} << true << "joined";
+    QTest::newRow("closed unchanged") << false << "c" << Answers{} << false << "none";
+    QTest::newRow("closed saved") << false << "sc" << Answers{} << false << "all";
+    QTest::newRow("close cancelled")
+        << false << "jc" << Answers{QMessageBox::Cancel} << true << "none";
+    QTest::newRow("changes discarded")
+        << false << "jc" << Answers{QMessageBox::Discard} << false << "none";
+    QTest::newRow("changes saved")
+        << false << "jc" << Answers{QMessageBox::Save} << false << "joined";
+    QTest::newRow("saved on close, but not over another's")
+        << true << "jc" << Answers{QMessageBox::Save, QMessageBox::No} << true << "theirs";
+}
+
+// Ctrl+S asks before it replaces a file it did not write; closing with changes asks.
+void PracticeWndTest::savingAndClosingAsk() {
+    QFETCH(bool, theirs);
+    QFETCH(QString, steps);
+    QFETCH(Answers, answers);
+    QFETCH(bool, open);
+    QFETCH(QString, file);
+    QTemporaryDir dst;
+    const QString srt = dst.filePath("english.srt");
+    if (theirs) {
+        QFile other(srt);
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("1\n00:00:00,000 --> 00:00:01,000\ntheirs\n\n");
+    }
+    const QByteArray before = Bytes(srt);
+    const std::unique_ptr<CPracticeWnd> window = OpenWindow(dst.path());
+    QVERIFY(window);
+    const std::size_t phrases = window->Marks().Phrases();
+    UiScript script;
+    for (const QMessageBox::StandardButton answer : answers)
+        script.OnTop<QMessageBox>([answer](QMessageBox* box) { box->button(answer)->click(); });
+    for (const QChar step : steps)
+        if (step == 's')
+            QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+        else if (step == 'j')
+            QTest::keyClick(window.get(), Qt::Key_Delete);
+        else
+            window->close();
+    QVERIFY(script.Done());
+    QCOMPARE(script.Unexpected(), QStringList());
+    QCOMPARE(window->isVisible(), open);
+    const QByteArray saved = Bytes(srt);
+    const QHash<QString, bool> seen{{"none", !QFile::exists(srt)},
+                                    {"theirs", theirs && saved == before},
+                                    {"all", saved.count("-->") == qsizetype(phrases)},
+                                    {"joined", saved.count("-->") == qsizetype(phrases - 1)}};
+    QVERIFY2(seen.value(file), saved.constData());
 }
 
 // Space plays the current phrase: the null sink's monitor hears its samples.
