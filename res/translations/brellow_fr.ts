@@ -492,6 +492,34 @@
         <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
         <translation>Les passages plus lents et plus rapides sont lus tels qu&apos;enregistrés : rien ici ne peut les étirer.</translation>
     </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>Lit la première phrase</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>Lit la dernière phrase</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>Avance de 10 ms la marque la plus proche</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>Recule de 10 ms la marque la plus proche</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>Agrandit la vue</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>Réduit la vue</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>Faites glisser une marque pour la déplacer, cliquez sur une phrase pour la choisir ; Ctrl+molette zoome.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

@@ -492,6 +492,34 @@
         <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
         <translation>Более медленные и быстрые проходы звучат как записаны: здесь нечем их растянуть.</translation>
     </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>Воспроизводит первую фразу</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>Воспроизводит последнюю фразу</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>Сдвигает ближайшую метку на 10 мс раньше</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>Сдвигает ближайшую метку на 10 мс позже</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>Увеличивает масштаб</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>Уменьшает масштаб</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>Перетащите метку, чтобы сдвинуть её, щёлкните фразу, чтобы выбрать её; Ctrl+колесо меняет масштаб.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

@@ -492,6 +492,34 @@
         <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
         <translation>较慢和较快的遍数按录音原样播放：这里没有可以拉伸它们的工具。</translation>
     </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>播放第一句</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>播放最后一句</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>将最近的标记提前 10 毫秒</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>将最近的标记推后 10 毫秒</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>拖动标记可移动它，单击某句可选中它，Ctrl+滚轮可缩放。</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>

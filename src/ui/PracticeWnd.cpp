@@ -66,88 +66,44 @@ QString Time(std::uint64_t samples, std::uint32_t rate) {
 
 // What the window does, from its buttons and keys: one row each.
 std::span<const CPracticeWnd::Command> CPracticeWnd::Commands() {
+    using enum Command::Needs;
+    using W = CPracticeWnd;
     static const Command commands[] = {
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Play"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the phrase again"),
-         {Qt::Key_Space},
-         &CPracticeWnd::Play,
-         Command::Output},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "Pre&vious"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the phrase before"),
-         {Qt::Key_Left},
-         &CPracticeWnd::Previous,
-         Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Next"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the next phrase"),
-         {Qt::Key_Right},
-         &CPracticeWnd::Next,
-         Command::Nothing},
-        {nullptr, nullptr, {Qt::Key_Home}, &CPracticeWnd::First, Command::Nothing},
-        {nullptr, nullptr, {Qt::Key_End}, &CPracticeWnd::Last, Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Record"),
-         QT_TRANSLATE_NOOP("CPracticeWnd",
-                           "Records you for the phrase's length and one second more"),
-         {Qt::Key_R},
-         &CPracticeWnd::Record,
-         Command::Input},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "Play &take"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays your last take"),
-         {Qt::Key_T},
-         &CPracticeWnd::PlayTake,
-         Command::Output},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Compare"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the phrase, then your take"),
-         {Qt::Key_C},
-         &CPracticeWnd::Compare,
-         Command::Output},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "Save t&ake"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Saves your last take in the destination folder"),
-         {QKeySequence(Qt::CTRL | Qt::Key_E)},
-         &CPracticeWnd::SaveTake,
-         Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Join"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Joins the phrase with the next one"),
-         {Qt::Key_Delete},
-         &CPracticeWnd::Join,
-         Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "Spl&it"),
-         QT_TRANSLATE_NOOP("CPracticeWnd",
-                           "Splits the phrase where it plays or where the mouse points"),
-         {Qt::Key_M},
-         &CPracticeWnd::Split,
-         Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Undo"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Undoes the last change of the marks"),
-         {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-         &CPracticeWnd::Undo,
-         Command::Nothing},
-        {nullptr,
-         nullptr,
-         {QKeySequence(Qt::ALT | Qt::Key_Left)},
-         &CPracticeWnd::NudgeLeft,
-         Command::Nothing},
-        {nullptr,
-         nullptr,
-         {QKeySequence(Qt::ALT | Qt::Key_Right)},
-         &CPracticeWnd::NudgeRight,
-         Command::Nothing},
-        {nullptr,
-         nullptr,
-         {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         &CPracticeWnd::ZoomIn,
-         Command::Nothing},
-        {nullptr, nullptr, {QKeySequence::ZoomOut}, &CPracticeWnd::ZoomOut, Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "Save &marks"),
-         QT_TRANSLATE_NOOP("CPracticeWnd",
-                           "Saves the marks as subtitles in the destination folder"),
-         {QKeySequence(Qt::CTRL | Qt::Key_S)},
-         &CPracticeWnd::SaveMarksCommand,
-         Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "C&onvert"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Converts the lesson with these marks"),
-         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
-         &CPracticeWnd::Convert,
-         Command::Nothing},
+        {QT_TR_NOOP("&Play"), QT_TR_NOOP("Plays the phrase again"), Qt::Key_Space, &W::Play,
+         Output},
+        {QT_TR_NOOP("Pre&vious"), QT_TR_NOOP("Plays the phrase before"), Qt::Key_Left,
+         &W::Previous},
+        {QT_TR_NOOP("&Next"), QT_TR_NOOP("Plays the next phrase"), Qt::Key_Right, &W::Next},
+        {nullptr, QT_TR_NOOP("Plays the first phrase"), Qt::Key_Home, &W::First},
+        {nullptr, QT_TR_NOOP("Plays the last phrase"), Qt::Key_End, &W::Last},
+        {QT_TR_NOOP("&Record"),
+         QT_TR_NOOP("Records you for the phrase's length and one second more"), Qt::Key_R,
+         &W::Record, Input},
+        {QT_TR_NOOP("Play &take"), QT_TR_NOOP("Plays your last take"), Qt::Key_T, &W::PlayTake,
+         Output},
+        {QT_TR_NOOP("&Compare"), QT_TR_NOOP("Plays the phrase, then your take"), Qt::Key_C,
+         &W::Compare, Output},
+        {QT_TR_NOOP("Save t&ake"), QT_TR_NOOP("Saves your last take in the destination folder"),
+         Qt::CTRL | Qt::Key_E, &W::SaveTake},
+        {QT_TR_NOOP("&Join"), QT_TR_NOOP("Joins the phrase with the next one"), Qt::Key_Delete,
+         &W::Join},
+        {QT_TR_NOOP("Spl&it"),
+         QT_TR_NOOP("Splits the phrase where it plays or where the mouse points"), Qt::Key_M,
+         &W::Split},
+        {QT_TR_NOOP("&Undo"), QT_TR_NOOP("Undoes the last change of the marks"),
+         Qt::CTRL | Qt::Key_Z, &W::Undo},
+        {nullptr, QT_TR_NOOP("Moves the nearest mark 10 ms earlier"), Qt::ALT | Qt::Key_Left,
+         &W::NudgeLeft},
+        {nullptr, QT_TR_NOOP("Moves the nearest mark 10 ms later"), Qt::ALT | Qt::Key_Right,
+         &W::NudgeRight},
+        {nullptr, QT_TR_NOOP("Zooms in"), QKeySequence::ZoomIn, &W::ZoomIn, Nothing,
+         Qt::CTRL | Qt::Key_Equal},
+        {nullptr, QT_TR_NOOP("Zooms out"), QKeySequence::ZoomOut, &W::ZoomOut},
+        {QT_TR_NOOP("Save &marks"),
+         QT_TR_NOOP("Saves the marks as subtitles in the destination folder"), Qt::CTRL | Qt::Key_S,
+         &W::SaveMarksCommand},
+        {QT_TR_NOOP("C&onvert"), QT_TR_NOOP("Converts the lesson with these marks"),
+         Qt::CTRL | Qt::Key_Return, &W::Convert, Nothing, Qt::CTRL | Qt::Key_Enter},
     };
     return commands;
 }
@@ -183,6 +139,8 @@ CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
 
     auto* buttons = new QGridLayout;
     int column = 0;
+    // What the keys without a button do is told over the waveform.
+    QString viewTip = tr("Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.");
     for (const Command& command : Commands()) {
         const auto run = [this, &command] {
             if ((command.needs == Command::Output && !m_noOutput.isEmpty()) ||
@@ -190,15 +148,22 @@ CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
                 return;
             (this->*command.run)();
         };
-        for (const QKeySequence& keys : command.keys)
-            connect(new QShortcut(keys, this), &QShortcut::activated, this, run);
-        if (!command.text)
+        QStringList keys;
+        for (const QKeySequence& key : {command.key, command.also})
+            if (!key.isEmpty()) {
+                connect(new QShortcut(key, this), &QShortcut::activated, this, run);
+                keys << key.toString(QKeySequence::NativeText);
+            }
+        const QString tip =
+            QStringLiteral("%1 (%2)").arg(tr(command.tip), keys.join(QStringLiteral(", ")));
+        if (!command.text) {
+            viewTip += QLatin1Char('\n') + tip;
             continue;
+        }
         auto* button = new QPushButton(tr(command.text), this);
         button->setObjectName(QString::fromLatin1(command.text).remove(QLatin1Char('&')));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(
-            tr(command.tip), command.keys.front().toString(QKeySequence::NativeText)));
+        button->setToolTip(tip);
         connect(button, &QPushButton::clicked, this, run);
         buttons->addWidget(button, column / 6, column % 6);
         ++column;
@@ -207,6 +172,7 @@ CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
                                                                : QString();
         button->setEnabled(off.isEmpty());
     }
+    m_view->setToolTip(viewTip);
     auto* info = new QHBoxLayout;
     info->addWidget(m_stPhrase);
     info->addWidget(m_stText, 1);

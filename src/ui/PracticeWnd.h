@@ -62,9 +62,10 @@ private:
     struct Command {
         const char* text; // the button's; none: keys only
         const char* tip;
-        QList<QKeySequence> keys;
+        QKeySequence key;
         void (CPracticeWnd::*run)();
-        enum Needs { Nothing, Output, Input } needs;
+        enum Needs { Nothing, Output, Input } needs = Nothing;
+        QKeySequence also = {}; // another key that does the same
     };
     static std::span<const Command> Commands();
 

@@ -9,12 +9,16 @@
 #include "ui/BrellowDlg.h"
 #include "ui/PracticeWnd.h"
 #include "ui/Settings.h"
+#include "ui/Translations.h"
 #include "ui/WaveformView.h"
 
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -161,6 +165,8 @@ private slots:
     void marksAsTheJobMakesThem();
     void recipeAsTheFilesHaveIt_data();
     void recipeAsTheFilesHaveIt();
+    void keysNamedInEveryLanguage_data();
+    void keysNamedInEveryLanguage();
     void savingAndClosingAsk_data();
     void savingAndClosingAsk();
     void spacePlaysThePhrase();
@@ -269,6 +275,43 @@ void PracticeWndTest::recipeAsTheFilesHaveIt() {
     twice.resize(twice.size() + bounds[4] - bounds[3]);
     twice.insert(twice.end(), once.clip.samples.begin(), once.clip.samples.end());
     QVERIFY(window->PhraseRecipe(1).clip.samples == twice);
+}
+
+void PracticeWndTest::keysNamedInEveryLanguage_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& qm : QDir(":/i18n").entryList() + QStringList{"brellow_en.qm"})
+        QTest::newRow(qPrintable(qm)) << qm.section('_', 1).chopped(3);
+}
+
+// Each button's mnemonic its own; every key named in the tooltip of its button
+// or, with no button, of the waveform.
+void PracticeWndTest::keysNamedInEveryLanguage() {
+    QFETCH(QString, language);
+    const CTranslations translations({language});
+    QTemporaryDir dst;
+    const std::unique_ptr<CPracticeWnd> window = OpenWindow(dst.path());
+    QVERIFY(window);
+    QStringList mnemonics, tips;
+    for (const QWidget* widget : window->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const QString text = button ? button->text() : label ? label->text() : QString();
+        if (!QKeySequence::mnemonic(text).isEmpty())
+            mnemonics << QKeySequence::mnemonic(text).toString();
+        if (button || widget->objectName() == "waveform")
+            tips << widget->toolTip();
+    }
+    QCOMPARE(mnemonics.size(), 13);
+    QCOMPARE(QSet(mnemonics.begin(), mnemonics.end()).size(), mnemonics.size());
+    const QString allTips = tips.join('\n');
+    const QList<QShortcut*> shortcuts = window->findChildren<QShortcut*>();
+    QVERIFY(shortcuts.size() >= 18);
+    for (const QShortcut* shortcut : shortcuts) {
+        const QString key = shortcut->key().toString(QKeySequence::NativeText);
+        QVERIFY2(allTips.contains("(" + key + ")") || allTips.contains("(" + key + ", ") ||
+                     allTips.contains(", " + key + ")"),
+                 qPrintable(key));
+    }
 }
 
 void PracticeWndTest::savingAndClosingAsk_data() {
