@@ -659,6 +659,14 @@ Details: %2</translation>
         <source>the file cannot be opened</source>
         <translation>die Datei kann nicht geöffnet werden</translation>
     </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>Die Aufnahme „%1“ ist zu lang für das Übungsfenster.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>Die Datei „%1“ enthält keinen Ton.</translation>
+    </message>
 </context>
 <context>
     <name>Media</name>

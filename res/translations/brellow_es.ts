@@ -659,6 +659,14 @@ Detalles: %2</translation>
         <source>the file cannot be opened</source>
         <translation>el archivo no se puede abrir</translation>
     </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>La grabación «%1» es demasiado larga para la ventana de práctica.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>El archivo «%1» no contiene audio.</translation>
+    </message>
 </context>
 <context>
     <name>Media</name>

@@ -659,6 +659,14 @@ Détails : %2</translation>
         <source>the file cannot be opened</source>
         <translation>le fichier ne peut pas être ouvert</translation>
     </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>L&apos;enregistrement «&#xa0;%1&#xa0;» est trop long pour la fenêtre d&apos;entraînement.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» ne contient pas d&apos;audio.</translation>
+    </message>
 </context>
 <context>
     <name>Media</name>

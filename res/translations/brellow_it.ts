@@ -659,6 +659,14 @@ Dettagli: %2</translation>
         <source>the file cannot be opened</source>
         <translation>il file non può essere aperto</translation>
     </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>La registrazione «%1» è troppo lunga per la finestra di esercizio.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>Il file «%1» non contiene audio.</translation>
+    </message>
 </context>
 <context>
     <name>Media</name>

@@ -659,6 +659,14 @@ Details: %2</source>
         <source>the file cannot be opened</source>
         <translation>ファイルを開けません</translation>
     </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>録音「%1」は練習ウィンドウには長すぎます。</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>ファイル「%1」には音声がありません。</translation>
+    </message>
 </context>
 <context>
     <name>Media</name>

@@ -659,6 +659,14 @@ Detalhes: %2</translation>
         <source>the file cannot be opened</source>
         <translation>o arquivo não pode ser aberto</translation>
     </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>A gravação “%1” é longa demais para a janela de prática.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>O arquivo “%1” não contém áudio.</translation>
+    </message>
 </context>
 <context>
     <name>Media</name>

@@ -659,6 +659,14 @@ Details: %2</source>
         <source>the file cannot be opened</source>
         <translation>файл не удаётся открыть</translation>
     </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>Запись «%1» слишком длинная для окна упражнений.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>Файл «%1» не содержит звука.</translation>
+    </message>
 </context>
 <context>
     <name>Media</name>

@@ -659,6 +659,14 @@ Details: %2</source>
         <source>the file cannot be opened</source>
         <translation>无法打开文件</translation>
     </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>录音“%1”太长，无法在练习窗口中打开。</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>文件“%1”不含音频。</translation>
+    </message>
 </context>
 <context>
     <name>Media</name>

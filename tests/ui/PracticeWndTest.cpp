@@ -146,7 +146,7 @@ QByteArray Bytes(const QString& path) {
 std::unique_ptr<CPracticeWnd> OpenWindow(const QString& destination,
                                          const JobOptions& options = {}) {
     Lesson lesson;
-    if (!ReadLesson(Lesson_().toStdString(), options, lesson).empty())
+    if (!ReadLesson(Lesson_().toStdString(), options, lesson).reason.empty())
         return nullptr;
     auto window = std::make_unique<CPracticeWnd>(std::move(lesson), Lesson_().toStdString(),
                                                  destination.toStdString(), options);
