@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <cmath>
@@ -165,6 +166,8 @@ private slots:
     void marksAsTheJobMakesThem();
     void recipeAsTheFilesHaveIt_data();
     void recipeAsTheFilesHaveIt();
+    void keysMoveAndZoom_data();
+    void keysMoveAndZoom();
     void keysNamedInEveryLanguage_data();
     void keysNamedInEveryLanguage();
     void savingAndClosingAsk_data();
@@ -275,6 +278,69 @@ void PracticeWndTest::recipeAsTheFilesHaveIt() {
     twice.resize(twice.size() + bounds[4] - bounds[3]);
     twice.insert(twice.end(), once.clip.samples.begin(), once.clip.samples.end());
     QVERIFY(window->PhraseRecipe(1).clip.samples == twice);
+}
+
+void PracticeWndTest::keysMoveAndZoom_data() {
+    QTest::addColumn<QStringList>("keys"); // as QKeySequence reads them; "wheel": Ctrl+wheel up
+    QTest::addColumn<int>("current");      // -1: the last phrase
+    QTest::addColumn<double>("zoom");      // samples per pixel, against the whole lesson's
+    QTest::newRow("as opened") << QStringList{} << 0 << 1.0;
+    QTest::newRow("End, then Left") << QStringList{"End", "Left"} << -2 << 1.0;
+    QTest::newRow("Right twice, then Home") << QStringList{"Right", "Right", "Home"} << 0 << 1.0;
+    QTest::newRow("Left stays on the first") << QStringList{"Left"} << 0 << 1.0;
+    QTest::newRow("Ctrl++, Ctrl+=, wheel")
+        << QStringList{"Ctrl++", "Ctrl+=", "wheel"} << 0 << 1.0 / 8;
+    QTest::newRow("in and out") << QStringList{"Ctrl++", "Ctrl++", "Ctrl+-"} << 0 << 0.5;
+    QTest::newRow("out no further than the lesson") << QStringList{"Ctrl+-"} << 0 << 1.0;
+    QTest::newRow("zoomed in, the last phrase in sight")
+        << QStringList{"Ctrl++", "Ctrl++", "Ctrl++", "Ctrl++", "Ctrl++", "End"} << -1 << 1.0 / 32;
+}
+
+// Right, Left, Home and End choose the phrase, which the view keeps in sight
+// and the window names with its times; Ctrl with plus, minus or the wheel zooms.
+void PracticeWndTest::keysMoveAndZoom() {
+    QFETCH(QStringList, keys);
+    QFETCH(int, current);
+    QFETCH(double, zoom);
+    QTemporaryDir dst;
+    const std::unique_ptr<CPracticeWnd> window = OpenWindow(dst.path());
+    QVERIFY(window);
+    auto* view = window->findChild<CWaveformView*>("waveform");
+    const double whole = view->SamplesPerPixel();
+    for (const QString& key : keys)
+        if (key == "wheel") {
+            QWheelEvent wheel(QPointF(5, 5), view->mapToGlobal(QPointF(5, 5)), {}, {0, 120},
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view, &wheel);
+        } else {
+            QTest::keySequence(window.get(), QKeySequence(key));
+        }
+    const CLessonMarks& marks = window->Marks();
+    const std::size_t phrase = current < 0 ? marks.Phrases() + current : std::size_t(current);
+    QCOMPARE(window->Current(), phrase);
+    QCOMPARE(view->SamplesPerPixel(), whole * zoom);
+    const int x = view->XOf(marks.Start(phrase));
+    QVERIFY2(x >= 0 && x < view->width(), qPrintable(QString::number(x)));
+    // "Phrase 3 of 24  0:04.1 - 0:06.0", in tenths cut short; the lesson's end as ffprobe has it.
+    const QRegularExpressionMatch shown =
+        QRegularExpression(R"(^Phrase (\d+) of (\d+)  (\d+):(\d\d\.\d) - (\d+):(\d\d\.\d)$)")
+            .match(window->findChild<QLabel*>("phrase")->text());
+    QVERIFY2(shown.hasMatch(), qPrintable(window->findChild<QLabel*>("phrase")->text()));
+    QCOMPARE(shown.captured(1).toULongLong(), phrase + 1);
+    QCOMPARE(shown.captured(2).toULongLong(), marks.Phrases());
+    const double from = shown.captured(3).toInt() * 60 + shown.captured(4).toDouble();
+    const double to = shown.captured(5).toInt() * 60 + shown.captured(6).toDouble();
+    QVERIFY(from <= double(marks.Start(phrase)) / Rate &&
+            double(marks.Start(phrase)) / Rate < from + 0.1);
+    QVERIFY(to <= double(marks.End(phrase)) / Rate && double(marks.End(phrase)) / Rate < to + 0.1);
+    if (phrase + 1 == marks.Phrases()) {
+        QProcess probe;
+        probe.start("ffprobe", {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0",
+                                Lesson_()});
+        QVERIFY(probe.waitForFinished());
+        const double duration = probe.readAllStandardOutput().trimmed().toDouble();
+        QVERIFY2(to <= duration && duration < to + 0.1, qPrintable(QString::number(duration)));
+    }
 }
 
 void PracticeWndTest::keysNamedInEveryLanguage_data() {
