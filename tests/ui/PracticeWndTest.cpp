@@ -168,6 +168,7 @@ private slots:
     void recipeAsTheFilesHaveIt();
     void keysMoveAndZoom_data();
     void keysMoveAndZoom();
+    void dragMovesAMark();
     void keysNamedInEveryLanguage_data();
     void keysNamedInEveryLanguage();
     void savingAndClosingAsk_data();
@@ -341,6 +342,30 @@ void PracticeWndTest::keysMoveAndZoom() {
         const double duration = probe.readAllStandardOutput().trimmed().toDouble();
         QVERIFY2(to <= duration && duration < to + 0.1, qPrintable(QString::number(duration)));
     }
+}
+
+// A mark dragged with the mouse lands on a block's edge near where it was
+// dropped; Ctrl+Z puts it back.
+void PracticeWndTest::dragMovesAMark() {
+    QTemporaryDir dst;
+    const std::unique_ptr<CPracticeWnd> window = OpenWindow(dst.path());
+    QVERIFY(window);
+    auto* view = window->findChild<CWaveformView*>("waveform");
+    const std::vector<std::uint64_t> before = window->Marks().Marks();
+    QVERIFY(before.size() > 2);
+    const int from = view->XOf(before[1]), to = (from + view->XOf(before[2])) / 2;
+    const std::uint64_t target = view->SampleAt(to);
+    QTest::mousePress(view, Qt::LeftButton, {}, QPoint(from, 10));
+    QTest::mouseMove(view, QPoint(to, 10));
+    QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(to, 10));
+    const std::vector<std::uint64_t>& after = window->Marks().Marks();
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(after[1] % SamplesPerBlock, 0u);
+    const double off = std::abs(double(after[1]) - double(target));
+    QVERIFY2(off <= CLessonMarks::SnapSeconds * Rate + SamplesPerBlock,
+             qPrintable(QString::number(off)));
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window->Marks().Marks(), before);
 }
 
 void PracticeWndTest::keysNamedInEveryLanguage_data() {
@@ -521,6 +546,9 @@ void PracticeWndTest::recordTakesWhatIsHeard() {
     player.closeWriteChannel();
     QTRY_COMPARE_WITH_TIMEOUT(window->Takes().size(), std::size_t{1}, 10000);
     player.waitForFinished();
+    // As long as the phrase and a second more.
+    const CLessonMarks& marks = window->Marks();
+    QCOMPARE(window->Takes().front().samples.size(), marks.End(0) - marks.Start(0) + Rate);
     const double correlation = Correlation(window->Takes().front().samples, sound);
     QVERIFY2(correlation > 0.9, qPrintable(QString::number(correlation)));
     QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
