@@ -138,6 +138,27 @@ std::vector<std::int16_t> Samples(const QByteArray& bytes) {
     return samples;
 }
 
+// What the null sink's monitor hears from play() on, until it has heard that many samples.
+std::vector<std::int16_t> Hear(const std::function<void()>& play, std::size_t samples) {
+    QProcess monitor;
+    monitor.start("parec", {"--device=lesson.monitor", "--raw", "--format=s16le", "--channels=1",
+                            "--latency-msec=20", QStringLiteral("--rate=%1").arg(Rate)});
+    if (!monitor.waitForStarted())
+        return {};
+    QTest::qWait(300); // its stream connected
+    play();
+    QByteArray bytes;
+    const bool enough = QTest::qWaitFor(
+        [&] {
+            bytes += monitor.readAllStandardOutput();
+            return bytes.size() >= qsizetype(samples) * 2;
+        },
+        30000);
+    monitor.terminate();
+    monitor.waitForFinished();
+    return enough ? Samples(bytes) : std::vector<std::int16_t>();
+}
+
 QByteArray Bytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -475,42 +496,17 @@ void PracticeWndTest::spacePlaysThePhrase() {
     const std::unique_ptr<CPracticeWnd> window = OpenWindow(dst.path());
     QVERIFY(window);
     window->findChild<QSpinBox*>("repeats")->setValue(1);
-    QProcess monitor;
-    monitor.start("parec", {"--device=lesson.monitor", "--raw", "--format=s16le", "--channels=1",
-                            "--latency-msec=20", QStringLiteral("--rate=%1").arg(Rate)});
-    QVERIFY(monitor.waitForStarted());
-    QTest::qWait(300);
     // A click in the second phrase selects it without playing it.
     auto* view = window->findChild<CWaveformView*>("waveform");
     const CLessonMarks& marks = window->Marks();
     QTest::mouseClick(view, Qt::LeftButton, {},
                       QPoint(view->XOf((marks.Start(1) + marks.End(1)) / 2), view->height() / 2));
     QCOMPARE(window->Current(), std::size_t{1});
-    // The phrase as the terminal writes it into a practice file, where its labels say.
-    QTemporaryDir practice;
-    QCOMPARE(QProcess::execute(BRELLOW_CLI, {"--labels", "audacity", Lesson_(), practice.path()}),
-             0);
-    const QList<QByteArray> second =
-        Bytes(practice.path() + "/english.labels.txt").split('\n').at(1).split('\t');
-    const auto from = std::size_t(std::lround(second.at(0).toDouble() * Rate));
-    const std::vector<std::int16_t> written =
-        Samples(Bytes(practice.path() + "/english.WAV").mid(44));
-    QVERIFY(written.size() >= from + marks.End(1) - marks.Start(1));
-    const std::vector<std::int16_t> phrase(
-        written.begin() + std::ptrdiff_t(from),
-        written.begin() + std::ptrdiff_t(from + marks.End(1) - marks.Start(1)));
-    QTest::keyClick(window.get(), Qt::Key_Space);
-    // Until the monitor has heard the phrase and a second more; the window plays meanwhile.
-    QByteArray bytes;
-    const auto heardAll = [&] {
-        bytes += monitor.readAllStandardOutput();
-        return bytes.size() >= qsizetype(phrase.size() + 2 * Rate) * 2;
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(heardAll(), 30000);
-    monitor.terminate();
-    monitor.waitForFinished();
-    const std::vector<std::int16_t> heard = Samples(bytes);
-    const double correlation = Correlation(heard, phrase);
+    // The phrase as the practice files have it (recipeAsTheFilesHaveIt), and a second more.
+    const std::vector<std::int16_t> phrase = window->PhraseRecipe(1).clip.samples;
+    const double correlation = Correlation(
+        Hear([&] { QTest::keyClick(window.get(), Qt::Key_Space); }, phrase.size() + 2 * Rate),
+        phrase);
     QVERIFY2(correlation > 0.9, qPrintable(QString::number(correlation)));
     // Played out, M splits where the mouse points, as near as the quiet lets it.
     const std::uint64_t at = marks.Start(1) + (marks.End(1) - marks.Start(1)) / 3;
@@ -552,8 +548,12 @@ void PracticeWndTest::recordTakesWhatIsHeard() {
     const double correlation = Correlation(window->Takes().front().samples, sound);
     QVERIFY2(correlation > 0.9, qPrintable(QString::number(correlation)));
     QTest::keyClick(window.get(), Qt::Key_E, Qt::ControlModifier);
-    QCOMPARE(QFileInfo(dst.path() + "/english-take-001.wav").size(),
-             qint64(44 + 2 * window->Takes().front().samples.size()));
+    const std::vector<std::int16_t>& take = window->Takes().front().samples;
+    QCOMPARE(QFileInfo(dst.path() + "/english-take-001.wav").size(), qint64(44 + 2 * take.size()));
+    // T plays it back.
+    const double played = Correlation(
+        Hear([&] { QTest::keyClick(window.get(), Qt::Key_T); }, take.size() + Rate), take);
+    QVERIFY2(played > 0.9, qPrintable(QString::number(played)));
 }
 
 // With no server the window opens and edits, and says in one line why it is silent.
