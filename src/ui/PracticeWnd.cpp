@@ -128,7 +128,10 @@ CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
     m_repeats = new QSpinBox(this);
     m_repeats->setObjectName(QStringLiteral("repeats"));
     m_repeats->setRange(1, 9);
+    // Focused, it takes Space, the arrows and the letters from the window's keys: once its
+    // value is set (one click or one digit, 1 to 9), the keys are the window's again.
     m_repeats->setFocusPolicy(Qt::ClickFocus);
+    connect(m_repeats, &QSpinBox::valueChanged, m_repeats, &QWidget::clearFocus);
     m_repeats->setToolTip(
         tr("How often Space plays each phrase, with the passes and pauses of the options"));
     auto* repeatsLabel = new QLabel(tr("R&epeats:"), this);

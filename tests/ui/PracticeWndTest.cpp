@@ -303,19 +303,26 @@ void PracticeWndTest::recipeAsTheFilesHaveIt() {
 }
 
 void PracticeWndTest::keysMoveAndZoom_data() {
-    QTest::addColumn<QStringList>("keys"); // as QKeySequence reads them; "wheel": Ctrl+wheel up
-    QTest::addColumn<int>("current");      // -1: the last phrase
-    QTest::addColumn<double>("zoom");      // samples per pixel, against the whole lesson's
-    QTest::newRow("as opened") << QStringList{} << 0 << 1.0;
-    QTest::newRow("End, then Left") << QStringList{"End", "Left"} << -2 << 1.0;
-    QTest::newRow("Right twice, then Home") << QStringList{"Right", "Right", "Home"} << 0 << 1.0;
-    QTest::newRow("Left stays on the first") << QStringList{"Left"} << 0 << 1.0;
+    // As QKeySequence reads them; "wheel": Ctrl+wheel up; "more": a click on Repeats' up arrow.
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("current"); // -1: the last phrase
+    QTest::addColumn<double>("zoom"); // samples per pixel, against the whole lesson's
+    QTest::addColumn<int>("repeats");
+    QTest::newRow("as opened") << QStringList{} << 0 << 1.0 << 1;
+    QTest::newRow("End, then Left") << QStringList{"End", "Left"} << -2 << 1.0 << 1;
+    QTest::newRow("Right twice, then Home")
+        << QStringList{"Right", "Right", "Home"} << 0 << 1.0 << 1;
+    QTest::newRow("Left stays on the first") << QStringList{"Left"} << 0 << 1.0 << 1;
+    QTest::newRow("Repeats clicked, then Right") << QStringList{"more", "Right"} << 1 << 1.0 << 2;
+    QTest::newRow("Repeats typed, then Right")
+        << QStringList{"Alt+E", "3", "Right"} << 1 << 1.0 << 3;
     QTest::newRow("Ctrl++, Ctrl+=, wheel")
-        << QStringList{"Ctrl++", "Ctrl+=", "wheel"} << 0 << 1.0 / 8;
-    QTest::newRow("in and out") << QStringList{"Ctrl++", "Ctrl++", "Ctrl+-"} << 0 << 0.5;
-    QTest::newRow("out no further than the lesson") << QStringList{"Ctrl+-"} << 0 << 1.0;
+        << QStringList{"Ctrl++", "Ctrl+=", "wheel"} << 0 << 1.0 / 8 << 1;
+    QTest::newRow("in and out") << QStringList{"Ctrl++", "Ctrl++", "Ctrl+-"} << 0 << 0.5 << 1;
+    QTest::newRow("out no further than the lesson") << QStringList{"Ctrl+-"} << 0 << 1.0 << 1;
     QTest::newRow("zoomed in, the last phrase in sight")
-        << QStringList{"Ctrl++", "Ctrl++", "Ctrl++", "Ctrl++", "Ctrl++", "End"} << -1 << 1.0 / 32;
+        << QStringList{"Ctrl++", "Ctrl++", "Ctrl++", "Ctrl++", "Ctrl++", "End"} << -1 << 1.0 / 32
+        << 1;
 }
 
 // Right, Left, Home and End choose the phrase, which the view keeps in sight
@@ -324,6 +331,7 @@ void PracticeWndTest::keysMoveAndZoom() {
     QFETCH(QStringList, keys);
     QFETCH(int, current);
     QFETCH(double, zoom);
+    QFETCH(int, repeats);
     QTemporaryDir dst;
     const std::unique_ptr<CPracticeWnd> window = OpenWindow(dst.path());
     QVERIFY(window);
@@ -334,12 +342,17 @@ void PracticeWndTest::keysMoveAndZoom() {
             QWheelEvent wheel(QPointF(5, 5), view->mapToGlobal(QPointF(5, 5)), {}, {0, 120},
                               Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(view, &wheel);
-        } else {
-            QTest::keySequence(window.get(), QKeySequence(key));
+        } else if (key == "more") {
+            auto* box = window->findChild<QSpinBox*>("repeats");
+            QTest::mouseClick(box, Qt::LeftButton, {}, {box->width() - 4, 3});
+        } else { // to whatever has the focus, as typed
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keySequence(focus ? focus : window.get(), QKeySequence(key));
         }
     const CLessonMarks& marks = window->Marks();
     const std::size_t phrase = current < 0 ? marks.Phrases() + current : std::size_t(current);
     QCOMPARE(window->Current(), phrase);
+    QCOMPARE(window->findChild<QSpinBox*>("repeats")->value(), repeats);
     QCOMPARE(view->SamplesPerPixel(), whole * zoom);
     const int x = view->XOf(marks.Start(phrase));
     QVERIFY2(x >= 0 && x < view->width(), qPrintable(QString::number(x)));
