@@ -488,6 +488,38 @@
         <source>The marks have changed. Save them?</source>
         <translation>Die Marken wurden geändert. Speichern?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>Die langsameren und schnelleren Durchgänge spielen wie aufgenommen: Hier gibt es nichts, das sie strecken kann.</translation>
+    </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>Spielt die erste Phrase ab</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>Spielt die letzte Phrase ab</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>Verschiebt die nächstgelegene Marke 10 ms nach vorn</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>Verschiebt die nächstgelegene Marke 10 ms nach hinten</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>Vergrößert die Ansicht</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>Verkleinert die Ansicht</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>Ziehen Sie eine Marke, um sie zu verschieben, klicken Sie auf eine Phrase, um sie zu wählen; Strg+Mausrad zoomt.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>
@@ -626,6 +658,14 @@ Details: %2</translation>
     <message>
         <source>the file cannot be opened</source>
         <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>Die Aufnahme „%1“ ist zu lang für das Übungsfenster.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>Die Datei „%1“ enthält keinen Ton.</translation>
     </message>
 </context>
 <context>

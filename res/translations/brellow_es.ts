@@ -488,6 +488,38 @@
         <source>The marks have changed. Save them?</source>
         <translation>Las marcas han cambiado. ¿Guardarlas?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>Las pasadas más lentas y más rápidas suenan tal como se grabaron: aquí no hay nada que las estire.</translation>
+    </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>Reproduce la primera frase</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>Reproduce la última frase</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>Adelanta 10 ms la marca más cercana</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>Atrasa 10 ms la marca más cercana</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>Amplía la vista</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>Reduce la vista</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>Arrastre una marca para moverla, haga clic en una frase para elegirla; Ctrl+rueda amplía o reduce.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>
@@ -626,6 +658,14 @@ Detalles: %2</translation>
     <message>
         <source>the file cannot be opened</source>
         <translation>el archivo no se puede abrir</translation>
+    </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>La grabación «%1» es demasiado larga para la ventana de práctica.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>El archivo «%1» no contiene audio.</translation>
     </message>
 </context>
 <context>

@@ -488,6 +488,38 @@
         <source>The marks have changed. Save them?</source>
         <translation>Les marques ont changé. Les enregistrer ?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>Les passages plus lents et plus rapides sont lus tels qu&apos;enregistrés : rien ici ne peut les étirer.</translation>
+    </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>Lit la première phrase</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>Lit la dernière phrase</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>Avance de 10 ms la marque la plus proche</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>Recule de 10 ms la marque la plus proche</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>Agrandit la vue</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>Réduit la vue</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>Faites glisser une marque pour la déplacer, cliquez sur une phrase pour la choisir ; Ctrl+molette zoome.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>
@@ -626,6 +658,14 @@ Détails : %2</translation>
     <message>
         <source>the file cannot be opened</source>
         <translation>le fichier ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>L&apos;enregistrement «&#xa0;%1&#xa0;» est trop long pour la fenêtre d&apos;entraînement.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» ne contient pas d&apos;audio.</translation>
     </message>
 </context>
 <context>

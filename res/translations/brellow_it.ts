@@ -488,6 +488,38 @@
         <source>The marks have changed. Save them?</source>
         <translation>Le marcature sono cambiate. Salvarle?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>I passaggi più lenti e più veloci suonano come registrati: qui non c&apos;è nulla che li allunghi.</translation>
+    </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>Riproduce la prima frase</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>Riproduce l&apos;ultima frase</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>Sposta la marcatura più vicina 10 ms prima</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>Sposta la marcatura più vicina 10 ms dopo</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>Ingrandisce la vista</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>Riduce la vista</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>Trascini una marcatura per spostarla, faccia clic su una frase per sceglierla; Ctrl+rotellina ingrandisce o riduce.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>
@@ -626,6 +658,14 @@ Dettagli: %2</translation>
     <message>
         <source>the file cannot be opened</source>
         <translation>il file non può essere aperto</translation>
+    </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>La registrazione «%1» è troppo lunga per la finestra di esercizio.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>Il file «%1» non contiene audio.</translation>
     </message>
 </context>
 <context>

@@ -488,6 +488,38 @@
         <source>The marks have changed. Save them?</source>
         <translation>区切りが変更されました。保存しますか?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>遅い回と速い回は録音どおりに再生されます。ここには伸縮する手段がありません。</translation>
+    </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>最初のフレーズを再生します</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>最後のフレーズを再生します</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>最も近い区切りを 10 ms 前へ動かします</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>最も近い区切りを 10 ms 後ろへ動かします</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>拡大します</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>縮小します</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>区切りをドラッグして動かし、フレーズをクリックして選びます。Ctrl+ホイールで拡大・縮小します。</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>
@@ -626,6 +658,14 @@ Details: %2</source>
     <message>
         <source>the file cannot be opened</source>
         <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>録音「%1」は練習ウィンドウには長すぎます。</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>ファイル「%1」には音声がありません。</translation>
     </message>
 </context>
 <context>

@@ -488,6 +488,38 @@
         <source>The marks have changed. Save them?</source>
         <translation>As marcas mudaram. Salvá-las?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>As passagens mais lentas e mais rápidas tocam como gravadas: aqui não há nada que as estique.</translation>
+    </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>Reproduz a primeira frase</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>Reproduz a última frase</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>Move a marca mais próxima 10 ms para trás</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>Move a marca mais próxima 10 ms para a frente</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>Amplia a visualização</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>Reduz a visualização</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>Arraste uma marca para movê-la, clique em uma frase para escolhê-la; Ctrl+roda amplia ou reduz.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>
@@ -626,6 +658,14 @@ Detalhes: %2</translation>
     <message>
         <source>the file cannot be opened</source>
         <translation>o arquivo não pode ser aberto</translation>
+    </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>A gravação “%1” é longa demais para a janela de prática.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>O arquivo “%1” não contém áudio.</translation>
     </message>
 </context>
 <context>

@@ -488,6 +488,38 @@
         <source>The marks have changed. Save them?</source>
         <translation>Метки изменились. Сохранить их?</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>Более медленные и быстрые проходы звучат как записаны: здесь нечем их растянуть.</translation>
+    </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>Воспроизводит первую фразу</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>Воспроизводит последнюю фразу</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>Сдвигает ближайшую метку на 10 мс раньше</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>Сдвигает ближайшую метку на 10 мс позже</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>Увеличивает масштаб</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>Уменьшает масштаб</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>Перетащите метку, чтобы сдвинуть её, щёлкните фразу, чтобы выбрать её; Ctrl+колесо меняет масштаб.</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>
@@ -626,6 +658,14 @@ Details: %2</source>
     <message>
         <source>the file cannot be opened</source>
         <translation>файл не удаётся открыть</translation>
+    </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>Запись «%1» слишком длинная для окна упражнений.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>Файл «%1» не содержит звука.</translation>
     </message>
 </context>
 <context>

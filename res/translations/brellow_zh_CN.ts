@@ -488,6 +488,38 @@
         <source>The marks have changed. Save them?</source>
         <translation>标记已更改。要保存吗？</translation>
     </message>
+    <message>
+        <source>The slower and faster passes play as recorded: there is nothing here to stretch them.</source>
+        <translation>较慢和较快的遍数按录音原样播放：这里没有可以拉伸它们的工具。</translation>
+    </message>
+    <message>
+        <source>Plays the first phrase</source>
+        <translation>播放第一句</translation>
+    </message>
+    <message>
+        <source>Plays the last phrase</source>
+        <translation>播放最后一句</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms earlier</source>
+        <translation>将最近的标记提前 10 毫秒</translation>
+    </message>
+    <message>
+        <source>Moves the nearest mark 10 ms later</source>
+        <translation>将最近的标记推后 10 毫秒</translation>
+    </message>
+    <message>
+        <source>Zooms in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zooms out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.</source>
+        <translation>拖动标记可移动它，单击某句可选中它，Ctrl+滚轮可缩放。</translation>
+    </message>
 </context>
 <context>
     <name>Job</name>
@@ -626,6 +658,14 @@ Details: %2</source>
     <message>
         <source>the file cannot be opened</source>
         <translation>无法打开文件</translation>
+    </message>
+    <message>
+        <source>The recording &apos;%1&apos; is too long for the practice window.</source>
+        <translation>录音“%1”太长，无法在练习窗口中打开。</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; holds no audio.</source>
+        <translation>文件“%1”不含音频。</translation>
     </message>
 </context>
 <context>

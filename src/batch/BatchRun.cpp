@@ -3,7 +3,6 @@
 #include "audio/Translation.h"
 #include "batch/ConversionMessages.h"
 #include "batch/JobFiles.h"
-#include "batch/LearnerReason.h"
 #include "batch/MessageBox.h"
 #include "batch/SideBySide.h"
 #include "batch/Trim.h"
@@ -77,9 +76,7 @@ void OnRun(CJobWindow& window, CFileConverter& converter, CFileOpener& files,
     const FileResult ended = RunGuarded(window, converter, files, sources);
     if (ended.kind() != FileResult::Kind::Refused)
         return;
-    std::string text = FormatText(Tr("Job", "The software does not support given audio "
-                                            "format\nDetails: %1"),
-                                  {LearnerReason(ended.reason())});
+    std::string text = RefusedFormatText(ended.reason());
     if (const std::string more = hint ? hint() : std::string(); !more.empty())
         text.append("\n").append(more);
     ShowError(window, text);

@@ -65,6 +65,11 @@ FileResult ReportTooLong(CMessageBoxOwner& parent, const std::filesystem::path& 
                 "the file is too long to convert");
 }
 
+std::string RefusedFormatText(const std::string& reason) {
+    return FormatText(Tr("Job", "The software does not support given audio format\nDetails: %1"),
+                      {LearnerReason(reason)});
+}
+
 FileResult SettleUnopened(CMessageBoxOwner& parent, const std::filesystem::path& source,
                           FileResult result) {
     if (result.kind() != FileResult::Kind::Unopened)

@@ -20,6 +20,9 @@ FileResult ReportCannotWrite(CMessageBoxOwner& parent, const std::filesystem::pa
                              const std::string& details = {});
 FileResult ReportTooLong(CMessageBoxOwner& parent, const std::filesystem::path& source);
 
+// The report of a format the reader refuses, with reason in the learner's words.
+std::string RefusedFormatText(const std::string& reason);
+
 // A file's result, but for a source that cannot be opened: the job's
 // question whether to skip it, asked of parent.
 FileResult SettleUnopened(CMessageBoxOwner& parent, const std::filesystem::path& source,

@@ -65,7 +65,7 @@ private:
     };
     void Push();
     std::uint64_t Length() const { return m_samples.size(); }
-    // The mean magnitude of a frame of the block size centred on position.
+    // The mean magnitude of the 10 ms centred on position.
     std::uint64_t Loudness(std::uint64_t position) const;
     std::uint64_t Ms(std::uint64_t samples, bool roundUp) const;
 

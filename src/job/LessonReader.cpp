@@ -1,5 +1,6 @@
 #include "job/LessonReader.h"
 
+#include "audio/Translation.h"
 #include "batch/ConversionMessages.h"
 #include "batch/MessageBox.h"
 #include "batch/PhraseListener.h"
@@ -121,8 +122,8 @@ JobOptions LessonOptions(JobOptions options) {
     return options;
 }
 
-std::string ReadLesson(const std::filesystem::path& source, const JobOptions& options,
-                       Lesson& lesson) {
+LessonFailure ReadLesson(const std::filesystem::path& source, const JobOptions& options,
+                         Lesson& lesson) {
     lesson = Lesson();
     const JobOptions lessonOptions = LessonOptions(options);
     // Nothing is written there: the name only tells the conversion's output apart.
@@ -139,15 +140,17 @@ std::string ReadLesson(const std::filesystem::path& source, const JobOptions& op
     const FileResult result =
         SettleUnopened(messages, source, converter->Convert(messages, source, output, files));
     if (result.kind() == FileResult::Kind::Refused)
-        return result.reason();
+        return {RefusedFormatText(result.reason()), true};
     if (listener.m_bTooLong)
-        return "The recording '" + source.string() + "' is too long for the practice window.";
+        return {FormatText(Tr("Job", "The recording '%1' is too long for the practice window."),
+                           {source.string()})};
     if (result.kind() != FileResult::Kind::Converted || !messages.m_text.empty())
-        return messages.m_text.empty() ? "The file '" + source.string() + "' cannot be read."
-                                       : messages.m_text;
+        return {messages.m_text.empty()
+                    ? FormatText(Tr("Job", "Cannot read file '%1'"), {source.string()})
+                    : messages.m_text};
     lesson.rate = files.Rate();
     if (lesson.samples.empty() || lesson.rate == 0)
-        return "The file '" + source.string() + "' holds no audio.";
+        return {FormatText(Tr("Job", "The file '%1' holds no audio."), {source.string()})};
     // Subtitles that cannot be read have refused the conversion above.
     lesson.cues = subtitles->Of(source)->cues.value_or(std::vector<SubtitleCue>{});
     return {};

@@ -24,8 +24,13 @@ inline constexpr double MaxLessonSeconds = 3 * 3600;
 // writing anything but one plain practice file.
 JobOptions LessonOptions(JobOptions options);
 
+// Why a lesson cannot be read, in the learner's language; no reason when it can.
+struct LessonFailure {
+    std::string reason;
+    bool formatRefused = false; // the reader does not take the recording's format
+};
+
 // Reads source through the job's own conversion with options, so that
-// detector, threshold, durations and subtitles all count. The reason in
-// plain words when it cannot be read, or "".
-std::string ReadLesson(const std::filesystem::path& source, const JobOptions& options,
-                       Lesson& lesson);
+// detector, threshold, durations and subtitles all count.
+LessonFailure ReadLesson(const std::filesystem::path& source, const JobOptions& options,
+                         Lesson& lesson);

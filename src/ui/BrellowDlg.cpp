@@ -381,17 +381,8 @@ void CBrellowDlg::OnRun() {
         break;
     }
     CFileOpener files;
-    // A recording the exact reader refuses may be one that FFmpeg reads: then say how.
     // The source as the job took it, trimmed.
-    const auto hint = [this, &options]() -> std::string {
-        std::error_code error;
-        if (options.anyFormat || !std::filesystem::is_regular_file(m_strSrc, error) ||
-            !MediaLibraryReads(m_strSrc))
-            return {};
-        return tr("To convert it, turn on \"%1\" in Options.")
-            .arg(COptionsDlg::AnyFormatName())
-            .toStdString();
-    };
+    const auto hint = [this, &options] { return AnyFormatHint(options); };
     // Runs here, on the GUI thread; the conversion's pump keeps the window
     // alive. The files of a folder are converted on threads of their own.
     if (!options.keepGoing) {
@@ -407,6 +398,17 @@ void CBrellowDlg::OnRun() {
         text += QStringLiteral("\n'%1': %2")
                     .arg(FromUtf8(skipped.source.string()), FromUtf8(skipped.reason));
     ShowWarning(*this, text.toStdString(), tr("Skipped").toStdString().c_str());
+}
+
+std::string CBrellowDlg::AnyFormatHint(const JobOptions& options) const {
+    // A recording the exact reader refuses may be one that FFmpeg reads: then say how.
+    std::error_code error;
+    if (options.anyFormat || !std::filesystem::is_regular_file(m_strSrc, error) ||
+        !MediaLibraryReads(m_strSrc))
+        return {};
+    return tr("To convert it, turn on \"%1\" in Options.")
+        .arg(COptionsDlg::AnyFormatName())
+        .toStdString();
 }
 
 bool CBrellowDlg::MediaLibraryLoaded(const JobOptions& options) {
@@ -429,10 +431,11 @@ void CBrellowDlg::OnListen() {
         return;
     Lesson lesson;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::string error = ReadLesson(m_strSrc, options, lesson);
+    const LessonFailure failure = ReadLesson(m_strSrc, options, lesson);
     QApplication::restoreOverrideCursor();
-    if (!error.empty()) {
-        ShowError(*this, error);
+    if (!failure.reason.empty()) {
+        const std::string hint = failure.formatRefused ? AnyFormatHint(options) : std::string();
+        ShowError(*this, failure.reason + (hint.empty() ? "" : "\n" + hint));
         return;
     }
     const std::filesystem::path source = m_strSrc;

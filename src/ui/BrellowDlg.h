@@ -79,6 +79,8 @@ private:
     // Whether FFmpeg's module is there for options that need it; otherwise says why.
     bool MediaLibraryLoaded(const JobOptions& options);
     void ShowMediaLibraryError(const std::string& reason);
+    // For a source the exact reader refuses: the line that says how to read it, or "".
+    std::string AnyFormatHint(const JobOptions& options) const;
 
     QIcon m_hIcon;
     // The template's controls, in tab order.

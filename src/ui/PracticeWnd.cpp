@@ -66,88 +66,44 @@ QString Time(std::uint64_t samples, std::uint32_t rate) {
 
 // What the window does, from its buttons and keys: one row each.
 std::span<const CPracticeWnd::Command> CPracticeWnd::Commands() {
+    using enum Command::Needs;
+    using W = CPracticeWnd;
     static const Command commands[] = {
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Play"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the phrase again"),
-         {Qt::Key_Space},
-         &CPracticeWnd::Play,
-         Command::Output},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "Pre&vious"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the phrase before"),
-         {Qt::Key_Left},
-         &CPracticeWnd::Previous,
-         Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Next"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the next phrase"),
-         {Qt::Key_Right},
-         &CPracticeWnd::Next,
-         Command::Nothing},
-        {nullptr, nullptr, {Qt::Key_Home}, &CPracticeWnd::First, Command::Nothing},
-        {nullptr, nullptr, {Qt::Key_End}, &CPracticeWnd::Last, Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Record"),
-         QT_TRANSLATE_NOOP("CPracticeWnd",
-                           "Records you for the phrase's length and one second more"),
-         {Qt::Key_R},
-         &CPracticeWnd::Record,
-         Command::Input},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "Play &take"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays your last take"),
-         {Qt::Key_T},
-         &CPracticeWnd::PlayTake,
-         Command::Output},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Compare"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Plays the phrase, then your take"),
-         {Qt::Key_C},
-         &CPracticeWnd::Compare,
-         Command::Output},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "Save t&ake"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Saves your last take in the destination folder"),
-         {QKeySequence(Qt::CTRL | Qt::Key_E)},
-         &CPracticeWnd::SaveTake,
-         Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Join"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Joins the phrase with the next one"),
-         {Qt::Key_Delete},
-         &CPracticeWnd::Join,
-         Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "Spl&it"),
-         QT_TRANSLATE_NOOP("CPracticeWnd",
-                           "Splits the phrase where it plays or where the mouse points"),
-         {Qt::Key_M},
-         &CPracticeWnd::Split,
-         Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "&Undo"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Undoes the last change of the marks"),
-         {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-         &CPracticeWnd::Undo,
-         Command::Nothing},
-        {nullptr,
-         nullptr,
-         {QKeySequence(Qt::ALT | Qt::Key_Left)},
-         &CPracticeWnd::NudgeLeft,
-         Command::Nothing},
-        {nullptr,
-         nullptr,
-         {QKeySequence(Qt::ALT | Qt::Key_Right)},
-         &CPracticeWnd::NudgeRight,
-         Command::Nothing},
-        {nullptr,
-         nullptr,
-         {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-         &CPracticeWnd::ZoomIn,
-         Command::Nothing},
-        {nullptr, nullptr, {QKeySequence::ZoomOut}, &CPracticeWnd::ZoomOut, Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "Save &marks"),
-         QT_TRANSLATE_NOOP("CPracticeWnd",
-                           "Saves the marks as subtitles in the destination folder"),
-         {QKeySequence(Qt::CTRL | Qt::Key_S)},
-         &CPracticeWnd::SaveMarksCommand,
-         Command::Nothing},
-        {QT_TRANSLATE_NOOP("CPracticeWnd", "C&onvert"),
-         QT_TRANSLATE_NOOP("CPracticeWnd", "Converts the lesson with these marks"),
-         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)},
-         &CPracticeWnd::Convert,
-         Command::Nothing},
+        {QT_TR_NOOP("&Play"), QT_TR_NOOP("Plays the phrase again"), Qt::Key_Space, &W::Play,
+         Output},
+        {QT_TR_NOOP("Pre&vious"), QT_TR_NOOP("Plays the phrase before"), Qt::Key_Left,
+         &W::Previous},
+        {QT_TR_NOOP("&Next"), QT_TR_NOOP("Plays the next phrase"), Qt::Key_Right, &W::Next},
+        {nullptr, QT_TR_NOOP("Plays the first phrase"), Qt::Key_Home, &W::First},
+        {nullptr, QT_TR_NOOP("Plays the last phrase"), Qt::Key_End, &W::Last},
+        {QT_TR_NOOP("&Record"),
+         QT_TR_NOOP("Records you for the phrase's length and one second more"), Qt::Key_R,
+         &W::Record, Input},
+        {QT_TR_NOOP("Play &take"), QT_TR_NOOP("Plays your last take"), Qt::Key_T, &W::PlayTake,
+         Output},
+        {QT_TR_NOOP("&Compare"), QT_TR_NOOP("Plays the phrase, then your take"), Qt::Key_C,
+         &W::Compare, Output},
+        {QT_TR_NOOP("Save t&ake"), QT_TR_NOOP("Saves your last take in the destination folder"),
+         Qt::CTRL | Qt::Key_E, &W::SaveTake},
+        {QT_TR_NOOP("&Join"), QT_TR_NOOP("Joins the phrase with the next one"), Qt::Key_Delete,
+         &W::Join},
+        {QT_TR_NOOP("Spl&it"),
+         QT_TR_NOOP("Splits the phrase where it plays or where the mouse points"), Qt::Key_M,
+         &W::Split},
+        {QT_TR_NOOP("&Undo"), QT_TR_NOOP("Undoes the last change of the marks"),
+         Qt::CTRL | Qt::Key_Z, &W::Undo},
+        {nullptr, QT_TR_NOOP("Moves the nearest mark 10 ms earlier"), Qt::ALT | Qt::Key_Left,
+         &W::NudgeLeft},
+        {nullptr, QT_TR_NOOP("Moves the nearest mark 10 ms later"), Qt::ALT | Qt::Key_Right,
+         &W::NudgeRight},
+        {nullptr, QT_TR_NOOP("Zooms in"), QKeySequence::ZoomIn, &W::ZoomIn, Nothing,
+         Qt::CTRL | Qt::Key_Equal},
+        {nullptr, QT_TR_NOOP("Zooms out"), QKeySequence::ZoomOut, &W::ZoomOut},
+        {QT_TR_NOOP("Save &marks"),
+         QT_TR_NOOP("Saves the marks as subtitles in the destination folder"), Qt::CTRL | Qt::Key_S,
+         &W::SaveMarksCommand},
+        {QT_TR_NOOP("C&onvert"), QT_TR_NOOP("Converts the lesson with these marks"),
+         Qt::CTRL | Qt::Key_Return, &W::Convert, Nothing, Qt::CTRL | Qt::Key_Enter},
     };
     return commands;
 }
@@ -172,7 +128,10 @@ CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
     m_repeats = new QSpinBox(this);
     m_repeats->setObjectName(QStringLiteral("repeats"));
     m_repeats->setRange(1, 9);
+    // Focused, it takes Space, the arrows and the letters from the window's keys: once its
+    // value is set (one click or one digit, 1 to 9), the keys are the window's again.
     m_repeats->setFocusPolicy(Qt::ClickFocus);
+    connect(m_repeats, &QSpinBox::valueChanged, m_repeats, &QWidget::clearFocus);
     m_repeats->setToolTip(
         tr("How often Space plays each phrase, with the passes and pauses of the options"));
     auto* repeatsLabel = new QLabel(tr("R&epeats:"), this);
@@ -183,6 +142,8 @@ CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
 
     auto* buttons = new QGridLayout;
     int column = 0;
+    // What the keys without a button do is told over the waveform.
+    QString viewTip = tr("Drag a mark to move it, click a phrase to choose it, Ctrl+wheel zooms.");
     for (const Command& command : Commands()) {
         const auto run = [this, &command] {
             if ((command.needs == Command::Output && !m_noOutput.isEmpty()) ||
@@ -190,15 +151,22 @@ CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
                 return;
             (this->*command.run)();
         };
-        for (const QKeySequence& keys : command.keys)
-            connect(new QShortcut(keys, this), &QShortcut::activated, this, run);
-        if (!command.text)
+        QStringList keys;
+        for (const QKeySequence& key : {command.key, command.also})
+            if (!key.isEmpty()) {
+                connect(new QShortcut(key, this), &QShortcut::activated, this, run);
+                keys << key.toString(QKeySequence::NativeText);
+            }
+        const QString tip =
+            QStringLiteral("%1 (%2)").arg(tr(command.tip), keys.join(QStringLiteral(", ")));
+        if (!command.text) {
+            viewTip += QLatin1Char('\n') + tip;
             continue;
+        }
         auto* button = new QPushButton(tr(command.text), this);
         button->setObjectName(QString::fromLatin1(command.text).remove(QLatin1Char('&')));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(
-            tr(command.tip), command.keys.front().toString(QKeySequence::NativeText)));
+        button->setToolTip(tip);
         connect(button, &QPushButton::clicked, this, run);
         buttons->addWidget(button, column / 6, column % 6);
         ++column;
@@ -207,6 +175,7 @@ CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
                                                                : QString();
         button->setEnabled(off.isEmpty());
     }
+    m_view->setToolTip(viewTip);
     auto* info = new QHBoxLayout;
     info->addWidget(m_stPhrase);
     info->addWidget(m_stText, 1);
@@ -231,10 +200,7 @@ CPracticeWnd::CPracticeWnd(Lesson lesson, const std::filesystem::path& source,
     });
     connect(&m_audio, &CLessonAudio::failed, this,
             [this](const QString& reason) { m_status->showMessage(reason); });
-    connect(&m_audio, &CLessonAudio::finished, this, [this] {
-        m_timer.stop();
-        m_view->SetPlayPosition(-1);
-    });
+    connect(&m_audio, &CLessonAudio::finished, this, [this] { Follow({}); });
     connect(&m_timer, &QTimer::timeout, this, &CPracticeWnd::Tick);
     m_timer.setInterval(30);
     resize(900, 420);
@@ -262,53 +228,75 @@ void CPracticeWnd::ShowPhrase() {
 
 void CPracticeWnd::Select(std::size_t phrase, bool play) {
     m_audio.Stop();
+    Follow({});
     m_nCurrent = phrase;
-    m_nHeard = -1;
     ShowPhrase();
     if (play && m_noOutput.isEmpty())
         Play();
 }
 
-Clip CPracticeWnd::PhraseClip(std::size_t phrase) const {
+CPracticeWnd::Recipe CPracticeWnd::PhraseRecipe(std::size_t phrase) const {
     const std::uint32_t rate = m_lesson.rate;
     const std::span<const std::int16_t> samples =
         std::span(m_lesson.samples)
             .subspan(m_marks.Start(phrase), m_marks.End(phrase) - m_marks.Start(phrase));
-    Clip clip{rate, {}};
+    Recipe recipe{{rate, {}}, {}, false};
+    std::vector<std::int16_t>& out = recipe.clip.samples;
     for (int repeat = 0; repeat < m_repeats->value(); ++repeat)
         for (const double tempo : m_options.passes) {
-            if (!clip.samples.empty())
-                clip.samples.resize(clip.samples.size() +
-                                    m_options.PauseSamples(samples.size(), rate));
+            // The pause after the pass before, as long as the files make it for that pass.
+            if (!recipe.passes.empty())
+                out.resize(out.size() + m_options.PauseSamples(recipe.passes.back().second, rate));
             std::optional<std::vector<std::int16_t>> pass;
             if (tempo != 1)
                 pass = Stretched(samples, rate, tempo);
-            if (pass)
-                clip.samples.insert(clip.samples.end(), pass->begin(), pass->end());
-            else
-                clip.samples.insert(clip.samples.end(), samples.begin(), samples.end());
+            recipe.asRecorded |= tempo != 1 && !pass;
+            const std::span<const std::int16_t> heard =
+                pass ? std::span<const std::int16_t>(*pass) : samples;
+            recipe.passes.emplace_back(out.size(), heard.size());
+            out.insert(out.end(), heard.begin(), heard.end());
         }
-    return clip;
+    return recipe;
 }
 
 void CPracticeWnd::Play() {
-    m_audio.Play({PhraseClip(m_nCurrent)});
-    m_timer.start();
+    Recipe recipe = PhraseRecipe(m_nCurrent);
+    if (recipe.asRecorded)
+        m_status->showMessage(tr("The slower and faster passes play as recorded: there is "
+                                 "nothing here to stretch them."));
+    Follow(std::move(recipe.passes));
+    m_audio.Play({std::move(recipe.clip)});
+}
+
+void CPracticeWnd::Follow(std::vector<std::pair<std::size_t, std::size_t>> passes) {
+    m_playing = std::move(passes);
+    m_nHeard = -1;
+    if (m_playing.empty())
+        m_timer.stop();
+    else
+        m_timer.start();
+    m_view->SetPlayPosition(-1);
 }
 
 void CPracticeWnd::Tick() {
-    // The marker follows the first pass, which plays the phrase as recorded.
-    const std::int64_t played = m_audio.PlayedSamples();
+    // The phrase's place in the pass that plays, however fast that pass goes.
+    const std::int64_t played = m_audio.PlayingClip() == 0 ? m_audio.PlayedSamples() : -1;
     const std::uint64_t length = m_marks.End(m_nCurrent) - m_marks.Start(m_nCurrent);
-    if (m_audio.PlayingClip() == 0 && played >= 0 && static_cast<std::uint64_t>(played) < length &&
-        m_options.passes.front() == 1) {
-        m_nHeard = played;
-        m_view->SetPlayPosition(static_cast<std::int64_t>(m_marks.Start(m_nCurrent)) + played);
+    m_nHeard = -1;
+    for (const auto& [start, samples] : m_playing) {
+        const auto at = static_cast<std::uint64_t>(played);
+        if (played >= 0 && at >= start && at < start + samples) {
+            m_nHeard = static_cast<std::int64_t>((at - start) * length / samples);
+            break;
+        }
     }
+    m_view->SetPlayPosition(
+        m_nHeard < 0 ? -1 : static_cast<std::int64_t>(m_marks.Start(m_nCurrent)) + m_nHeard);
 }
 
 void CPracticeWnd::Record() {
     m_audio.Stop();
+    Follow({});
     const std::uint64_t length = m_marks.End(m_nCurrent) - m_marks.Start(m_nCurrent);
     if (!m_audio.Record(m_lesson.rate, length + m_lesson.rate))
         m_status->showMessage(tr("Recording cannot start."));
@@ -317,8 +305,10 @@ void CPracticeWnd::Record() {
 }
 
 void CPracticeWnd::PlayTake() {
-    if (!m_takes.empty())
-        m_audio.Play({m_takes.back()});
+    if (m_takes.empty())
+        return;
+    Follow({});
+    m_audio.Play({m_takes.back()});
 }
 
 void CPracticeWnd::Compare() {
@@ -328,6 +318,7 @@ void CPracticeWnd::Compare() {
     Clip phrase{m_lesson.rate,
                 {m_lesson.samples.begin() + static_cast<std::ptrdiff_t>(start),
                  m_lesson.samples.begin() + static_cast<std::ptrdiff_t>(m_marks.End(m_nCurrent))}};
+    Follow({{0, phrase.samples.size()}});
     m_audio.Play({std::move(phrase), m_takes.back()});
 }
 

@@ -17,6 +17,8 @@
 #include <set>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 class CWaveformView;
 class QPushButton;
@@ -39,8 +41,14 @@ public:
     const CLessonMarks& Marks() const { return m_marks; }
     std::size_t Current() const { return m_nCurrent; }
     const std::vector<Clip>& Takes() const { return m_takes; }
-    // The phrase's practice recipe, as played: each pass and its pause, N times.
-    Clip PhraseClip(std::size_t phrase) const;
+    // A phrase's practice recipe as played: each pass and the pause after it,
+    // as the files have them, N times.
+    struct Recipe {
+        Clip clip;
+        std::vector<std::pair<std::size_t, std::size_t>> passes; // each one's start and length
+        bool asRecorded = false; // a slowed pass is not: nothing here stretches
+    };
+    Recipe PhraseRecipe(std::size_t phrase) const;
     // Where the marks are saved.
     std::filesystem::path MarksPath() const;
 
@@ -54,9 +62,10 @@ private:
     struct Command {
         const char* text; // the button's; none: keys only
         const char* tip;
-        QList<QKeySequence> keys;
+        QKeySequence key;
         void (CPracticeWnd::*run)();
-        enum Needs { Nothing, Output, Input } needs;
+        enum Needs { Nothing, Output, Input } needs = Nothing;
+        QKeySequence also = {}; // another key that does the same
     };
     static std::span<const Command> Commands();
 
@@ -83,6 +92,8 @@ private:
     void Nudge(int direction);
     void Split();
     void ShowPhrase();
+    // Moves the play position through these passes of what plays now; none: hides it.
+    void Follow(std::vector<std::pair<std::size_t, std::size_t>> passes);
     void Tick();
     // Where M splits: the play position, the mouse, or the phrase's middle.
     std::uint64_t SplitPosition() const;
@@ -105,6 +116,8 @@ private:
     QSpinBox* m_repeats = nullptr;
     QStatusBar* m_status = nullptr;
     std::vector<QPushButton*> m_soundButtons;
-    QTimer m_timer;             // follows the play position
-    std::int64_t m_nHeard = -1; // the last play position within the phrase
+    QTimer m_timer; // follows the play position
+    // The passes of what plays, in its first clip, as PhraseRecipe gives them.
+    std::vector<std::pair<std::size_t, std::size_t>> m_playing;
+    std::int64_t m_nHeard = -1; // where the phrase plays; none in a pause or after the end
 };

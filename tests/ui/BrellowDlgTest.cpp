@@ -40,8 +40,9 @@ namespace {
 QList<std::pair<QByteArray, QByteArray>> SourceTexts() {
     QTemporaryDir dir;
     const QString found = dir.filePath("found.ts"), src = BRELLOW_SOURCE_DIR;
-    QProcess::execute(BRELLOW_LUPDATE, {"-silent", "-tr-function-alias", "translate+=Tr", "-I", src,
-                                        src + "/audio", src + "/batch", src + "/ui", "-ts", found});
+    QProcess::execute(BRELLOW_LUPDATE,
+                      {"-silent", "-tr-function-alias", "translate+=Tr", "-I", src, src + "/audio",
+                       src + "/batch", src + "/job", src + "/ui", "-ts", found});
     QFile file(found);
     file.open(QIODevice::ReadOnly);
     QList<std::pair<QByteArray, QByteArray>> texts;
@@ -79,6 +80,8 @@ private slots:
     void pathsSurviveEveryEnd_data();
     void pathsSurviveEveryEnd();
     void busyAndIdleStates();
+    void listenTakesOneFile_data();
+    void listenTakesOneFile();
     void emptyFolderShowsEmptyBar();
     void stopWhileIdleDoesNotStopNextRun();
     void stopDuringJobEndsBeforeNextFile();
@@ -431,18 +434,21 @@ void BrellowDlgTest::busyAndIdleStates() {
     // A whole job: the status keeps "1 of 1" afterwards.
     w.Fill(w.in.filePath("lesson.wav"));
     QStringList enabledInPump;
-    bool editsEnabledInPump = false;
+    bool editsEnabledInPump = false, listenInPump = true;
     UiScript job;
     job.Then([&] { return w.dlg.m_bBusy; },
              [&] {
                  enabledInPump = w.EnabledButtons();
                  editsEnabledInPump = w.Src()->isEnabled() && w.Dst()->isEnabled();
+                 listenInPump = w.Button("IDC_LISTEN")->isEnabled();
              });
     QTest::mouseClick(w.Button("IDC_RUN"), Qt::LeftButton);
     QVERIFY(job.Done());
     QCOMPARE(job.Unexpected(), QStringList());
     QCOMPARE(enabledInPump, BusyButtons);
     QVERIFY(editsEnabledInPump);
+    QVERIFY(!listenInPump);
+    QVERIFY(w.Button("IDC_LISTEN")->isEnabled());
     QVERIFY(QFile::exists(w.out.filePath("lesson.WAV")));
     QCOMPARE(w.Status()->text(), QStringLiteral("1 of 1"));
     QCOMPARE(w.Progress()->value(), 0);
@@ -463,6 +469,34 @@ void BrellowDlgTest::busyAndIdleStates() {
     QCOMPARE(w.Src()->text(), QString());
     QCOMPARE(w.Dst()->text(), QString());
     QCOMPARE(w.Status()->text(), QString());
+}
+
+void BrellowDlgTest::listenTakesOneFile_data() {
+    QTest::addColumn<QString>("source"); // in the input folder; "{in}": the folder itself
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("none") << "" << false;
+    QTest::newRow("a folder") << "{in}" << false;
+    QTest::newRow("a missing file") << "gone.wav" << false;
+    QTest::newRow("one file") << "lesson.wav" << true;
+    QTest::newRow("a link to one file") << "link.wav" << true;
+    QTest::newRow("a link to a folder") << "folder link" << false;
+}
+
+// Listen, beside Options, opens one recording: nothing else enables it.
+void BrellowDlgTest::listenTakesOneFile() {
+    QFETCH(QString, source);
+    QFETCH(bool, enabled);
+    Window w;
+    CopyExample(w.in.filePath("lesson.wav"));
+    QFile::link(w.in.filePath("lesson.wav"), w.in.filePath("link.wav"));
+    QFile::link(w.in.path(), w.in.filePath("folder link"));
+    if (!source.isEmpty())
+        w.Fill(source == "{in}" ? w.in.path() : w.in.filePath(source));
+    QCOMPARE(w.Button("IDC_LISTEN")->isEnabled(), enabled);
+    const QRect listen = w.Button("IDC_LISTEN")->geometry();
+    const QRect options = w.Button("IDC_OPTIONS")->geometry();
+    QVERIFY(listen.y() == options.y() && listen.right() < options.x() &&
+            options.x() - listen.right() < options.width());
 }
 
 void BrellowDlgTest::emptyFolderShowsEmptyBar() {
@@ -677,6 +711,7 @@ void BrellowDlgTest::failureBoxes_data() {
     // The one box's lines, each "start", or "start|context|text|context|text..." with each
     // text translated and seen in the line (each "%1" stands for words not checked); none: no box.
     QTest::addColumn<QStringList>("box");
+    QTest::addColumn<QString>("press"); // the button that reads the recordings
     const QStringList folder{"a.wav=example", "b.wav=stereo", "c.mp3=empty", "d.wav=example"};
     const QString unsupported = "The software does not support given audio format";
     const QString skipped = "|CBrellowDlg|These recordings were skipped:";
@@ -685,38 +720,51 @@ void BrellowDlgTest::failureBoxes_data() {
                               "decoded: %1",
                               "'{in}/c.mp3': |Media|the file is empty"};
     const QStringList readable{"lesson.wav=pcm"};
+    const QString hint = "To convert it, turn on \"Read every recording format (MP3, M4A, Opus, "
+                         "FLAC, ...)\" in Options.";
     QTest::newRow("keep going off: today's box, the job ends")
         << "" << 1 << "C" << folder << QStringList{"a.WAV"}
-        << QStringList{unsupported, "Details: The Number of channels must be 1"};
+        << QStringList{unsupported, "Details: The Number of channels must be 1"} << "IDC_RUN";
     for (const int jobs : {1, 3})
         QTest::addRow("keep going, %d at once", jobs)
             << "keep-going=true" << jobs << "C" << folder << QStringList{"a.WAV", "d.WAV"}
-            << QStringList{skipped, channels};
+            << QStringList{skipped, channels} << "IDC_RUN";
     QTest::newRow("keep going, every format, 3 at once")
         << "any-format=true,keep-going=true" << 3 << "C" << folder << QStringList{"a.WAV", "d.WAV"}
-        << QStringList{skipped} + damaged;
+        << QStringList{skipped} + damaged << "IDC_RUN";
     QTest::newRow("keep going, every format, German")
         << "any-format=true,keep-going=true" << 1 << "de" << folder << QStringList{"a.WAV", "d.WAV"}
-        << QStringList{skipped} + damaged;
+        << QStringList{skipped} + damaged << "IDC_RUN";
     QTest::newRow("subtitles beside the recording, German")
         << "phrases-from-srt=true" << 1 << "de"
         << QStringList{"lesson.wav=example", "lesson.srt=backwards"} << QStringList{}
         << QStringList{"|Subtitles|The subtitles '%1' cannot be read: %2|Subtitles|line %1: "
-                       "%2|Subtitles|the cue ends before it starts"};
+                       "%2|Subtitles|the cue ends before it starts"}
+        << "IDC_RUN";
     QTest::newRow("FFmpeg reads it: hint")
         << "" << 1 << "C" << readable << QStringList{}
-        << QStringList{unsupported, "Details: The WAV format must be ADPCM",
-                       "To convert it, turn on \"Read every recording format (MP3, M4A, Opus, "
-                       "FLAC, ...)\" in Options."};
+        << QStringList{unsupported, "Details: The WAV format must be ADPCM", hint} << "IDC_RUN";
     QTest::newRow("option on: converted")
-        << "any-format=true" << 1 << "C" << readable << QStringList{"lesson.WAV"} << QStringList{};
+        << "any-format=true" << 1 << "C" << readable << QStringList{"lesson.WAV"} << QStringList{}
+        << "IDC_RUN";
     QTest::newRow("option on, damaged midway: no hint")
         << "any-format=true" << 1 << "C" << QStringList{"lesson.flac=cut"} << QStringList{}
         << QStringList{unsupported, "Details: |Media|the recording is damaged and cannot be "
-                                    "decoded: %1"};
+                                    "decoded: %1"}
+        << "IDC_RUN";
     QTest::newRow("damaged for FFmpeg: no hint")
         << "" << 1 << "C" << QStringList{"lesson.wav=stereo"} << QStringList{}
-        << QStringList{unsupported, "Details: The Number of channels must be 1"};
+        << QStringList{unsupported, "Details: The Number of channels must be 1"} << "IDC_RUN";
+    // The practice window reads the recording as a job would, and says the same.
+    QTest::newRow("Listen: FFmpeg reads it: hint")
+        << "" << 1 << "C" << readable << QStringList{}
+        << QStringList{unsupported, "Details: The WAV format must be ADPCM", hint} << "IDC_LISTEN";
+    QTest::newRow("Listen: damaged for FFmpeg: no hint")
+        << "" << 1 << "C" << QStringList{"lesson.wav=stereo"} << QStringList{}
+        << QStringList{unsupported, "Details: The Number of channels must be 1"} << "IDC_LISTEN";
+    QTest::newRow("Listen: every format, an empty file")
+        << "any-format=true" << 1 << "C" << QStringList{"lesson.mp3=empty"} << QStringList{}
+        << QStringList{unsupported, "Details: |Media|the file is empty"} << "IDC_LISTEN";
 }
 
 void BrellowDlgTest::failureBoxes() {
@@ -726,6 +774,7 @@ void BrellowDlgTest::failureBoxes() {
     QFETCH(QStringList, files);
     QFETCH(QStringList, written);
     QFETCH(QStringList, box);
+    QFETCH(QString, press);
     const CTranslations translations({language});
     Window w{unsigned(jobs)};
     for (const QString& file : files)
@@ -736,7 +785,7 @@ void BrellowDlgTest::failureBoxes() {
                             option.section('=', 1).toStdString());
     WriteStoredOptions(stored);
     w.Fill(files.size() == 1 ? w.in.filePath(files[0].section('=', 0, 0)) : QString());
-    const QList<SeenBox> seen = w.Run();
+    const QList<SeenBox> seen = w.Run(qPrintable(press));
     WriteStoredOptions({});
 
     QCOMPARE(QDir(w.out.path()).entryList(QDir::Files), written);

@@ -137,12 +137,12 @@ void Window::AcknowledgeBoxes(UiScript& script, QList<SeenBox>& seen) const {
     });
 }
 
-QList<SeenBox> Window::Run() {
+QList<SeenBox> Window::Run(const char* button) {
     QList<SeenBox> seen;
     UiScript script;
     AcknowledgeBoxes(script, seen);
     AcknowledgeBoxes(script, seen);
-    QTest::mouseClick(Button("IDC_RUN"), Qt::LeftButton);
+    QTest::mouseClick(Button(button), Qt::LeftButton);
     return seen;
 }
 

@@ -134,9 +134,9 @@ public:
     void Fill(const QString& source = {}, const QString& destination = {});
     // Notes each box that comes up in seen, then presses its OK.
     void AcknowledgeBoxes(UiScript& script, QList<SeenBox>& seen) const;
-    // Presses Run and acknowledges what comes up; a box past the first is
+    // Presses Run (or button) and acknowledges what comes up; a box past the first is
     // counted too, so that a test expecting one sees the second.
-    QList<SeenBox> Run();
+    QList<SeenBox> Run(const char* button = "IDC_RUN");
 
     // Replaces an edit's text the way a user does: select all, then type.
     static void Retype(QLineEdit* edit, const QString& text);
