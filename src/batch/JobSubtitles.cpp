@@ -1,5 +1,15 @@
 #include "batch/JobSubtitles.h"
 
+namespace {
+std::size_t KeptBytes(const SourceSubtitles& read) {
+    std::size_t bytes = 0;
+    if (read.cues)
+        for (const SubtitleCue& cue : *read.cues)
+            bytes += sizeof cue + cue.text.size();
+    return bytes;
+}
+} // namespace
+
 std::string CJobSubtitles::Read(CFileOpener& files,
                                 const std::vector<std::filesystem::path>& sources,
                                 const std::string& phrasesFrom, bool beside) {
@@ -17,6 +27,10 @@ std::string CJobSubtitles::Read(CFileOpener& files,
         read.cues = ReadSubtitlesBeside(files, source, read.error);
         if (!read.error.empty())
             return read.error;
+        if (const std::size_t bytes = KeptBytes(read); bytes <= m_nRoom)
+            m_nRoom -= bytes;
+        else
+            m_beside.erase(source);
     }
     return {};
 }

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -171,10 +172,20 @@ TEST(SubRip, AJobReadsEachSubtitleFileOnceAndGivesEachSourceItsOwn) {
         std::string phrasesFrom; // "" for those beside each source
         std::map<std::filesystem::path, std::string> subtitles;
         std::vector<std::uint64_t> aEnds, bEnds; // no ends: the detector's phrases
+        std::size_t keptBytes = CJobSubtitles::DefaultKeptBytes;
+        std::set<std::filesystem::path> readAgain = {}; // past the limit: read when converted
     } rows[] = {
         {"beside each", "", {{"a.srt", early}, {"b.vtt", late}}, {44440}, {99990}},
         {"beside one only", "", {{"b.srt", early}}, {}, {44440}},
         {"one for all", "cues.srt", {{"cues.srt", late}, {"a.srt", early}}, {99990}, {99990}},
+        // Room for a's one short cue, not for b's as well.
+        {"past the limit",
+         "",
+         {{"a.srt", early}, {"b.vtt", late}},
+         {44440},
+         {99990},
+         100,
+         {"b.srt", "b.vtt"}},
     };
     std::mt19937 rng(5);
     const std::vector<std::int16_t> samples = SpeechLike(rng, 5 * 22050);
@@ -186,10 +197,11 @@ TEST(SubRip, AJobReadsEachSubtitleFileOnceAndGivesEachSourceItsOwn) {
         JobOptions options;
         options.tuned = options.phrasesFromSrt = true;
         options.phrasesFrom = row.phrasesFrom;
-        auto subtitles = std::make_shared<CJobSubtitles>();
+        auto subtitles = std::make_shared<CJobSubtitles>(row.keptBytes);
         ASSERT_EQ(subtitles->Read(files, {"a.wav", "b.wav"}, row.phrasesFrom, true), "");
         for (const auto& subtitle : row.subtitles)
-            files.files[subtitle.first] = "spoilt";
+            if (!row.readAgain.contains(subtitle.first))
+                files.files[subtitle.first] = "spoilt";
         TunedMedia media;
         media.makeSamples = GivenSamples(samples, 22050);
         media.subtitles = subtitles;
@@ -197,7 +209,7 @@ TEST(SubRip, AJobReadsEachSubtitleFileOnceAndGivesEachSourceItsOwn) {
         ASSERT_TRUE(ConvertTuned(window, "a.wav", "a.WAV", files, options, media));
         ASSERT_TRUE(ConvertTuned(window, "b.wav", "b.WAV", files, options, media));
         for (const auto& [path, count] : files.opened)
-            EXPECT_EQ(count, 1) << path;
+            EXPECT_EQ(count, row.readAgain.contains(path) ? 2 : 1) << path;
         for (const auto& [ends, output] : {std::pair(row.aEnds, "a.WAV"), {row.bEnds, "b.WAV"}})
             if (!ends.empty()) {
                 EXPECT_TRUE(files.files[output] ==
