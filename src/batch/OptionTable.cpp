@@ -120,6 +120,10 @@ OptionRow Bound(OptionId id, const char* name, Range range, const char* help) {
                   help);
 }
 
+// The help texts of --jobs and --passes name these limits in words.
+static_assert(MaxJobs == 64 && MaxPasses == 8 && MinTempo == 0.5 && MaxTempo == 2,
+              "say the new limits in the help of --jobs and --passes");
+
 // In the order of --help; the settings store is read in this order too, so a
 // bit rate comes after its format and a maximum after its minimum.
 const OptionRow Rows[] = {
