@@ -72,7 +72,9 @@ bool StartBlock(CADCPMObj& source, const SampleBuffer& in, SampleBuffer& out, Bl
 
 } // namespace
 
-CADCPMObj::CADCPMObj() : CWAVObj(m_adpcmHeader.format, m_adpcmHeader.dataSize) {
+CADCPMObj::CADCPMObj()
+    : CWAVObj(m_adpcmHeader.format, reinterpret_cast<const std::uint8_t*>(&m_adpcmHeader) +
+                                        offsetof(AdpcmHeader, dataSize)) {
     ClearAdpcm();
 }
 

@@ -14,10 +14,12 @@
 // Where a field of the format chunk lies from the start of the chunk, as in the record.
 #define FMT_FIELD(field) (offsetof(WavHeader, field) - offsetof(WavHeader, format.fmtId))
 
-CWAVObj::CWAVObj() : CWAVObj(m_header.format, m_header.dataSize) {}
+CWAVObj::CWAVObj()
+    : CWAVObj(m_header.format,
+              reinterpret_cast<const std::uint8_t*>(&m_header) + offsetof(WavHeader, dataSize)) {}
 
-CWAVObj::CWAVObj(WavFormat& format, std::uint32_t& dataSize)
-    : m_format(format), m_dataSize(dataSize) {
+CWAVObj::CWAVObj(WavFormat& format, const std::uint8_t* dataSize)
+    : m_format(format), m_pDataSize(dataSize) {
     ClearFields();
 }
 
@@ -112,7 +114,7 @@ std::uint32_t CWAVObj::ParseDataChunk(const std::uint8_t* buffer, std::uint64_t 
 }
 
 std::int32_t CWAVObj::GetHeaderSize() {
-    return static_cast<std::int32_t>(m_format.riffSize - m_dwDataPad - m_dataSize + 8u);
+    return static_cast<std::int32_t>(m_format.riffSize - m_dwDataPad - GetDataSize() + 8u);
 }
 
 std::uint32_t CWAVObj::GetBlockAlign() {
@@ -120,7 +122,9 @@ std::uint32_t CWAVObj::GetBlockAlign() {
 }
 
 std::uint32_t CWAVObj::GetDataSize() {
-    return m_dataSize;
+    std::uint32_t size;
+    std::memcpy(&size, m_pDataSize, sizeof size);
+    return size;
 }
 
 std::uint32_t CWAVObj::GetBitsPerSample() {

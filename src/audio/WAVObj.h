@@ -66,8 +66,9 @@ public:
 
 protected:
     // For a derived layout: where its header keeps the fields that every WAV
-    // header has, which the header getters read.
-    CWAVObj(WavFormat& format, std::uint32_t& dataSize);
+    // header has, which the header getters read. A packed header may hold the
+    // data size at any alignment, so it is given as its bytes.
+    CWAVObj(WavFormat& format, const std::uint8_t* dataSize);
 
     // Header-walk steps; each throws CWAVException at the first rule broken.
     static bool Fits(std::uint64_t position, std::uint64_t count) {
@@ -99,5 +100,5 @@ private:
     std::uint8_t* HeaderBytes() { return reinterpret_cast<std::uint8_t*>(&m_header); }
 
     WavFormat& m_format;
-    std::uint32_t& m_dataSize;
+    const std::uint8_t* m_pDataSize;
 };
