@@ -72,9 +72,9 @@ bool StartBlock(CADCPMObj& source, const SampleBuffer& in, SampleBuffer& out, Bl
 
 } // namespace
 
-CADCPMObj::CADCPMObj()
-    : CWAVObj(m_adpcmHeader.format, reinterpret_cast<const std::uint8_t*>(&m_adpcmHeader) +
-                                        offsetof(AdpcmHeader, dataSize)) {
+CADCPMObj::CADCPMObj() {
+    KeepHeaderAt(m_adpcmHeader.format, reinterpret_cast<const std::uint8_t*>(&m_adpcmHeader) +
+                                           offsetof(AdpcmHeader, dataSize));
     ClearAdpcm();
 }
 

@@ -14,12 +14,9 @@
 // Where a field of the format chunk lies from the start of the chunk, as in the record.
 #define FMT_FIELD(field) (offsetof(WavHeader, field) - offsetof(WavHeader, format.fmtId))
 
-CWAVObj::CWAVObj()
-    : CWAVObj(m_header.format,
-              reinterpret_cast<const std::uint8_t*>(&m_header) + offsetof(WavHeader, dataSize)) {}
-
-CWAVObj::CWAVObj(WavFormat& format, const std::uint8_t* dataSize)
-    : m_format(format), m_pDataSize(dataSize) {
+CWAVObj::CWAVObj() {
+    KeepHeaderAt(m_header.format,
+                 reinterpret_cast<const std::uint8_t*>(&m_header) + offsetof(WavHeader, dataSize));
     ClearFields();
 }
 
@@ -114,11 +111,11 @@ std::uint32_t CWAVObj::ParseDataChunk(const std::uint8_t* buffer, std::uint64_t 
 }
 
 std::int32_t CWAVObj::GetHeaderSize() {
-    return static_cast<std::int32_t>(m_format.riffSize - m_dwDataPad - GetDataSize() + 8u);
+    return static_cast<std::int32_t>(m_pFormat->riffSize - m_dwDataPad - GetDataSize() + 8u);
 }
 
 std::uint32_t CWAVObj::GetBlockAlign() {
-    return m_format.blockAlign;
+    return m_pFormat->blockAlign;
 }
 
 std::uint32_t CWAVObj::GetDataSize() {
@@ -128,7 +125,7 @@ std::uint32_t CWAVObj::GetDataSize() {
 }
 
 std::uint32_t CWAVObj::GetBitsPerSample() {
-    return m_format.bitsPerSample;
+    return m_pFormat->bitsPerSample;
 }
 
 std::uint32_t CWAVObj::GetSampleCount() {
@@ -137,7 +134,7 @@ std::uint32_t CWAVObj::GetSampleCount() {
 }
 
 std::uint32_t CWAVObj::GetSampleRate() {
-    return m_format.sampleRate;
+    return m_pFormat->sampleRate;
 }
 
 bool CWAVObj::DecodeBlock(SampleBuffer& /*in*/, SampleBuffer& /*out*/) {

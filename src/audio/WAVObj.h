@@ -65,10 +65,14 @@ public:
     std::uint32_t m_dwLoudRun = 0;
 
 protected:
-    // For a derived layout: where its header keeps the fields that every WAV
-    // header has, which the header getters read. A packed header may hold the
-    // data size at any alignment, so it is given as its bytes.
-    CWAVObj(WavFormat& format, const std::uint8_t* dataSize);
+    // For a derived layout, from its constructor (once its header exists):
+    // where that header keeps the fields that every WAV header has, which the
+    // header getters read. A packed header may hold the data size at any
+    // alignment, so it is given as its bytes.
+    void KeepHeaderAt(const WavFormat& format, const std::uint8_t* dataSize) {
+        m_pFormat = &format;
+        m_pDataSize = dataSize;
+    }
 
     // Header-walk steps; each throws CWAVException at the first rule broken.
     static bool Fits(std::uint64_t position, std::uint64_t count) {
@@ -99,6 +103,6 @@ protected:
 private:
     std::uint8_t* HeaderBytes() { return reinterpret_cast<std::uint8_t*>(&m_header); }
 
-    WavFormat& m_format;
-    const std::uint8_t* m_pDataSize;
+    const WavFormat* m_pFormat = nullptr;
+    const std::uint8_t* m_pDataSize = nullptr;
 };
